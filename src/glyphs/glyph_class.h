@@ -1,0 +1,37 @@
+#pragma once
+// The unit's three glyph size classes and what differs between them.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vtg {
+
+enum class GlyphClass { Large = 0, Medium = 1, Small = 2 };
+
+struct GlyphClassInfo {
+  char letter;          // on the wire: "GRL…", "RFBML…"
+  int width;            // dots per row and rows per glyph
+  int digits;           // hex digits per glyph (D)
+  int count;            // glyphs in the unit's store (N)
+  std::string_view reply_head;
+};
+
+inline constexpr std::array<GlyphClassInfo, 3> kGlyphClasses{{
+    {'L', 48, 576, 70, "FBML"},
+    {'M', 32, 256, 160, "FBMM"},
+    {'S', 24, 144, 256, "FBMS"},
+}};
+
+inline constexpr const GlyphClassInfo& Info(GlyphClass c) { return kGlyphClasses[static_cast<int>(c)]; }
+
+inline constexpr std::array<GlyphClass, 3> kAllGlyphClasses{GlyphClass::Large, GlyphClass::Medium,
+                                                            GlyphClass::Small};
+
+// The unit's 16-bit code of glyph index 0..255 (rows A3..A6, cells 21..7E from A365).
+unsigned GlyphCode(int index);
+
+// A blank glyph: D digits "0".
+std::string BlankGlyph(GlyphClass c);
+
+}  // namespace vtg

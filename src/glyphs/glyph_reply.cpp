@@ -1,0 +1,23 @@
+#include "glyphs/glyph_reply.h"
+
+#include "link/text_helpers.h"
+
+namespace vtg {
+
+GlyphStored StoreGlyphReply(ControllerState& state, GlyphClass glyph_class, std::string_view reply) {
+  const auto digits = static_cast<std::size_t>(Info(glyph_class).digits);
+  constexpr std::size_t kDigitsAt = 8;
+  if (reply.size() < kDigitsAt + digits) return GlyphStored::No;
+  const std::string_view glyph = reply.substr(kDigitsAt, digits);
+  if (!IsUpperHex(glyph)) return GlyphStored::No;
+
+  state.image.ext_glyph_work.assign(glyph);
+  auto& store = state.image.glyphStore(glyph_class);
+  const int index = state.glyph.glyph_index;
+  if (index < 0 || index >= Info(glyph_class).count) return GlyphStored::IntoWork;
+  store[static_cast<std::size_t>(index)].assign(glyph);
+  if (state.glyph.glyph_transfer_busy) ++state.glyph.glyph_index;
+  return GlyphStored::IntoSlot;
+}
+
+}  // namespace vtg

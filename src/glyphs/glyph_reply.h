@@ -1,0 +1,18 @@
+#pragma once
+// Storing a glyph bitmap the unit sent in answer to a glyph read.
+#include <string_view>
+
+#include "glyphs/glyph_class.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+
+enum class GlyphStored { No, IntoWork, IntoSlot };
+
+// `reply` is the stripped reply: the head, four characters not examined, then D hex digits.
+// A reply with fewer than D hex digits stores nothing, so a transfer asks again.
+// Otherwise the digits go to ext_glyph_work and, when glyph_index is within the class,
+// to that slot; a running transfer then moves glyph_index on.
+GlyphStored StoreGlyphReply(ControllerState& state, GlyphClass glyph_class, std::string_view reply);
+
+}  // namespace vtg

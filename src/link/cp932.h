@@ -1,0 +1,17 @@
+#pragma once
+// The code page 932 rule between Shift-JIS pairs and JIS X 0208 codes, both ways.
+#include <optional>
+
+namespace vtg {
+
+// IBM extensions (0xFA40..0xFC4B) moved to their NEC-selected equivalents; other codes
+// pass unchanged. Codes at or above 0xFA5C with no equivalent become 0, which then fails.
+unsigned MoveIbmExtension(unsigned sjis);
+
+// Shift-JIS pair (lead byte * 256 + trail byte) to its JIS code 0x2121..0x7E7E, or none.
+std::optional<unsigned> ShiftJisToJis(unsigned sjis);
+
+// JIS code with both bytes in 0x21..0x7E to its Shift-JIS pair, or none.
+std::optional<unsigned> JisToShiftJis(unsigned jis);
+
+}  // namespace vtg

@@ -1,0 +1,71 @@
+#pragma once
+// Frames command lines with the slave address, hands them to the chosen transport and
+// routes what comes back to the reply interpreter.
+#include <functional>
+#include <string_view>
+
+#include "link/line_assembler.h"
+#include "link/messages.h"
+#include "link/reply_interpreter.h"
+#include "link/transport.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+
+struct ReplyWaitTiming {
+  int addressed_ms = 6000;
+  int broadcast_ms = 300;
+};
+
+class Link {
+ public:
+  Link(ControllerState& state, Messages& messages);
+
+  void AttachSerial(Transport* serial) { serial_ = serial; }
+  void AttachSocket(Transport* socket, ReplyTimer* timer) {
+    socket_ = socket;
+    timer_ = timer;
+  }
+  void SetTiming(ReplyWaitTiming timing) { timing_ = timing; }
+  // The dialog that waits for a glyph repaints when one arrives.
+  void SetGlyphRepaint(std::function<void()> repaint) { context_.repaint_reply_target = std::move(repaint); }
+
+  bool LinkReady() const;
+  void SendCommandLine(std::string_view text);
+  // The unit network and slave address dialogs talk to the port whatever the interface.
+  void SerialSendLine(std::string_view text);
+  void SocketSendLine(std::string_view text);
+
+  // Bytes from the serial port, in any pieces.
+  void OnSerialBytes(std::string_view bytes);
+  // Bytes from the unit that receives commands on the socket link.
+  void OnSocketBytes(std::string_view bytes);
+  // That unit's connection ended.
+  void OnSocketPeerLost();
+  void OnReplyTimeout();
+  bool AwaitingSocketReply() const { return awaiting_ != Awaiting::Nothing; }
+
+  static constexpr std::string_view kBusyText = "Answer を待っています";
+  static constexpr std::string_view kPeerLostText = "Socket 接続が切れました";
+
+ private:
+  enum class Awaiting { Nothing, Addressed, Broadcast };
+
+  // The prefix for the current slave address; a Broadcast clears the reply flags.
+  std::string AddressPrefix();
+  void EndSocketWait();
+  void FailSocketCommand(std::string_view text);
+
+  ControllerState& state_;
+  Messages& messages_;
+  ReplyContext context_;
+  Transport* serial_ = nullptr;
+  Transport* socket_ = nullptr;
+  ReplyTimer* timer_ = nullptr;
+  ReplyWaitTiming timing_;
+  LineAssembler serial_lines_;
+  LineAssembler socket_lines_;
+  Awaiting awaiting_ = Awaiting::Nothing;
+};
+
+}  // namespace vtg

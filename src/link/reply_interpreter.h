@@ -1,0 +1,28 @@
+#pragma once
+// Turns one reply line from the unit into its effect on the shared state, then tells the
+// operator. Every state change of a reply is made before any message is shown.
+#include <functional>
+#include <string_view>
+
+#include "link/messages.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+
+enum class LinkKind { Serial, Socket };
+
+struct ReplyContext {
+  ControllerState& state;
+  Messages& messages;
+  // Asks the dialog waiting for a glyph to show it.
+  std::function<void()> repaint_reply_target;
+};
+
+// A complete line from the serial link, LF included; the address is stripped when
+// address_prefix is 1.
+void InterpretSerialReply(ReplyContext& context, std::string_view line);
+
+// A complete line from the socket link, LF included; it always carries the address.
+void InterpretSocketReply(ReplyContext& context, std::string_view line);
+
+}  // namespace vtg

@@ -1,0 +1,82 @@
+#include "link/sequence_engine.h"
+
+namespace vtg {
+
+SequenceEngine::SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view)
+    : state_(state), link_(link), messages_(messages), view_(view) {}
+
+SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
+  if (run.checks_link && !link_.LinkReady()) {
+    messages_.ErrorBox(text::kNotConnected);
+    return Start::NotReady;
+  }
+  if (state_.flags.sequence_step != 0) return Start::Busy;
+  run_ = std::move(run);
+  LinkFlags& f = state_.flags;
+  f.announce_success = 0;
+  if (run_.clears_flags_at_start) {
+    f.abort_flag = 0;
+    f.step_pending = 0;
+  }
+  f.sequence_step = 1;
+  running_ = true;
+  position_ = 0;
+  view_.SetCloseEnabled(false);
+  view_.StartTimer(run_.period_ms);
+  return Start::Started;
+}
+
+void SequenceEngine::Tick() {
+  if (!running_) return;
+  LinkFlags& f = state_.flags;
+  if (f.abort_flag) {
+    Finish(End::Aborted);
+    return;
+  }
+  // A time-out or a failed send may have zeroed the step without setting the abort flag.
+  if (f.sequence_step == 0) {
+    Finish(End::Aborted);
+    return;
+  }
+  if (run_.waits_for_reply && f.step_pending) return;
+
+  const int s = f.sequence_step;
+  // Set before the send: a reply or a Broadcast send clears it again.
+  if (run_.waits_for_reply) f.step_pending = 1;
+  const StepResult result = run_.step(s);
+  if (result.kind != StepResult::Kind::Sent) f.step_pending = 0;
+  if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
+  if (result.new_period_ms > 0) view_.StartTimer(result.new_period_ms);
+  // The bar moves on every handled tick, also while a step is held.
+  ++position_;
+  view_.ShowProgress(position_, run_.percent_text ? run_.percent_text(s)
+                                                  : std::to_string(s * 100 / run_.percent_divisor));
+  if (result.kind == StepResult::Kind::Hold) return;
+  const bool done = run_.finished ? run_.finished() : s >= run_.last_step;
+  if (f.sequence_step != 0) f.sequence_step = s + 1;
+  if (f.abort_flag)
+    Finish(End::Aborted);
+  else if (done)
+    Finish(End::Completed);
+}
+
+void SequenceEngine::Abort() {
+  if (running_) Finish(End::Aborted);
+}
+
+void SequenceEngine::Finish(End how) {
+  LinkFlags& f = state_.flags;
+  running_ = false;
+  view_.StopTimer();
+  f.sequence_step = 0;
+  f.abort_flag = 0;
+  if (how == End::Aborted) {
+    f.announce_success = 0;
+    f.step_pending = 0;
+  }
+  view_.SetCloseEnabled(true);
+  view_.ShowProgress(0, run_.blank_percent);
+  if (on_end_) on_end_(how);
+}
+
+}  // namespace vtg

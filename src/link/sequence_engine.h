@@ -1,0 +1,83 @@
+#pragma once
+// The paced run that sends a long series of command lines one per timer tick, each only
+// after the reply to the previous one was interpreted. What differs between runs (their
+// steps, periods and texts) is data in a SequenceRun; the timer ticks come from outside.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "link/link.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+
+struct StepResult {
+  enum class Kind {
+    Sent,    // a line went out; the next tick waits for its reply
+    Idle,    // nothing to send on this step; go on
+    Failed,  // the step could not be sent and told the operator; the run ends
+    Hold,    // not yet: try the same step again at the next tick
+  };
+  Kind kind = Kind::Sent;
+  int new_period_ms = 0;  // re-arm the timer with this period
+  static StepResult Sent() { return {Kind::Sent, 0}; }
+  static StepResult Idle(int new_period_ms = 0) { return {Kind::Idle, new_period_ms}; }
+  static StepResult Failed() { return {Kind::Failed, 0}; }
+  static StepResult Hold() { return {Kind::Hold, 0}; }
+};
+
+struct SequenceRun {
+  int period_ms = 1000;
+  int last_step = 1;          // the run is complete once this step was handled
+  int percent_divisor = 100;  // percentage shown = step * 100 / divisor
+  std::string blank_percent = "   ";
+  bool waits_for_reply = true;
+  bool checks_link = true;
+  bool clears_flags_at_start = true;
+  // Builds and sends the line of a 1-based step.
+  std::function<StepResult(int step)> step;
+  // Optional: a run that counts on its own (the glyph transfers) says when it is done.
+  std::function<bool()> finished;
+  // Optional: its own progress text and bar position after a step.
+  std::function<std::string(int step)> percent_text;
+};
+
+// The dialog side of a run: its timer, its "Close" button and its progress display.
+class SequenceView {
+ public:
+  virtual ~SequenceView() = default;
+  virtual void StartTimer(int period_ms) = 0;
+  virtual void StopTimer() = 0;
+  virtual void SetCloseEnabled(bool enabled) = 0;
+  virtual void ShowProgress(int position, std::string_view percent) = 0;
+};
+
+class SequenceEngine {
+ public:
+  enum class Start { Started, NotReady, Busy };
+  enum class End { Completed, Aborted };
+
+  SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view);
+
+  Start Begin(SequenceRun run);
+  // One timer tick.
+  void Tick();
+  // The dialog is going away while the run goes on: end it as an aborted run.
+  void Abort();
+  bool Running() const { return running_; }
+  void OnEnd(std::function<void(End)> handler) { on_end_ = std::move(handler); }
+
+ private:
+  void Finish(End how);
+
+  ControllerState& state_;
+  Link& link_;
+  Messages& messages_;
+  SequenceView& view_;
+  SequenceRun run_;
+  bool running_ = false;
+  int position_ = 0;
+  std::function<void(End)> on_end_;
+};
+
+}  // namespace vtg

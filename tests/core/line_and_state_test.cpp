@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "link/line_assembler.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+namespace {
+
+std::vector<std::string> Feed(LineAssembler& a, std::initializer_list<std::string_view> chunks) {
+  std::vector<std::string> lines;
+  for (auto chunk : chunks) a.Feed(chunk, [&](std::string_view l) { lines.emplace_back(l); });
+  return lines;
+}
+
+TEST(LineAssembler, EveryLfEndsALine) {
+  LineAssembler a;
+  EXPECT_EQ(Feed(a, {"05G", "O\r\n05E3\r", "\n\n"}), (std::vector<std::string>{"05GO\r\n", "05E3\r\n", "\n"}));
+  EXPECT_FALSE(a.Partial());
+}
+
+TEST(LineAssembler, OverlongLinesAreDroppedWhole) {
+  LineAssembler a;
+  const std::string longest(LineAssembler::kMaxLine - 1, 'x');
+  EXPECT_EQ(Feed(a, {longest, "\n"}).size(), 1u);
+  const std::string too_long(LineAssembler::kMaxLine, 'y');
+  EXPECT_EQ(Feed(a, {too_long, "yyy", "tail\n05GO\r\n"}), (std::vector<std::string>{"05GO\r\n"}));
+  EXPECT_EQ(a.DroppedLines(), 1u);
+}
+
+TEST(SettingsImage, ResetToDefaults) {
+  ControllerState state;
+  state.selection = {9, 2, 30};
+  state.doc = {"/tmp/a.dat", 1};
+  state.image.title_text[255] = "x";
+  state.flags.address_prefix = 1;
+  ResetToDefaults(state);
+  const SettingsImage& im = state.image;
+  for (int i = 0; i < kTitles; ++i) {
+    ASSERT_EQ(im.display_flag[i], 1);
+    ASSERT_EQ(im.char_size[i], 0);
+    ASSERT_EQ(im.auto_switch_time[i], 2);
+    ASSERT_TRUE(im.title_text[i].empty());
+  }
+  EXPECT_EQ(im.startup_page, (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(im.display_position, (std::array<int, 4>{7, 7, 7, 7}));
+  EXPECT_EQ(im.white_level, 3);
+  EXPECT_EQ(im.edge_level, 1);
+  EXPECT_EQ(state.selection.current_line, 2);  // New keeps the line
+  EXPECT_EQ(state.selection.current_page, 0);
+  EXPECT_EQ(state.selection.slave_index, 0);
+  EXPECT_EQ(state.flags.address_prefix, 0);
+  EXPECT_TRUE(state.doc.doc_file_name.empty());
+  EXPECT_EQ(im.glyphStore(GlyphClass::Large).size(), 70u);
+  EXPECT_EQ(im.glyphStore(GlyphClass::Medium).size(), 160u);
+  EXPECT_EQ(im.glyphStore(GlyphClass::Small)[255], std::string(144, '0'));
+  EXPECT_EQ(im.unit_port_number, "09004");
+  EXPECT_EQ(im.unit_mac_address, "00-00-00-00-00-00");
+  EXPECT_EQ(im.unit_time_register, 5);
+  EXPECT_EQ(im.unit_subnet_class, 2);
+}
+
+}  // namespace
+}  // namespace vtg

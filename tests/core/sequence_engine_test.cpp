@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "link/sequence_engine.h"
+#include "link/watchdog.h"
+#include "settings/controller_state.h"
+
+namespace vtg {
+namespace {
+
+using testing::RecordingMessages;
+
+// A run of `n` steps that sends "S<step>" on the socket link, with an idle step at 3.
+class SequenceTest : public ::testing::Test {
+ protected:
+  SequenceTest() : link(state, messages), engine(state, link, messages, view) {
+    ResetToDefaults(state);
+    link.AttachSocket(&socket, &timer);
+    state.link.interface_setting = kTcpIp;
+    state.link.tcp_connected = 1;
+  }
+
+  SequenceRun Run(int n) {
+    SequenceRun run;
+    run.period_ms = 600;
+    run.last_step = n;
+    run.percent_divisor = n;
+    run.step = [this](int s) {
+      if (s == 3) return StepResult::Idle(1200);
+      link.SendCommandLine("S" + std::to_string(s) + "\r\n");
+      return StepResult::Sent();
+    };
+    return run;
+  }
+
+  void Answer(std::string_view reply = "GO") { link.OnSocketBytes("00" + std::string(reply) + "\r\n"); }
+
+  ControllerState state;
+  RecordingMessages messages;
+  testing::RecordingTransport socket = testing::SocketPeer();
+  testing::FakeReplyTimer timer;
+  testing::RecordingView view;
+  Link link;
+  SequenceEngine engine;
+};
+
+TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
+  ASSERT_EQ(engine.Begin(Run(5)), SequenceEngine::Start::Started);
+  EXPECT_FALSE(view.close_enabled);
+  EXPECT_EQ(state.flags.sequence_step, 1);
+  engine.Tick();
+  engine.Tick();  // no reply yet: nothing more goes out
+  EXPECT_EQ(socket.lines, (std::vector<std::string>{"00S1\r\n"}));
+  Answer();
+  engine.Tick();
+  Answer();
+  engine.Tick();  // step 3 sends nothing and slows the timer
+  EXPECT_EQ(view.periods, (std::vector<int>{600, 1200}));
+  engine.Tick();
+  Answer();
+  EXPECT_EQ(view.percent, "80");
+  engine.Tick();
+  EXPECT_EQ(socket.lines.size(), 4u);
+  EXPECT_FALSE(engine.Running());
+  EXPECT_TRUE(view.close_enabled);
+  EXPECT_FALSE(view.timer_on);
+  EXPECT_EQ(state.flags.sequence_step, 0);
+  EXPECT_EQ(view.percent, "   ");
+  EXPECT_EQ(view.position, 0);
+}
+
+TEST_F(SequenceTest, ErrorReplyEndsTheRunAtTheNextTick) {
+  SequenceEngine::End how{};
+  engine.OnEnd([&](SequenceEngine::End e) { how = e; });
+  engine.Begin(Run(10));
+  engine.Tick();
+  Answer("E3");
+  EXPECT_TRUE(engine.Running());
+  engine.Tick();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(how, SequenceEngine::End::Aborted);
+  EXPECT_EQ(socket.lines.size(), 1u);
+  EXPECT_EQ(state.flags.abort_flag, 0);
+  EXPECT_EQ(state.flags.sequence_step, 0);
+}
+
+TEST_F(SequenceTest, SilentUnitEndsTheRunAfterTheTimeout) {
+  engine.Begin(Run(10));
+  engine.Tick();
+  link.OnReplyTimeout();
+  engine.Tick();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(socket.lines.size(), 1u);
+  EXPECT_EQ(messages.shown.back().text, "Answer が､きません");
+}
+
+TEST_F(SequenceTest, BroadcastDoesNotWait) {
+  state.selection.slave_index = kBroadcast;
+  engine.Begin(Run(6));
+  for (int i = 0; i < 6; ++i) engine.Tick();
+  EXPECT_EQ(socket.lines.size(), 5u);
+  EXPECT_FALSE(engine.Running());
+}
+
+TEST_F(SequenceTest, RefusalsAtStart) {
+  state.flags.sequence_step = 7;
+  EXPECT_EQ(engine.Begin(Run(3)), SequenceEngine::Start::Busy);
+  state.flags.sequence_step = 0;
+  state.link.tcp_connected = 0;
+  EXPECT_EQ(engine.Begin(Run(3)), SequenceEngine::Start::NotReady);
+  EXPECT_EQ(messages.shown.back().text, "Socket が接続されていません");
+  EXPECT_TRUE(view.periods.empty());
+}
+
+TEST_F(SequenceTest, FailedStepEndsTheRunAtOnce) {
+  SequenceRun run = Run(5);
+  run.step = [](int s) { return s == 2 ? StepResult::Failed() : StepResult::Idle(); };
+  engine.Begin(std::move(run));
+  engine.Tick();
+  engine.Tick();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(state.flags.abort_flag, 0);
+}
+
+TEST_F(SequenceTest, ClosingTheDialogAbortsTheRun) {
+  engine.Begin(Run(5));
+  engine.Tick();
+  engine.Abort();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(state.flags.sequence_step, 0);
+  EXPECT_EQ(state.flags.step_pending, 0);
+}
+
+TEST_F(SequenceTest, HeldStepIsTriedAgain) {
+  int holds = 2;
+  SequenceRun run = Run(1);
+  run.step = [&](int) { return holds-- > 0 ? StepResult::Hold() : StepResult::Idle(); };
+  engine.Begin(std::move(run));
+  engine.Tick();
+  engine.Tick();
+  EXPECT_TRUE(engine.Running());
+  EXPECT_EQ(view.position, 2);
+  engine.Tick();
+  EXPECT_FALSE(engine.Running());
+}
+
+TEST(Watchdog, GivesUpOnTheTwelfthTick) {
+  ControllerState state;
+  ResetToDefaults(state);
+  RecordingMessages messages;
+  state.flags.reply_pending = 1;
+  state.flags.announce_success = 1;
+  for (int tick = 1; tick <= 11; ++tick) {
+    WatchdogTick(state, messages);
+    ASSERT_TRUE(messages.shown.empty()) << tick;
+  }
+  WatchdogTick(state, messages);
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Stop, "No Connect"}}));
+  EXPECT_EQ(state.flags.abort_flag, 1);
+  EXPECT_EQ(state.flags.reply_pending, 0);
+  EXPECT_EQ(state.flags.watchdog_ticks, 0);
+  EXPECT_EQ(state.flags.announce_success, 0);
+  WatchdogTick(state, messages);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vtg
