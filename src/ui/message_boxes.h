@@ -1,0 +1,23 @@
+#pragma once
+// Message boxes of the controller: captions, icons and beeps by kind of message.
+#include <QPointer>
+#include <QWidget>
+
+#include "link/messages.h"
+
+namespace vtg::ui {
+
+class MessageBoxes : public Messages {
+ public:
+  void Show(Box box, std::string_view text) override;
+  bool Ask(Question question, std::string_view text) override;
+
+  // The window that owns the owned boxes; each dialog records the active window here.
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  QWidget* Owner() const { return owner_; }
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+}  // namespace vtg::ui
