@@ -1,5 +1,4 @@
 // The unit's own network settings and its slave address; these may come without an address.
-#include "link/text_helpers.h"
 #include "sim/command_table.h"
 #include "sim/wire_fields.h"
 

@@ -58,10 +58,10 @@ std::string_view SimUsage() {
 A simulated VTG-7300 title generator for the controller to talk to.
 
 MODE, exactly one of:
-  --listen [ADDR:]PORT   accept the controller's connections (client role); ADDR
+  --listen [ADDR:]PORT   accept the controller's connections (controller as client); ADDR
                          defaults to 127.0.0.1, PORT 0 picks a free port; prints
                          "listening on ADDR:PORT" first
-  --connect HOST:PORT    connect to the controller's server (server role), one
+  --connect HOST:PORT    connect to the controller's server (controller as server), one
                          connection per unit, reconnecting for a while when refused
   --pty LINK             create a pseudo-terminal and link its device at LINK, for
                          the controller's serial port
@@ -70,7 +70,9 @@ MODE, exactly one of:
 Units:
   --address NN[,NN...]   slave addresses 00..31 of the units on the link (default 00)
   --units N              N units with the addresses 00..N-1
-  --state FILE           load the units' state from FILE, save it there on every change
+  --state FILE           load the units' state from FILE, save it there on every change;
+                         the file's units, addresses included, replace those asked for
+                         on the command line, and their number must match
   --log FILE             record every line received and sent, with a time stamp
 
 Faults:
@@ -80,6 +82,8 @@ Faults:
   --split                write each reply in two parts, 20 ms apart
   --line-rate BAUD       pace replies like a serial line of BAUD at 11 bits a byte
   --auto-switching       refuse glyph reads (GN) while a line is on auto switching
+
+  --help                 this text; bad usage exits with status 2
 )";
 }
 
