@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -27,6 +28,16 @@ int Fail(const QString& message, int code = 1) {
 
 void Announce(const QString& text) {
   std::cout << text.toStdString() << std::endl;  // flushed: whoever started us reads it
+}
+
+// Creates a link that saves the state whenever a unit on it changes, and keeps it.
+template <typename Link, typename... Args>
+Link* AddLink(std::vector<std::unique_ptr<QObject>>& links, const std::function<void()>& save_state,
+              Args&&... args) {
+  auto link = std::make_unique<Link>(std::forward<Args>(args)...);
+  QObject::connect(link.get(), &Link::unitsChanged, save_state);
+  links.push_back(std::move(link));
+  return static_cast<Link*>(links.back().get());
 }
 
 }  // namespace
@@ -60,7 +71,7 @@ int main(int argc, char** argv) {
     if (!log.open(QString::fromStdString(options.log_file), &error)) return Fail(error);
     log_or_null = &log;
   }
-  const auto save_state = [&] {
+  const std::function<void()> save_state = [&] {
     if (options.state_file.empty()) return;
     if (const std::string error = SaveUnits(options.state_file, units); !error.empty())
       std::cerr << "vtg7300-sim: " << error << '\n';
@@ -75,47 +86,39 @@ int main(int argc, char** argv) {
     case LinkMode::kListen: {
       const QHostAddress address(host == QStringLiteral("localhost") ? QStringLiteral("127.0.0.1") : host);
       if (address.isNull()) return Fail(QStringLiteral("--listen wants an IP address, not %1").arg(host), kBadUsage);
-      auto server = std::make_unique<SimulatedUnitServer>(unit_pointers, settings, log_or_null);
-      QObject::connect(server.get(), &SimulatedUnitServer::unitsChanged, save_state);
+      auto* server = AddLink<SimulatedUnitServer>(links, save_state, unit_pointers, settings, log_or_null);
       if (!server->start(address, static_cast<quint16>(options.port)))
         return Fail(QStringLiteral("cannot listen on %1:%2: %3").arg(host).arg(options.port).arg(server->errorString()));
       Announce(QStringLiteral("listening on %1:%2").arg(server->address().toString()).arg(server->port()));
-      links.push_back(std::move(server));
       break;
     }
     case LinkMode::kConnect: {
       auto gave_up = std::make_shared<std::size_t>(0);
       for (SimulatedUnit* unit : unit_pointers) {
-        auto client =
-            std::make_unique<UnitClient>(unit, host, static_cast<quint16>(options.port), settings, log_or_null);
-        QObject::connect(client.get(), &UnitClient::unitsChanged, save_state);
-        QObject::connect(client.get(), &UnitClient::gaveUp, [gave_up, &unit_pointers, &options] {
+        auto* client = AddLink<UnitClient>(links, save_state, unit, host, static_cast<quint16>(options.port),
+                                           settings, log_or_null);
+        QObject::connect(client, &UnitClient::gaveUp, [gave_up, &unit_pointers, &options] {
           if (++*gave_up < unit_pointers.size()) return;
           std::cerr << "vtg7300-sim: cannot reach " << options.host << ':' << options.port << '\n';
           QCoreApplication::exit(1);
         });
         client->start();
-        links.push_back(std::move(client));
       }
       Announce(QStringLiteral("connecting to %1:%2").arg(host).arg(options.port));
       break;
     }
     case LinkMode::kPty: {
-      auto pty = std::make_unique<PtyLink>(unit_pointers, settings, log_or_null);
-      QObject::connect(pty.get(), &PtyLink::unitsChanged, save_state);
+      auto* pty = AddLink<PtyLink>(links, save_state, unit_pointers, settings, log_or_null);
       QString error;
       if (!pty->open(path, &error)) return Fail(error);
       Announce(QStringLiteral("pty at %1 -> %2").arg(path, pty->devicePath()));
-      links.push_back(std::move(pty));
       break;
     }
     case LinkMode::kSerial: {
-      auto serial = std::make_unique<SerialLink>(unit_pointers, settings, log_or_null);
-      QObject::connect(serial.get(), &SerialLink::unitsChanged, save_state);
+      auto* serial = AddLink<SerialLink>(links, save_state, unit_pointers, settings, log_or_null);
       QString error;
       if (!serial->open(path, &error)) return Fail(error);
       Announce(QStringLiteral("serial port %1 open at 9600 8E1").arg(path));
-      links.push_back(std::move(serial));
       break;
     }
   }

@@ -4,16 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "repeat.h"
 #include "sim/state_file.h"
 
 namespace vtg::sim {
 namespace {
-
-std::string Repeat(std::string_view text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
 
 class StateFile : public ::testing::Test {
  protected:

@@ -1,18 +1,13 @@
 // The unit's command set: what it accepts, what it reads back, what it refuses.
 #include <gtest/gtest.h>
 
+#include "repeat.h"
+
 #include "link/text_helpers.h"
-#include "sim/glyph_classes.h"
 #include "sim/simulated_unit.h"
 
 namespace vtg::sim {
 namespace {
-
-std::string Repeat(std::string_view text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
-}
 
 const std::string kBlankTitle = Repeat("2121", 28);
 
@@ -194,16 +189,6 @@ TEST(UnitCommands, BuiltInCharactersReadAsDistinctGlyphs) {
   EXPECT_NE(a.substr(8), b.substr(8));
   EXPECT_NE(a.substr(8), Repeat("0", 576));
   EXPECT_EQ(unit.Handle("RFBMS2121", true).text.size(), 8u + 144);
-}
-
-TEST(GlyphCodes, IndexAndCodeMapBothWays) {
-  const std::pair<int, unsigned> kCodes[] = {{0, 0xA365}, {25, 0xA37E}, {26, 0xA421}, {119, 0xA47E},
-                                             {120, 0xA521}, {213, 0xA57E}, {214, 0xA621}, {255, 0xA64A}};
-  for (const auto& [index, code] : kCodes) {
-    EXPECT_EQ(GlyphCode(index), code) << index;
-    EXPECT_EQ(GlyphIndexOfCode(code), index) << index;
-  }
-  for (unsigned code : {0xA364u, 0xA37Fu, 0xA420u, 0xA64Bu, 0x3021u}) EXPECT_FALSE(GlyphIndexOfCode(code)) << code;
 }
 
 }  // namespace
