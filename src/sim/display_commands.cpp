@@ -3,7 +3,8 @@
 
 #include "link/text_helpers.h"
 #include "sim/command_table.h"
-#include "sim/glyph_classes.h"
+#include "glyphs/glyph_class.h"
+#include "link/cp932.h"
 #include "sim/wire_fields.h"
 
 namespace vtg::sim {
@@ -188,7 +189,7 @@ bool InsertGlyph(UnitState& unit, std::string_view fields) {
   const auto page = ReadPage(fields.substr(7, 2));
   const auto position = ReadNumber(fields.substr(10, 2), 1, kTitleCodes);
   if (!number || !line || !page || !position) return false;
-  const GlyphClass& size = kGlyphClasses[unit.char_size[*line][*page]];
+  const GlyphClassInfo& size = kGlyphClasses[unit.char_size[*line][*page]];
   if (*number > size.count || *position > size.title_columns) return false;
   const auto code = static_cast<std::uint16_t>(GlyphCode(*number - 1));
   const int title = TitleIndex(*line, *page);

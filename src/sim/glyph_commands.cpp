@@ -1,6 +1,7 @@
 // Registering glyphs ("GR") and reading them, or the unit's own characters ("RFBM").
 #include "sim/command_table.h"
-#include "sim/glyph_classes.h"
+#include "glyphs/glyph_class.h"
+#include "link/cp932.h"
 #include "sim/wire_fields.h"
 #include "link/text_helpers.h"
 
@@ -12,26 +13,26 @@ bool RegisterGlyph(UnitState& unit, std::string_view fields) {
   if (fields.empty()) return false;
   const auto size = GlyphClassOfLetter(fields[0]);
   if (!size) return false;
-  const GlyphClass& glyphs = kGlyphClasses[*size];
+  const GlyphClassInfo& glyphs = Info(*size);
   if (fields.size() != 4 + static_cast<std::size_t>(glyphs.digits)) return false;
   const auto number = ReadNumber(fields.substr(1, 3), 1, glyphs.count);
   const std::string_view digits = fields.substr(4);
   if (!number || !IsUpperHex(digits)) return false;
-  unit.glyphs[*size][*number - 1] = std::string(digits);
+  unit.glyphs[static_cast<int>(*size)][*number - 1] = std::string(digits);
   return true;
 }
 
 // The simulated unit has no font: a built-in character reads as a frame around the
 // sixteen bits of its code, so that different characters at least look different.
-std::string BuiltInCharacter(const GlyphClass& size, unsigned code) {
-  const int row_digits = size.dots / 4;
+std::string BuiltInCharacter(const GlyphClassInfo& size, unsigned code) {
+  const int row_digits = size.width / 4;
   std::string nibbles(size.digits, 0);
   auto set_dot = [&](int x, int y) { nibbles[y * row_digits + x / 4] |= static_cast<char>(8 >> (x % 4)); };
-  const int last = size.dots - 1;
+  const int last = size.width - 1;
   for (int i = 0; i <= last; ++i) {
     set_dot(i, 0), set_dot(i, last), set_dot(0, i), set_dot(last, i);
   }
-  const int block = (size.dots - 8) / 4;
+  const int block = (size.width - 8) / 4;
   for (int bit = 0; bit < 16; ++bit) {
     if (!(code & (0x8000u >> bit))) continue;
     const int left = 4 + (bit % 4) * block, top = 4 + (bit / 4) * block;
@@ -48,11 +49,11 @@ std::optional<std::string> ReadGlyph(const UnitState& unit, std::string_view fie
   const auto size = GlyphClassOfLetter(fields[0]);
   const auto code = ReadHex4(fields.substr(1));
   if (!size || !code) return std::nullopt;
-  const GlyphClass& glyphs = kGlyphClasses[*size];
+  const GlyphClassInfo& glyphs = Info(*size);
   const std::string reply = "FBM" + std::string(fields);
   if (const auto index = GlyphIndexOfCode(*code)) {
     if (*index >= glyphs.count) return std::nullopt;
-    return reply + unit.glyphs[*size][*index];
+    return reply + unit.glyphs[static_cast<int>(*size)][*index];
   }
   if (IsJisCode(*code)) return reply + BuiltInCharacter(glyphs, *code);
   return std::nullopt;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "link/text_helpers.h"
-#include "sim/glyph_classes.h"
+#include "glyphs/glyph_class.h"
 #include "sim/wire_fields.h"
 
 namespace vtg::sim {

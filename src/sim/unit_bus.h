@@ -4,10 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "sim/line_assembler.h"
 #include "sim/simulated_unit.h"
 
 namespace vtg::sim {
+
+// One command line as the unit reads it: without its LF and trailing CRs.
+struct AssembledLine {
+  std::string text;
+  bool overlong = false;  // longer than a line may be; `text` holds its start
+};
 
 // Faults a test or a demo can ask for; 0 turns one off.
 struct FaultPlan {

@@ -22,7 +22,13 @@ UnitLink::UnitLink(QString name, std::vector<SimulatedUnit*> units, const LinkSe
 }
 
 void UnitLink::receive(const QByteArray& bytes) {
-  for (const AssembledLine& line : assembler_.Feed(std::string_view(bytes.constData(), bytes.size()))) {
+  std::vector<AssembledLine> lines;
+  assembler_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                  [&](std::string_view text, bool overlong) {
+                    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+                    lines.push_back({std::string(text), overlong});
+                  });
+  for (const AssembledLine& line : lines) {
     if (log_) log_->record(name_, line.overlong ? "<-(overlong)" : "<-", line.text);
     const Delivery delivery = bus_.Deliver(line);
     if (log_)

@@ -7,7 +7,7 @@
 #include <deque>
 #include <functional>
 
-#include "sim/line_assembler.h"
+#include "link/line_assembler.h"
 #include "sim/reply_pacing.h"
 #include "sim/unit_bus.h"
 
@@ -43,7 +43,7 @@ class UnitLink : public QObject {
   static constexpr std::size_t kMaxPendingBytes = 1 << 20;
 
   QString name_;
-  LineAssembler assembler_;
+  vtg::LineAssembler assembler_;
   UnitBus bus_;
   ReplyPacing pacing_;
   SimLog* log_;

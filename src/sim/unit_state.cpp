@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sim/glyph_classes.h"
+#include "glyphs/glyph_class.h"
 
 namespace vtg::sim {
 

@@ -28,11 +28,12 @@ int SimProcess::terminate() {
 
 QByteArray ReadLines(QIODevice& device, int count) {
   QByteArray received;
-  QTest::qWaitFor(
+  // The caller checks what arrived; running out of time just returns less.
+  static_cast<void>(QTest::qWaitFor(
       [&] {
         received += device.readAll();
         return received.count("\r\n") >= count;
       },
-      kWaitMs);
+      kWaitMs));
   return received;
 }
