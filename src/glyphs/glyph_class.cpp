@@ -1,5 +1,7 @@
 #include "glyphs/glyph_class.h"
 
+#include "link/text_helpers.h"
+
 namespace vtg {
 
 unsigned GlyphCode(int index) {
@@ -9,5 +11,9 @@ unsigned GlyphCode(int index) {
 }
 
 std::string BlankGlyph(GlyphClass c) { return std::string(static_cast<size_t>(Info(c).digits), '0'); }
+
+std::string GlyphNumberText(GlyphClass c, int index) {
+  return Info(c).number_digits == 2 ? Dec2(index + 1) : Dec3(index + 1);
+}
 
 }  // namespace vtg

@@ -15,12 +15,13 @@ struct GlyphClassInfo {
   int digits;           // hex digits per glyph (D)
   int count;            // glyphs in the unit's store (N)
   std::string_view reply_head;
+  int number_digits;    // the operator's glyph numbers: "01".."70", "001".."256"
 };
 
 inline constexpr std::array<GlyphClassInfo, 3> kGlyphClasses{{
-    {'L', 48, 576, 70, "FBML"},
-    {'M', 32, 256, 160, "FBMM"},
-    {'S', 24, 144, 256, "FBMS"},
+    {'L', 48, 576, 70, "FBML", 2},
+    {'M', 32, 256, 160, "FBMM", 3},
+    {'S', 24, 144, 256, "FBMS", 3},
 }};
 
 inline constexpr const GlyphClassInfo& Info(GlyphClass c) { return kGlyphClasses[static_cast<int>(c)]; }
@@ -33,5 +34,8 @@ unsigned GlyphCode(int index);
 
 // A blank glyph: D digits "0".
 std::string BlankGlyph(GlyphClass c);
+
+// Glyph number index + 1 as the operator sees it, with the class's leading zeros.
+std::string GlyphNumberText(GlyphClass c, int index);
 
 }  // namespace vtg
