@@ -16,7 +16,7 @@ struct FileFilter {
 inline constexpr FileFilter kAllFilesFilter{"すべて(*.*)", "*.*"};
 
 struct FileDialogRequest {
-  std::string_view title;
+  std::string title;
   std::array<FileFilter, 2> filters;  // the first is chosen
   std::string default_name;
 };

@@ -16,7 +16,7 @@ bool FileWorkAllowed(const ControllerState& state) {
 }
 
 FileDialogRequest Request(std::string_view title, GlyphClass c) {
-  return {title, {FileType(c).filter, kAllFilesFilter}, {}};
+  return {std::string(title), {FileType(c).filter, kAllFilesFilter}, {}};
 }
 
 bool Save(ControllerState& state, Messages& messages, const std::string& path, GlyphClass c) {

@@ -1,5 +1,6 @@
 #include "glyphs/glyph_list.h"
 
+#include "glyphs/bmp_export.h"
 #include "glyphs/glyph_commands.h"
 #include "glyphs/glyph_file_actions.h"
 #include "glyphs/glyph_transfer.h"
@@ -81,6 +82,11 @@ bool GlyphList::ChooseForEditor(int box) {
   if (Busy() || box < 0 || box >= ListLayout(class_).boxes_per_page) return false;
   state_.glyph.glyph_index = GlyphOfBox(box);
   return true;
+}
+
+bool GlyphList::ExportBox(int box, const Picture& picture) {
+  if (box < 0 || box >= ListLayout(class_).boxes_per_page) return false;
+  return ExportGlyphBmp(state_, messages_, dialogs_, class_, GlyphOfBox(box), picture);
 }
 
 }  // namespace vtg

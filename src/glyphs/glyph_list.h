@@ -10,6 +10,7 @@
 
 #include "glyphs/file_dialogs.h"
 #include "glyphs/glyph_class.h"
+#include "glyphs/glyph_picture.h"
 #include "glyphs/glyph_session.h"
 #include "link/link.h"
 #include "link/messages.h"
@@ -77,6 +78,8 @@ class GlyphList {
   // A left double-click: true when the editor is to open on the glyph of `box`, which is
   // then glyph_index. Refused during a transfer, whose counter glyph_index is.
   bool ChooseForEditor(int box);
+  // A right double-click: saves `picture`, the box as shown, as a bitmap of its glyph.
+  bool ExportBox(int box, const Picture& picture);
   // The progress bar does not stop at its maximum: it starts again from 0.
   int ProgressBarValue(int position) const { return position % (ListLayout(class_).progress_maximum + 1); }
 

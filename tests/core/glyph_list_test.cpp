@@ -270,6 +270,14 @@ TEST_F(GlyphListTest, PagesLabelsAndHits) {
   EXPECT_EQ(ListLayout(GlyphClass::Small).page_texts.back(), "No.241～256");
 }
 
+TEST_F(GlyphListTest, ExportTakesTheGlyphOfTheBoxOnThePage) {
+  GlyphList& glyphs = List(GlyphClass::Large);
+  glyphs.ChoosePage(2);
+  EXPECT_FALSE(glyphs.ExportBox(3, Picture(96, 96)));  // cancelled
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  EXPECT_EQ(dialogs.requests[0].default_name, "gl32.bmp");
+}
+
 TEST_F(GlyphListTest, OpeningCorrectsAPageTheClassDoesNotHave) {
   state.glyph.glyph_list_page = 12;
   List(GlyphClass::Small);
