@@ -27,6 +27,8 @@ bool GlyphList::Start(SequenceRun run) {
   state_.glyph.glyph_transfer_busy = 1;
   engine_.OnEnd([this](SequenceEngine::End how) {
     state_.glyph.glyph_transfer_busy = 0;
+    // The serial watchdog gives up without clearing it; the next transfer would wait forever.
+    state_.glyph.glyph_read_pending = 0;
     if (how == SequenceEngine::End::Completed) state_.glyph.glyph_index = 0;
     if (on_transfer_end_) on_transfer_end_();
   });

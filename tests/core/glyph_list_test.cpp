@@ -4,6 +4,7 @@
 
 #include "fakes.h"
 #include "glyphs/glyph_transfer.h"
+#include "link/watchdog.h"
 #include "link/text_helpers.h"
 
 namespace vtg {
@@ -147,6 +148,20 @@ TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
   EXPECT_EQ(state.glyph.glyph_index, 2);
   EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
   EXPECT_EQ(transfer_ends, 1);
+}
+
+TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
+  unit.silent = true;
+  GlyphList& glyphs = List(GlyphClass::Large);
+  glyphs.ReadAll();
+  Tick();
+  for (int i = 0; i < 12; ++i) WatchdogTick(state, messages);
+  Tick();
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
+  EXPECT_FALSE(engine.Running());
+  ASSERT_TRUE(glyphs.ReadAll());
+  Tick();
+  EXPECT_EQ(unit.lines.size(), 2u);
 }
 
 TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
