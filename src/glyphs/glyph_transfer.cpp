@@ -10,8 +10,8 @@ SequenceRun GlyphRun(ControllerState& state, GlyphClass c) {
   // Replies are not waited for by the engine: sending goes on regardless, reading holds
   // on glyph_read_pending so that the bar still moves while it waits.
   run.waits_for_reply = false;
-  // The reply flags are cleared at the start (the default): an abort left over from an
-  // earlier error reply would otherwise end the transfer at its first tick.
+  // An abort left over from an earlier error reply would end the transfer at its first tick.
+  run.clears_flags_at_start = true;
   run.close_stays_enabled = true;
   run.finished = [&state, c] { return state.glyph.glyph_index >= Info(c).count; };
   run.percent_text = [&state, c](int) { return GlyphProgressText(state.glyph.glyph_index, Info(c).count); };

@@ -164,6 +164,16 @@ TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
   EXPECT_EQ(unit.lines.size(), 2u);
 }
 
+TEST_F(GlyphListTest, AnAbortLeftFromAnEarlierErrorDoesNotEndATransfer) {
+  link.SendCommandLine("RCEL\r\n");
+  link.OnSerialBytes("05E3\r\n");
+  ASSERT_EQ(state.flags.abort_flag, 1);
+  List(GlyphClass::Small).SendAll();
+  Tick();
+  EXPECT_TRUE(engine.Running());
+  EXPECT_EQ(unit.lines.back().line.substr(0, 8), "05GRS001");
+}
+
 TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
   struct Case { int slave; const char* prefix; int period; } cases[] = {{5, "05", 3000}, {kBroadcast, "FF", 5000}};
   for (const auto& c : cases) {
