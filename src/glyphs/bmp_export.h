@@ -5,7 +5,7 @@
 #include "glyphs/file_dialogs.h"
 #include "glyphs/glyph_class.h"
 #include "glyphs/glyph_picture.h"
-#include "glyphs/replace_file.h"
+#include "settings/replace_file.h"
 #include "link/messages.h"
 #include "settings/controller_state.h"
 

@@ -8,7 +8,7 @@
 
 #include "glyphs/file_dialogs.h"
 #include "glyphs/glyph_class.h"
-#include "glyphs/replace_file.h"
+#include "settings/replace_file.h"
 
 namespace vtg {
 

@@ -1,4 +1,4 @@
-#include "glyphs/replace_file.h"
+#include "settings/replace_file.h"
 
 #include <filesystem>
 #include <fstream>
