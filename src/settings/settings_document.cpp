@@ -10,12 +10,20 @@
 namespace vtg {
 namespace {
 
-enum class Entry { DisplayFlag, CharSize, AutoSwitchTime, StartupPage, DisplayPage, DisplayPosition, WhiteLevel,
-                   EdgeLevel, Titles };
+enum class Entry {
+  DisplayFlag,
+  CharSize,
+  AutoSwitchTime,
+  StartupPage,
+  DisplayPage,
+  DisplayPosition,
+  WhiteLevel,
+  EdgeLevel,
+  Titles,
+};
 
 struct Block {
   Entry entry;
-  int count;  // lines
   int low;
   int high;
 };
@@ -23,33 +31,17 @@ struct Block {
 // The file from top to bottom. The positions come twice; the second block is read last
 // and wins.
 constexpr std::array<Block, 10> kLayout{{
-    {Entry::DisplayFlag, kTitles, 0, 1},
-    {Entry::CharSize, kTitles, 0, 2},
-    {Entry::AutoSwitchTime, kTitles, 0, 99},
-    {Entry::StartupPage, kLines, 0, kAutoSwitchPage},
-    {Entry::DisplayPage, kLines, 0, kAutoSwitchPage},
-    {Entry::DisplayPosition, kLines, 0, 15},
-    {Entry::WhiteLevel, 1, 0, 3},
-    {Entry::EdgeLevel, 1, 0, 3},
-    {Entry::Titles, kTitles, 0, 0},
-    {Entry::DisplayPosition, kLines, 0, 15},
+    {Entry::DisplayFlag, 0, 1},
+    {Entry::CharSize, 0, 2},
+    {Entry::AutoSwitchTime, 0, 99},
+    {Entry::StartupPage, 0, kAutoSwitchPage},
+    {Entry::DisplayPage, 0, kAutoSwitchPage},
+    {Entry::DisplayPosition, 0, 15},
+    {Entry::WhiteLevel, 0, 3},
+    {Entry::EdgeLevel, 0, 3},
+    {Entry::Titles, 0, 0},
+    {Entry::DisplayPosition, 0, 15},
 }};
-
-constexpr int LinesBefore(Entry entry) {
-  int lines = 0;
-  for (const Block& b : kLayout) {
-    if (b.entry == entry) break;
-    lines += b.count;
-  }
-  return lines;
-}
-constexpr int kFirstTitleLine = LinesBefore(Entry::Titles) + 1;
-constexpr int AllLines() {
-  int lines = 0;
-  for (const Block& b : kLayout) lines += b.count;
-  return lines;
-}
-static_assert(AllLines() == kDocumentLines);
 
 constexpr std::string_view kEmptyTitle = "s";
 constexpr std::string_view kLineEnd = "\r\n";
@@ -81,11 +73,10 @@ std::string PageName(int title_index) {
 std::optional<DocumentFault> UnsavableTitle(const SettingsImage& image) {
   for (int i = 0; i < kTitles; ++i) {
     const std::string& title = image.title_text[static_cast<std::size_t>(i)];
-    const std::string where = PageName(i) + "（" + std::to_string(kFirstTitleLine + i) + "行目）";
     if (title.size() > static_cast<std::size_t>(kTitleSlotBytes))
-      return DocumentFault{where + "のタイトルが59バイトを超えているので、保存できません。"};
+      return DocumentFault{PageName(i) + " のタイトルが59バイトを超えているので、保存できません。"};
     if (title.find_first_of(std::string_view("\n\0", 2)) != std::string::npos)
-      return DocumentFault{where + "のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"};
+      return DocumentFault{PageName(i) + " のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"};
   }
   return std::nullopt;
 }

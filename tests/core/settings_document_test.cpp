@@ -51,7 +51,7 @@ SettingsImage VariedImage() {
   return image;
 }
 
-// The persisted part of an image, compared as a whole.
+// The persisted settings of an image, compared as a whole.
 SettingsImage Persisted(const SettingsImage& image) {
   SettingsImage p = DefaultImage();
   p.title_text = image.title_text;
@@ -188,9 +188,9 @@ TEST(SettingsDocument, TitlesThatCannotStandOnALineAreNotWritten) {
   };
   const Case cases[] = {
       {TitleIndex(3, 4), Pair(0x889F) + Pair(0x110A),
-       "ch.2 Bottom Page05（979行目）のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
-      {0, Pair(0x1100), "ch.1 Top Page01（783行目）のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
-      {TitleIndex(1, 63), std::string(60, 'a'), "ch.1 Bottom Page64（910行目）のタイトルが59バイトを超えているので、保存できません。"},
+       "ch.2 Bottom Page05 のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
+      {0, Pair(0x1100), "ch.1 Top Page01 のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
+      {TitleIndex(1, 63), std::string(60, 'a'), "ch.1 Bottom Page64 のタイトルが59バイトを超えているので、保存できません。"},
   };
   for (const Case& c : cases) {
     SettingsImage image = DefaultImage();

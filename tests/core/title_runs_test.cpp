@@ -69,24 +69,6 @@ TEST_P(LinesRuns, FourLinesInOrder) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(sent[i].substr(0, 6), GetParam().head + std::string(lines[i]));
 }
 
-TEST_P(LinesRuns, BroadcastDoesNotWaitForReplies) {
-  state.selection.slave_index = kBroadcast;
-  unit = testing::SilentUnit();
-  engine.Begin(GetParam().make(link, state.image));
-  EXPECT_EQ(RunToEnd(), 4);
-  EXPECT_EQ(socket.lines.size(), 4u);
-  EXPECT_EQ(socket.lines[3].substr(0, 2), "FF");
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_P(LinesRuns, ErrorReplyEndsTheRunAtTheNextTick) {
-  unit = testing::UnitAnsweringE3AtLine(2);
-  engine.Begin(GetParam().make(link, state.image));
-  EXPECT_EQ(RunToEnd(), 3);
-  EXPECT_EQ(socket.lines.size(), 2u);
-  EXPECT_EQ(messages.shown.back().text, "Socket Command");
-}
-
 INSTANTIATE_TEST_SUITE_P(Titles, LinesRuns,
                          ::testing::Values(LinesRunCase{"Display", TitleDisplayRun, 500, "CTD"},
                                            LinesRunCase{"Size", CharSizeRun, 500, "CFS"},
