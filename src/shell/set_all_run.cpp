@@ -31,7 +31,7 @@ struct SetAllBlock {
 
 StepResult Title(SetAll& run, int index) {
   return SendTitleText(run.link, run.messages, run.state.image, index, TitleMemory::Store) ? StepResult::Sent()
-                                                                                            : StepResult::Failed();
+                                                                                           : StepResult::Failed();
 }
 
 StepResult SlowDown(SetAll&, int) { return StepResult::Idle(kSettingPeriodMs); }

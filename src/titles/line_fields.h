@@ -8,8 +8,7 @@ namespace vtg {
 
 inline constexpr std::string_view kCrLf = "\r\n";
 
-inline constexpr std::array<std::string_view, 4> kLineNames{"ch.1 Top", "ch.1 Bottom", "ch.2 Top",
-                                                            "ch.2 Bottom"};
+inline constexpr std::array<std::string_view, 4> kLineNames{"ch.1 Top", "ch.1 Bottom", "ch.2 Top", "ch.2 Bottom"};
 
 // Channel "01"/"02" and "T"/"B" of a line index, as in "CTD02B".
 std::string LineField(int line);

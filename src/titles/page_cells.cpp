@@ -29,8 +29,8 @@ SettingCells Cells(const std::array<int, kTitles>& values, int line, int page, s
   SettingCells cells;
   const int first = page / kSettingCells * kSettingCells;
   for (int i = 0; i < kSettingCells; ++i)
-    cells[static_cast<std::size_t>(i)] = "Page" + PageField(first + i) + " = " +
-                                         text(values[static_cast<std::size_t>(TitleIndex(line, first + i))]);
+    cells[static_cast<std::size_t>(i)] =
+        "Page" + PageField(first + i) + " = " + text(values[static_cast<std::size_t>(TitleIndex(line, first + i))]);
   return cells;
 }
 

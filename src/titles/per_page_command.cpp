@@ -4,8 +4,7 @@
 
 namespace vtg {
 
-std::string OnePageCommand(std::string_view head, int line, int page, const PageValues& values,
-                           PageValueField field) {
+std::string OnePageCommand(std::string_view head, int line, int page, const PageValues& values, PageValueField field) {
   std::string command(head);
   command += LineField(line);
   command += PageField(page);

@@ -12,8 +12,7 @@ using PageValues = std::array<int, kTitles>;
 using PageValueField = std::string (*)(int value);
 
 // head + line + page + the page's field + CR LF, as in "AST01T0105".
-std::string OnePageCommand(std::string_view head, int line, int page, const PageValues& values,
-                           PageValueField field);
+std::string OnePageCommand(std::string_view head, int line, int page, const PageValues& values, PageValueField field);
 
 // head + line + the fields of pages 01..64 + CR LF, as in "CTD02BNN…F".
 std::string AllPagesCommand(std::string_view head, int line, const PageValues& values, PageValueField field);

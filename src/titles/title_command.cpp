@@ -24,7 +24,8 @@ std::optional<std::string> TitleCommand(const SettingsImage& image, int title_in
   command += LineField(title_index / kPages);
   command += PageField(title_index % kPages);
   for (std::size_t i = 0; i < padded->size(); i += 2) {
-    const unsigned pair = static_cast<unsigned char>((*padded)[i]) * 256u + static_cast<unsigned char>((*padded)[i + 1]);
+    const unsigned pair =
+        static_cast<unsigned char>((*padded)[i]) * 256u + static_cast<unsigned char>((*padded)[i + 1]);
     const auto code = TitlePairToUnitCode(pair);
     if (!code) return std::nullopt;
     command += Hex4(*code);
@@ -33,8 +34,7 @@ std::optional<std::string> TitleCommand(const SettingsImage& image, int title_in
   return command;
 }
 
-bool SendTitleText(Link& link, Messages& messages, const SettingsImage& image, int title_index,
-                   TitleMemory memory) {
+bool SendTitleText(Link& link, Messages& messages, const SettingsImage& image, int title_index, TitleMemory memory) {
   const auto command = TitleCommand(image, title_index, memory);
   if (!command) {
     messages.ErrorBox(text::kNotJis);

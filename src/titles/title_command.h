@@ -23,7 +23,6 @@ std::optional<std::string> TitleCommand(const SettingsImage& image, int title_in
 
 // Sends the title of one page. When it cannot be sent, tells the operator (text::kNotJis),
 // sends nothing and returns false.
-bool SendTitleText(Link& link, Messages& messages, const SettingsImage& image, int title_index,
-                   TitleMemory memory);
+bool SendTitleText(Link& link, Messages& messages, const SettingsImage& image, int title_index, TitleMemory memory);
 
 }  // namespace vtg

@@ -40,7 +40,9 @@ SequenceRun TitleDisplayRun(Link& link, const SettingsImage& image) {
   return AllLinesRun(link, image, 500, SendTitleDisplayAll);
 }
 
-SequenceRun CharSizeRun(Link& link, const SettingsImage& image) { return AllLinesRun(link, image, 500, SendCharSizeAll); }
+SequenceRun CharSizeRun(Link& link, const SettingsImage& image) {
+  return AllLinesRun(link, image, 500, SendCharSizeAll);
+}
 
 SequenceRun AutoSwitchRun(Link& link, const SettingsImage& image) {
   return AllLinesRun(link, image, 1200, SendAutoSwitchAll);

@@ -1,3 +1,6 @@
+#include "settings/document_commands.h"
+
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -9,10 +12,7 @@
 #include <string>
 #include <variant>
 
-#include <gtest/gtest.h>
-
 #include "fakes.h"
-#include "settings/document_commands.h"
 #include "settings/replace_file.h"
 #include "settings/settings_document.h"
 #include "test_text.h"
@@ -51,17 +51,14 @@ std::string ReadAll(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void WriteAll(const fs::path& path, std::string_view bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+void WriteAll(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 class DocumentCommands : public ::testing::Test {
  protected:
   DocumentCommands() {
     ResetToDefaults(state);
-    dir = fs::temp_directory_path() /
-          ("vtg-doc-" + std::to_string(::getpid()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir = fs::temp_directory_path() / ("vtg-doc-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
   }
   ~DocumentCommands() override { fs::remove_all(dir); }
@@ -176,7 +173,8 @@ TEST_F(DocumentCommands, SaveAsAsksBeforeReplacingTheNameItAdded) {
   ui.replace_answer = false;
   state.doc.doc_modified = 1;
   EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Cancelled);
-  EXPECT_EQ(ui.replace_questions, (std::vector<std::string>{Path("keep.dat") + " は既に存在します。\n上書きしますか？"}));
+  EXPECT_EQ(ui.replace_questions,
+            (std::vector<std::string>{Path("keep.dat") + " は既に存在します。\n上書きしますか？"}));
   EXPECT_EQ(ReadAll(Path("keep.dat")), "old");
   EXPECT_EQ(state.doc.doc_modified, 1);
   ui.replace_answer = true;
@@ -228,7 +226,7 @@ TEST_F(FailedSave, TargetThatCannotBeReplaced) {
 
 TEST_F(FailedSave, WriteErrorHalfWay) {
   // The file size limit makes the write fail the way a full disk does.
-  struct rlimit saved{};
+  struct rlimit saved {};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
   struct rlimit small = saved;
   small.rlim_cur = 1000;

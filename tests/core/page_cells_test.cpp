@@ -1,8 +1,10 @@
+#include "titles/page_cells.h"
+
 #include <gtest/gtest.h>
 
 #include "settings/controller_state.h"
 #include "test_text.h"
-#include "titles/page_cells.h"
+#include "titles/page_edits.h"
 
 namespace vtg {
 namespace {
@@ -41,6 +43,25 @@ TEST_F(PageCells, SettingBlocksOfThirtyTwo) {
   EXPECT_EQ(CharSizeCells(image, 0, 31)[0], "Page01 = SMALL ");
   EXPECT_EQ(CharSizeCells(image, 0, 31)[1], "Page02 = LARGE ");
   EXPECT_EQ(AutoSwitchCells(image, 3, 0)[4], "Page05 = 10 \x95\x62");  // " 秒" in code page 932
+}
+
+TEST_F(PageCells, OnlyARealTitleEditMarksTheDocument) {
+  state.selection.current_line = 2;
+  state.selection.current_page = 5;
+  image.title_text[TitleIndex(2, 5)] = Pair(0x889F);
+  EditCurrentTitle(state, Pair(0x889F));  // the box was loaded with the stored title
+  EXPECT_EQ(state.doc.doc_modified, 0);
+  EditCurrentTitle(state, std::string(62, 'a'));
+  EXPECT_EQ(state.doc.doc_modified, 1);
+  EXPECT_EQ(image.title_text[TitleIndex(2, 5)], std::string(59, 'a'));
+}
+
+TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
+  SetWholeLine(image.char_size, 1, 2);
+  EXPECT_EQ(CharSizeCells(image, 1, 0)[0], "Page01 = SMALL ");
+  EXPECT_EQ(CharSizeCells(image, 1, 63)[31], "Page64 = SMALL ");
+  EXPECT_EQ(CharSizeCells(image, 0, 63)[31], "Page64 = LARGE ");
+  EXPECT_EQ(CharSizeCells(image, 2, 0)[0], "Page01 = LARGE ");
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-#include <string>
-#include <vector>
+#include "shell/read_all_run.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/read_all_run.h"
+#include <string>
+#include <vector>
+
 #include "test_text.h"
 #include "unit_double.h"
 
@@ -22,10 +23,9 @@ TEST_F(ReadSettingItems, ReadsEverySettingBottomFirstThenTheTitles) {
   EXPECT_EQ(RunToEnd(), 285);
   EXPECT_EQ(now_ms, 285 * 400);
   std::vector<std::string> expected = {
-      "RAST01B",   "RAST01T",   "RAST02B",   "RAST02T",   "RCTD01B", "RCTD01T", "RCTD02B",
-      "RCTD02T",   "RCTDPO01B", "RCTDPO01T", "RCTDPO02B", "RCTDPO02T", "RCEL",  "RCWL",
-      "RSUS01B",   "RSUS01T",   "RSUS02B",   "RSUS02T",   "RCFS01B", "RCFS01T", "RCFS02B",
-      "RCFS02T",   "RP01B",     "RP01T",     "RP02B",     "RP02T"};
+      "RAST01B",   "RAST01T",   "RAST02B",   "RAST02T", "RCTD01B", "RCTD01T", "RCTD02B", "RCTD02T", "RCTDPO01B",
+      "RCTDPO01T", "RCTDPO02B", "RCTDPO02T", "RCEL",    "RCWL",    "RSUS01B", "RSUS01T", "RSUS02B", "RSUS02T",
+      "RCFS01B",   "RCFS01T",   "RCFS02B",   "RCFS02T", "RP01B",   "RP01T",   "RP02B",   "RP02T"};
   for (const char* line : {"01T", "01B", "02T", "02B"})
     for (int page = 1; page <= 64; ++page)
       expected.push_back("RCT" + std::string(line) + (page < 10 ? "0" : "") + std::to_string(page));

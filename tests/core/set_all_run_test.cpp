@@ -1,9 +1,10 @@
-#include <string>
-#include <vector>
+#include "shell/set_all_run.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/set_all_run.h"
+#include <string>
+#include <vector>
+
 #include "test_text.h"
 #include "unit_double.h"
 

@@ -1,11 +1,12 @@
+#include "settings/settings_document.h"
+
+#include <gtest/gtest.h>
+
 #include <string>
 #include <variant>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "settings/controller_state.h"
-#include "settings/settings_document.h"
 #include "test_text.h"
 
 namespace vtg {
@@ -82,9 +83,8 @@ std::string JoinLines(const std::vector<std::string>& lines, std::string_view en
 }
 
 TEST(SettingsDocument, DefaultDocumentByteForByte) {
-  const std::string expected = Repeat("1\r\n", 256) + Repeat("0\r\n", 256) + Repeat("2\r\n", 256) +
-                               Repeat("0\r\n", 8) + Repeat("7\r\n", 4) + "3\r\n1\r\n" + Repeat("s\r\n", 256) +
-                               Repeat("7\r\n", 4);
+  const std::string expected = Repeat("1\r\n", 256) + Repeat("0\r\n", 256) + Repeat("2\r\n", 256) + Repeat("0\r\n", 8) +
+                               Repeat("7\r\n", 4) + "3\r\n1\r\n" + Repeat("s\r\n", 256) + Repeat("7\r\n", 4);
   EXPECT_EQ(Format(DefaultImage()), expected);
 }
 
@@ -115,7 +115,7 @@ TEST(SettingsDocument, LastLineWithoutLineEndIsRead) {
 
 TEST(SettingsDocument, SecondPositionBlockWinsAndSIsEmpty) {
   std::vector<std::string> lines = SplitCrLf(Format(DefaultImage()));
-  lines[776] = "1";  // line 777, first block
+  lines[776] = "1";   // line 777, first block
   lines[1038] = "9";  // line 1039, second block
   lines[782] = "s";
   SettingsImage read = VariedImage();
@@ -168,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"Position16", 777, "16", "設定ファイルの777行目の値 16 は 0～15 の範囲外です。"},
         Malformed{"WhiteLevel4", 781, "4", "設定ファイルの781行目の値 4 は 0～3 の範囲外です。"},
         Malformed{"EdgeLevelHuge", 782, "99999999999", "設定ファイルの782行目の値 99999999999 は 0～3 の範囲外です。"},
-        Malformed{"TitleTooLong", 900, std::string(60, 'a'), "設定ファイルの900行目のタイトルが59バイトを超えています。"},
+        Malformed{"TitleTooLong", 900, std::string(60, 'a'),
+                  "設定ファイルの900行目のタイトルが59バイトを超えています。"},
         Malformed{"TitleWithNul", 783, std::string("a\0b", 3), "設定ファイルの783行目のタイトルに 0x00 があります。"},
         Malformed{"SecondPositionBlock", 1042, "20", "設定ファイルの1042行目の値 20 は 0～15 の範囲外です。"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -190,7 +191,8 @@ TEST(SettingsDocument, TitlesThatCannotStandOnALineAreNotWritten) {
       {TitleIndex(3, 4), Pair(0x889F) + Pair(0x110A),
        "ch.2 Bottom Page05 のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
       {0, Pair(0x1100), "ch.1 Top Page01 のタイトルに、ファイルの1行に書けない外字があるので、保存できません。"},
-      {TitleIndex(1, 63), std::string(60, 'a'), "ch.1 Bottom Page64 のタイトルが59バイトを超えているので、保存できません。"},
+      {TitleIndex(1, 63), std::string(60, 'a'),
+       "ch.1 Bottom Page64 のタイトルが59バイトを超えているので、保存できません。"},
   };
   for (const Case& c : cases) {
     SettingsImage image = DefaultImage();

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "fakes.h"
 #include "settings/controller_state.h"
@@ -129,8 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleCase{"FullLengthNoPadding", Repeat(Pair(0x82A0), 28), Repeat("2422", 28)},
                       TitleCase{"TooLongRefused", Repeat(Pair(0x82A0), 29), ""},
                       TitleCase{"OddLengthRefused", Pair(0x82A0) + "A" + Pair(0x82A0), ""},
-                      TitleCase{"HalfWidthPairRefused", "AB", ""},
-                      TitleCase{"LeadByteF0Refused", Pair(0xF040), ""}),
+                      TitleCase{"HalfWidthPairRefused", "AB", ""}, TitleCase{"LeadByteF0Refused", Pair(0xF040), ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TitleCommand, NotStoredFormAndPadding) {

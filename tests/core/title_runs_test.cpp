@@ -1,7 +1,8 @@
+#include "titles/title_runs.h"
+
 #include <gtest/gtest.h>
 
 #include "test_text.h"
-#include "titles/title_runs.h"
 #include "unit_double.h"
 
 namespace vtg {
