@@ -23,6 +23,8 @@ SettingsDialog::SettingsDialog(AppContext& app, const DialogSetup& setup, QWidge
   if (!setup.peer_caption.isEmpty() && app.state.link.selected_peer != -1)
     caption = setup.peer_caption + ToQString(PeerAddressText(app.state.client_table, app.state.link.selected_peer));
   setWindowTitle(caption);
+  // Room for the whole caption beside the frame's buttons.
+  setMinimumWidth(fontMetrics().horizontalAdvance(caption) + 120);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QTest>
 
+#include "link/com_port_dialog.h"
+#include "link/link_choice_dialog.h"
+#include "link/unit_network_dialog.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
@@ -57,6 +60,26 @@ class Pictures : public QObject {
       Save(*menu, QStringLiteral("menu_%1").arg(i));
       menu->hide();
     }
+  }
+
+  void ConnectionDialogs() {
+    TestApp t;
+    t.serial_ports = {"ttyS0", "ttyUSB0", "/dev/pts/4"};
+    LinkChoiceDialog interface_dialog(t.context, kInterfaceChoice, nullptr);
+    Save(interface_dialog, QStringLiteral("dialog_105_interface"));
+    ComPortDialog com_port(t.context, nullptr);
+    Save(com_port, QStringLiteral("dialog_107_rs232c"));
+    LinkChoiceDialog role(t.context, kRoleChoice, nullptr);
+    Save(role, QStringLiteral("dialog_132_client_server"));
+  }
+
+  void UnitNetworkDialog() {
+    TestApp t;
+    t.state.link.selected_peer = -1;
+    t.state.image.unit_ip_address = {192, 168, 1, 3};
+    t.state.image.unit_mac_address = "00-11-22-33-44-55";
+    vtg::UnitNetworkDialog dialog(t.context, nullptr);
+    Save(dialog, QStringLiteral("dialog_122_protocol"));
   }
 };
 
