@@ -34,6 +34,10 @@ std::string GlyphListFileText(GlyphClass c, const std::vector<std::string>& stor
 std::string LoadGlyphList(const std::string& path, GlyphClass c, std::vector<std::string>& store) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::string(kCantFileOpen);
+  return ReadGlyphList(in, c, store);
+}
+
+std::string ReadGlyphList(std::istream& in, GlyphClass c, std::vector<std::string>& store) {
   const std::size_t needed = static_cast<std::size_t>(Info(c).digits) * static_cast<std::size_t>(Info(c).count);
   std::string digits;
   digits.reserve(needed);

@@ -2,6 +2,7 @@
 // Glyph list files: every glyph of one class, one digit a line with CR LF, glyph 1 first.
 // The extension alone tells the class.
 #include <array>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ std::string GlyphListFileText(GlyphClass c, const std::vector<std::string>& stor
 // last needed digit, or ends early leaves `store` as it was. Returns an empty text when
 // loaded, otherwise what to tell the operator.
 std::string LoadGlyphList(const std::string& path, GlyphClass c, std::vector<std::string>& store);
+// The same from a stream that is already open.
+std::string ReadGlyphList(std::istream& in, GlyphClass c, std::vector<std::string>& store);
 
 // The reason when the file could not be written, none when it was.
 std::optional<std::string> SaveGlyphList(const std::string& path, GlyphClass c, const std::vector<std::string>& store);

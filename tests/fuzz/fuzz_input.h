@@ -1,0 +1,70 @@
+#pragma once
+// What every fuzz target shares: reading its input and stopping loudly on a broken rule.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "invariants.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace vtg::fuzz {
+
+// A broken rule stops the program where the fuzzer (or the corpus replay) sees it.
+inline void Require(const testing::Broken& broken) {
+  if (!broken) return;
+  std::fprintf(stderr, "broken rule: %s\n", broken->c_str());
+  __builtin_trap();
+}
+
+inline void Require(bool holds, const char* rule) { Require(holds ? testing::Broken{} : testing::Broken{rule}); }
+
+// The input, read from the front: a few set-up bytes, then the text under test.
+class FuzzInput {
+ public:
+  FuzzInput(const std::uint8_t* data, std::size_t size) : rest_(reinterpret_cast<const char*>(data), size) {}
+
+  // 0 when the input is used up.
+  std::uint8_t Byte() {
+    if (rest_.empty()) return 0;
+    const auto b = static_cast<std::uint8_t>(rest_.front());
+    rest_.remove_prefix(1);
+    return b;
+  }
+  std::string_view Bytes(std::size_t n) {
+    const std::string_view taken = rest_.substr(0, n);
+    rest_.remove_prefix(taken.size());
+    return taken;
+  }
+  std::string_view Rest() const { return rest_; }
+  bool Empty() const { return rest_.empty(); }
+
+ private:
+  std::string_view rest_;
+};
+
+// Deterministic choices (split points, events) from one seed byte, so an input replays the same.
+class Choices {
+ public:
+  // The low bits of the seed set the largest piece a stream is cut into: a few bytes up to
+  // more than a line.
+  explicit Choices(std::uint8_t seed) : x_(seed * 2654435761u + 1u), max_piece_(kMaxPieces[seed & 3]) {}
+  std::uint32_t Next() {
+    x_ ^= x_ << 13;
+    x_ ^= x_ >> 17;
+    x_ ^= x_ << 5;
+    return x_;
+  }
+  // 0..n-1
+  std::uint32_t Below(std::uint32_t n) { return Next() % n; }
+  std::size_t PieceLength() { return 1 + Below(max_piece_); }
+
+ private:
+  static constexpr std::uint32_t kMaxPieces[] = {3, 16, 128, 700};
+  std::uint32_t x_;
+  std::uint32_t max_piece_;
+};
+
+}  // namespace vtg::fuzz

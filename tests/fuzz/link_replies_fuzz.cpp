@@ -1,0 +1,144 @@
+// Whatever a unit sends, in whatever pieces, while the controller waits for replies or runs
+// a sequence: the settings image stays in range and every run still ends.
+//
+// Input: a set-up byte (bit 0 address_prefix, bit 1 socket link, bits 2-4 the run, bits 5-6
+// the glyph class, bit 7 a glyph read outstanding), the slave index, a seed for the split
+// points and events, then the bytes from the unit.
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "fakes.h"
+#include "fuzz_input.h"
+#include "glyphs/glyph_list.h"
+#include "link/link.h"
+#include "link/sequence_engine.h"
+#include "link/unit_network.h"
+#include "link/watchdog.h"
+#include "shell/read_all_run.h"
+#include "shell/set_all_run.h"
+
+namespace vtg::fuzz {
+namespace {
+
+enum class RunKind { None, ReadSettings, SetAll, ReadGlyphs, SendGlyphs, UnitNetwork };
+
+// Commands a dialog sends on its own while no run is going.
+constexpr std::array<std::string_view, 5> kSingleCommands{"RCWL\r\n", "RCT01T01\r\n", "RAST02B\r\n", "CWL3\r\n",
+                                                          "RFBMLA365\r\n"};
+
+// Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
+constexpr int kSilentTicks = 600;
+
+struct Controller {
+  ControllerState state;
+  testing::RecordingMessages messages;
+  testing::RecordingTransport serial = testing::SerialPort();
+  testing::RecordingTransport socket = testing::SocketPeer();
+  testing::FakeReplyTimer timer;
+  testing::RecordingView view;
+  testing::ScriptedFileDialogs dialogs;
+  Link link{state, messages};
+  SequenceEngine engine{state, link, messages, view};
+  std::unique_ptr<GlyphList> glyph_list;
+  std::optional<GlyphClass> glyph_class;
+  bool on_socket = false;
+
+  void Setup(std::uint8_t setup, std::uint8_t slave) {
+    ResetToDefaults(state);
+    state.flags.address_prefix = setup & 1;
+    on_socket = setup & 2;
+    state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
+    state.link.tcp_connected = on_socket ? 1 : 0;
+    state.selection.slave_index = slave % (kBroadcast + 1);
+    link.AttachSerial(&serial);
+    link.AttachSocket(&socket, &timer);
+    const auto c = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
+    switch (static_cast<RunKind>((setup >> 2) & 7)) {
+      case RunKind::ReadSettings: engine.Begin(ReadSettingItemsRun(state, link)); break;
+      case RunKind::SetAll: engine.Begin(SetAllItemsRun(state, link, messages)); break;
+      case RunKind::ReadGlyphs: StartGlyphList(c)->ReadAll(); break;
+      case RunKind::SendGlyphs: StartGlyphList(c)->SendAll(); break;
+      case RunKind::UnitNetwork: engine.Begin(UnitNetworkReadBack(link)); break;
+      default: break;
+    }
+    if (!engine.Running()) glyph_class.reset();
+    if (setup & 0x80) state.glyph.glyph_read_pending = 1;
+  }
+
+  GlyphList* StartGlyphList(GlyphClass c) {
+    glyph_class = c;
+    glyph_list = std::make_unique<GlyphList>(state, link, messages, engine, dialogs, c);
+    return glyph_list.get();
+  }
+
+  // Without a run, a dialog keeps one command in flight so that replies are awaited.
+  void KeepCommandInFlight(Choices& choose) {
+    if (engine.Running() || link.AwaitingSocketReply()) return;
+    const std::string_view command = kSingleCommands[choose.Below(kSingleCommands.size())];
+    if (command.starts_with("RFBM")) state.glyph.glyph_read_pending = 1;
+    link.SendCommandLine(command);
+  }
+
+  // The unit stays silent for one reply wait.
+  void Silence() {
+    if (on_socket) {
+      link.OnReplyTimeout();
+    } else {
+      for (int tick = 0; tick < 12; ++tick) WatchdogTick(state, messages);
+    }
+  }
+
+  void Tick() {
+    engine.Tick();
+    Require(!engine.Running() || state.flags.sequence_step != 0, "a run goes on with sequence_step 0");
+    Require(engine.Running() || state.flags.sequence_step == 0, "sequence_step set without a run");
+  }
+
+  // The glyph stores are checked once at the end: walking them after every piece is slow.
+  void Check() const {
+    Require(testing::BrokenSettingsRule(state.image));
+    Require(testing::BrokenFlagRule(state, glyph_class));
+  }
+};
+
+}  // namespace
+}  // namespace vtg::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vtg::fuzz;
+  FuzzInput input(data, size);
+  Controller c;
+  const std::uint8_t setup = input.Byte();
+  const std::uint8_t slave = input.Byte();
+  const std::uint8_t seed = input.Byte();
+  c.Setup(setup, slave);
+  Choices choose(seed);
+
+  while (!input.Empty()) {
+    c.KeepCommandInFlight(choose);
+    const std::string_view piece = input.Bytes(choose.PieceLength());
+    if (c.on_socket)
+      c.link.OnSocketBytes(piece);
+    else
+      c.link.OnSerialBytes(piece);
+    switch (choose.Below(16)) {
+      case 0: c.Silence(); break;
+      case 1:
+        if (c.on_socket) c.link.OnSocketPeerLost();
+        break;
+      default: c.Tick(); break;
+    }
+    c.Check();
+  }
+
+  // Then the unit falls silent: every run must come to its end.
+  for (int tick = 0; tick < kSilentTicks && c.engine.Running(); ++tick) {
+    c.Silence();
+    c.Tick();
+  }
+  Require(!c.engine.Running(), "a run against a silent unit never ends");
+  Require(c.state.glyph.glyph_transfer_busy == 0, "a glyph transfer outlives its run");
+  Require(vtg::testing::BrokenStateRule(c.state));
+  return 0;
+}

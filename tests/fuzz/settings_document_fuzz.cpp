@@ -1,0 +1,47 @@
+// A settings document from anywhere: a refused one leaves the image exactly as it was; an
+// accepted one puts only values in range into it and can be saved and read back unchanged.
+#include <variant>
+
+#include "fuzz_input.h"
+#include "settings/controller_state.h"
+#include "settings/settings_document.h"
+
+namespace {
+
+// An image unlike the defaults, so that a half-applied document would show.
+vtg::SettingsImage EditedImage() {
+  vtg::ControllerState state;
+  vtg::ResetToDefaults(state);
+  vtg::SettingsImage& image = state.image;
+  image.title_text[0] = "\x88\x9F";
+  image.title_text[255] = "last";
+  image.display_flag[7] = 0;
+  image.char_size[70] = 2;
+  image.auto_switch_time[200] = 99;
+  image.startup_page[1] = 64;
+  image.display_page[2] = 63;
+  image.display_position[3] = 15;
+  image.white_level = 0;
+  image.edge_level = 3;
+  return image;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using vtg::fuzz::Require;
+  static const vtg::SettingsImage kBefore = EditedImage();
+  vtg::SettingsImage image = kBefore;
+  const std::string_view document(reinterpret_cast<const char*>(data), size);
+  if (vtg::ParseDocument(document, image)) {
+    Require(image == kBefore, "a refused document changed the image");
+    return 0;
+  }
+  Require(vtg::testing::BrokenImageRule(image));
+  const auto saved = vtg::FormatDocument(image);
+  Require(std::holds_alternative<std::string>(saved), "a document that was read cannot be saved");
+  vtg::SettingsImage again = kBefore;
+  Require(!vtg::ParseDocument(std::get<std::string>(saved), again), "a saved document is refused");
+  Require(again == image, "a saved document reads back differently");
+  return 0;
+}
