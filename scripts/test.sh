@@ -10,3 +10,12 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j2
+
+# Then every parser under libFuzzer: a clang build of the core and the simulated unit alone,
+# in which CTest runs each fuzz target for FUZZ_SECONDS on a scratch copy of its corpus.
+fuzz_build=${FUZZ_BUILD_DIR:-build-fuzz}
+cmake -S . -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DVTG_WITH_QT=OFF -DVTG_FUZZ=ON -DVTG_FUZZ_SECONDS="${FUZZ_SECONDS:-30}"
+cmake --build "$fuzz_build"
+# No Qt here: leaks are ours.
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$fuzz_build" --output-on-failure -j2

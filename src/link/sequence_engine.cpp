@@ -15,6 +15,9 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
     return Start::Broadcast;
   }
   if (state_.flags.sequence_step != 0) return Start::Busy;
+  // A failure zeroed the step of a run that has not seen its next tick yet: it ends first,
+  // so that nothing it owns is left set for the new one.
+  if (running_) Finish(End::Aborted);
   run_ = std::move(run);
   LinkFlags& f = state_.flags;
   f.announce_success = 0;

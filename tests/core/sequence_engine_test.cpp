@@ -94,6 +94,20 @@ TEST_F(SequenceTest, SilentUnitEndsTheRunAfterTheTimeout) {
   EXPECT_EQ(messages.shown.back().text, "Answer が､きません");
 }
 
+TEST_F(SequenceTest, RunStartedAgainAfterATimeoutEndsTheOldOneFirst) {
+  std::vector<SequenceEngine::End> ends;
+  engine.OnEnd([&](SequenceEngine::End e) { ends.push_back(e); });
+  engine.Begin(Run(10));
+  engine.Tick();
+  link.OnReplyTimeout();  // the step is 0 until the next tick notices
+  ASSERT_EQ(engine.Begin(Run(10)), SequenceEngine::Start::Started);
+  EXPECT_EQ(ends, (std::vector<SequenceEngine::End>{SequenceEngine::End::Aborted}));
+  EXPECT_EQ(state.flags.sequence_step, 1);
+  EXPECT_TRUE(view.timer_on);
+  engine.Tick();
+  EXPECT_EQ(socket.lines.back(), "00S1\r\n");
+}
+
 TEST_F(SequenceTest, BroadcastDoesNotWait) {
   state.selection.slave_index = kBroadcast;
   engine.Begin(Run(6));

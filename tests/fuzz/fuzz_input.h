@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "invariants.h"
+#include "settings/controller_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -20,6 +21,26 @@ inline void Require(const testing::Broken& broken) {
 }
 
 inline void Require(bool holds, const char* rule) { Require(holds ? testing::Broken{} : testing::Broken{rule}); }
+
+// An object kept from one input to the next and set back to `fresh` for each: assigning
+// reuses the memory of the glyph stores, whose allocation would cost most of a short input's
+// time. `kSlot` tells apart two such objects of one type.
+template <class T, int kSlot = 0>
+T& Reused(const T& fresh) {
+  static T kept = fresh;
+  kept = fresh;
+  return kept;
+}
+
+// The controller's state after start-up.
+inline const ControllerState& FreshState() {
+  static const ControllerState fresh = [] {
+    ControllerState state;
+    ResetToDefaults(state);
+    return state;
+  }();
+  return fresh;
+}
 
 // The input, read from the front: a few set-up bytes, then the text under test.
 class FuzzInput {

@@ -2,8 +2,8 @@
 // a sequence: the settings image stays in range and every run still ends.
 //
 // Input: a set-up byte (bit 0 address_prefix, bit 1 socket link, bits 2-4 the run, bits 5-6
-// the glyph class, bit 7 a glyph read outstanding), the slave index, a seed for the split
-// points and events, then the bytes from the unit.
+// the glyph class, bit 7 a glyph read outstanding when no run goes), the slave index, a seed
+// for the split points and events, then the bytes from the unit.
 #include <array>
 #include <memory>
 #include <optional>
@@ -27,25 +27,38 @@ enum class RunKind { None, ReadSettings, SetAll, ReadGlyphs, SendGlyphs, UnitNet
 constexpr std::array<std::string_view, 5> kSingleCommands{"RCWL\r\n", "RCT01T01\r\n", "RAST02B\r\n", "CWL3\r\n",
                                                           "RFBMLA365\r\n"};
 
+constexpr auto kStarted = SequenceEngine::Start::Started;
+
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
 
+// Counts the runs that ended: the engine stops the timer exactly then.
+class EndCountingView : public testing::RecordingView {
+ public:
+  void StopTimer() override {
+    RecordingView::StopTimer();
+    ++ends;
+  }
+  int ends = 0;
+};
+
 struct Controller {
-  ControllerState state;
+  ControllerState& state = Reused(FreshState());
   testing::RecordingMessages messages;
   testing::RecordingTransport serial = testing::SerialPort();
   testing::RecordingTransport socket = testing::SocketPeer();
   testing::FakeReplyTimer timer;
-  testing::RecordingView view;
+  EndCountingView view;
   testing::ScriptedFileDialogs dialogs;
   Link link{state, messages};
   SequenceEngine engine{state, link, messages, view};
+  RunKind run_kind = RunKind::None;
   std::unique_ptr<GlyphList> glyph_list;
   std::optional<GlyphClass> glyph_class;
   bool on_socket = false;
+  int begun = 0;
 
   void Setup(std::uint8_t setup, std::uint8_t slave) {
-    ResetToDefaults(state);
     state.flags.address_prefix = setup & 1;
     on_socket = setup & 2;
     state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
@@ -53,23 +66,29 @@ struct Controller {
     state.selection.slave_index = slave % (kBroadcast + 1);
     link.AttachSerial(&serial);
     link.AttachSocket(&socket, &timer);
-    const auto c = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
-    switch (static_cast<RunKind>((setup >> 2) & 7)) {
-      case RunKind::ReadSettings: engine.Begin(ReadSettingItemsRun(state, link)); break;
-      case RunKind::SetAll: engine.Begin(SetAllItemsRun(state, link, messages)); break;
-      case RunKind::ReadGlyphs: StartGlyphList(c)->ReadAll(); break;
-      case RunKind::SendGlyphs: StartGlyphList(c)->SendAll(); break;
-      case RunKind::UnitNetwork: engine.Begin(UnitNetworkReadBack(link)); break;
-      default: break;
+    run_kind = static_cast<RunKind>((setup >> 2) & 7);
+    if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
+      glyph_class = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
+      glyph_list = std::make_unique<GlyphList>(state, link, messages, engine, dialogs, *glyph_class);
     }
-    if (!engine.Running()) glyph_class.reset();
-    if (setup & 0x80) state.glyph.glyph_read_pending = 1;
+    BeginRun();
+    // A glyph read of the editor may be outstanding; a transfer never starts with one.
+    if (!engine.Running()) state.glyph.glyph_read_pending = setup >> 7;
   }
 
-  GlyphList* StartGlyphList(GlyphClass c) {
-    glyph_class = c;
-    glyph_list = std::make_unique<GlyphList>(state, link, messages, engine, dialogs, c);
-    return glyph_list.get();
+  // The operator presses the button that starts the run, also while it goes.
+  void BeginRun() {
+    bool started = false;
+    switch (run_kind) {
+      case RunKind::ReadSettings: started = engine.Begin(ReadSettingItemsRun(state, link)) == kStarted; break;
+      case RunKind::SetAll: started = engine.Begin(SetAllItemsRun(state, link, messages)) == kStarted; break;
+      case RunKind::ReadGlyphs: started = glyph_list->ReadAll(); break;
+      case RunKind::SendGlyphs: started = glyph_list->SendAll(); break;
+      case RunKind::UnitNetwork: started = engine.Begin(UnitNetworkReadBack(link)) == kStarted; break;
+      default: break;
+    }
+    begun += started;
+    Require(begun == view.ends + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
   }
 
   // Without a run, a dialog keeps one command in flight so that replies are awaited.
@@ -127,6 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       case 1:
         if (c.on_socket) c.link.OnSocketPeerLost();
         break;
+      case 2: c.BeginRun(); break;
       default: c.Tick(); break;
     }
     c.Check();
@@ -138,6 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     c.Tick();
   }
   Require(!c.engine.Running(), "a run against a silent unit never ends");
+  Require(c.begun == c.view.ends, "a run ended without its end");
   Require(c.state.glyph.glyph_transfer_busy == 0, "a glyph transfer outlives its run");
   Require(vtg::testing::BrokenStateRule(c.state));
   return 0;

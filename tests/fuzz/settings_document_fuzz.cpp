@@ -10,9 +10,7 @@ namespace {
 
 // An image unlike the defaults, so that a half-applied document would show.
 vtg::SettingsImage EditedImage() {
-  vtg::ControllerState state;
-  vtg::ResetToDefaults(state);
-  vtg::SettingsImage& image = state.image;
+  vtg::SettingsImage image = vtg::fuzz::FreshState().image;
   image.title_text[0] = "\x88\x9F";
   image.title_text[255] = "last";
   image.display_flag[7] = 0;
@@ -31,7 +29,7 @@ vtg::SettingsImage EditedImage() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using vtg::fuzz::Require;
   static const vtg::SettingsImage kBefore = EditedImage();
-  vtg::SettingsImage image = kBefore;
+  vtg::SettingsImage& image = vtg::fuzz::Reused<vtg::SettingsImage, 0>(kBefore);
   const std::string_view document(reinterpret_cast<const char*>(data), size);
   if (vtg::ParseDocument(document, image)) {
     Require(image == kBefore, "a refused document changed the image");
@@ -40,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(vtg::testing::BrokenImageRule(image));
   const auto saved = vtg::FormatDocument(image);
   Require(std::holds_alternative<std::string>(saved), "a document that was read cannot be saved");
-  vtg::SettingsImage again = kBefore;
+  vtg::SettingsImage& again = vtg::fuzz::Reused<vtg::SettingsImage, 1>(kBefore);
   Require(!vtg::ParseDocument(std::get<std::string>(saved), again), "a saved document is refused");
   Require(again == image, "a saved document reads back differently");
   return 0;

@@ -5,7 +5,7 @@
 // Input: a set-up byte (bit 0 glyph reads refused while auto switching, bits 1-2 the units
 // on the line), a seed for the split points, then the bytes from the controller.
 #include <array>
-#include <memory>
+#include <map>
 #include <vector>
 
 #include "fakes.h"
@@ -24,19 +24,36 @@ constexpr std::array<std::array<int, 2>, 4> kLineUps{{{0, -1}, {0, 5}, {5, 5}, {
 // A reply leaves in one 600-byte line buffer of the controller.
 constexpr std::size_t kMaxReply = 600;
 
+// A unit as it starts, made once for each address and option.
+const sim::SimulatedUnit& FreshUnit(int address, bool refuse_glyph_reads) {
+  static std::map<std::pair<int, bool>, sim::SimulatedUnit> fresh;
+  const auto key = std::pair(address, refuse_glyph_reads);
+  auto it = fresh.find(key);
+  if (it == fresh.end())
+    it = fresh.emplace(key, sim::SimulatedUnit(address, {.refuse_glyph_reads_while_auto_switching = refuse_glyph_reads}))
+             .first;
+  return it->second;
+}
+
+// Kept from one input to the next, like the units themselves.
+std::vector<sim::UnitState>& KeptStates() {
+  static std::vector<sim::UnitState> kept;
+  return kept;
+}
+
 struct LineWithUnits {
   explicit LineWithUnits(std::vector<sim::SimulatedUnit*> on_line) : units(std::move(on_line)), bus(units) {
-    for (const sim::SimulatedUnit* unit : units) accepted.push_back(unit->state());
-    ResetToDefaults(controller);
+    accepted.resize(units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) accepted[i] = units[i]->state();
   }
 
   std::vector<sim::SimulatedUnit*> units;
   sim::UnitBus bus;
-  ControllerState controller;
+  ControllerState& controller = Reused(FreshState());
   testing::RecordingMessages messages;
   ReplyContext context{controller, messages, {}};
   // The units as the last accepted line left them; copied again only when a line changes them.
-  std::vector<sim::UnitState> accepted;
+  std::vector<sim::UnitState>& accepted = KeptStates();
 
   bool Unchanged() const {
     for (std::size_t i = 0; i < units.size(); ++i)
@@ -77,14 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzInput input(data, size);
   const std::uint8_t setup = input.Byte();
   const std::uint8_t seed = input.Byte();
-  const sim::UnitOptions options{.refuse_glyph_reads_while_auto_switching = (setup & 1) != 0};
-  std::vector<std::unique_ptr<sim::SimulatedUnit>> owned;
-  std::vector<sim::SimulatedUnit*> units;
-  for (int address : kLineUps[(setup >> 1) & 3]) {
-    if (address < 0) continue;
-    owned.push_back(std::make_unique<sim::SimulatedUnit>(address, options));
-    units.push_back(owned.back().get());
-  }
+  const auto& addresses = kLineUps[(setup >> 1) & 3];
+  std::vector<sim::SimulatedUnit*> units{&Reused<sim::SimulatedUnit, 0>(FreshUnit(addresses[0], setup & 1))};
+  if (addresses[1] >= 0) units.push_back(&Reused<sim::SimulatedUnit, 1>(FreshUnit(addresses[1], setup & 1)));
   LineWithUnits bench(units);
 
   Choices choose(seed);
