@@ -20,6 +20,8 @@ bool IsInByteRange(unsigned b) { return b >= 0x21 && b <= 0x7E; }
 
 }  // namespace
 
+bool IsJisCode(unsigned code) { return code <= 0xFFFF && IsInByteRange(code >> 8) && IsInByteRange(code & 0xFF); }
+
 unsigned MoveIbmExtension(unsigned v) {
   for (const IbmMove& m : kIbmMoves)
     if (v >= m.first && v <= m.last) return v - m.offset;
@@ -44,8 +46,8 @@ std::optional<unsigned> ShiftJisToJis(unsigned sjis) {
 }
 
 std::optional<unsigned> JisToShiftJis(unsigned jis) {
-  const unsigned j1 = (jis >> 8) & 0xFF, j2 = jis & 0xFF;
-  if (jis > 0xFFFF || !IsInByteRange(j1) || !IsInByteRange(j2)) return std::nullopt;
+  if (!IsJisCode(jis)) return std::nullopt;
+  const unsigned j1 = jis >> 8, j2 = jis & 0xFF;
   const unsigned s1 = ((j1 + 1) >> 1) + (j1 <= 0x5E ? 0x70 : 0xB0);
   unsigned s2;
   if (j1 & 1)

@@ -4,6 +4,9 @@
 
 namespace vtg {
 
+// Both bytes in 0x21..0x7E: a code of the JIS X 0208 table.
+bool IsJisCode(unsigned code);
+
 // IBM extensions (0xFA40..0xFC4B) moved to their NEC-selected equivalents; other codes
 // pass unchanged. Codes at or above 0xFA5C with no equivalent become 0, which then fails.
 unsigned MoveIbmExtension(unsigned sjis);

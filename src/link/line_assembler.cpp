@@ -1,35 +1,34 @@
 #include "link/line_assembler.h"
 
+#include <algorithm>
+
 namespace vtg {
 
 void LineAssembler::Feed(std::string_view bytes, const LineHandler& on_line) {
   while (!bytes.empty()) {
     const std::size_t lf = bytes.find('\n');
-    const std::string_view piece = bytes.substr(0, lf == std::string_view::npos ? bytes.size() : lf + 1);
-    bytes.remove_prefix(piece.size());
-    if (!discarding_) {
-      if (buffer_.size() + piece.size() > kMaxLine) {
-        buffer_.clear();
-        discarding_ = true;
-        ++dropped_;
-      } else {
-        buffer_.append(piece);
-      }
-    }
+    const std::size_t text_length = lf == std::string_view::npos ? bytes.size() : lf;
+    const std::size_t room = kMaxLine - buffer_.size();
+    buffer_.append(bytes.substr(0, std::min(text_length, room)));
+    if (text_length > room) overlong_ = true;
     if (lf == std::string_view::npos) return;
-    if (discarding_) {
-      discarding_ = false;
-      continue;
-    }
-    const std::string line = std::move(buffer_);
+    bytes.remove_prefix(lf + 1);
+
+    const bool overlong = overlong_;
+    std::string line = std::move(buffer_);
     buffer_.clear();
-    on_line(line);
+    overlong_ = false;
+    if (overlong)
+      ++overlong_lines_;
+    else
+      line.push_back('\n');
+    on_line(line, overlong);
   }
 }
 
 void LineAssembler::Clear() {
   buffer_.clear();
-  discarding_ = false;
+  overlong_ = false;
 }
 
 }  // namespace vtg

@@ -1,6 +1,7 @@
 #pragma once
-// Collects received bytes into reply lines. Every LF ends a line; a line never grows
-// beyond kMaxLine characters: the rest of an overlong line is thrown away up to its LF.
+// Cuts received bytes into lines: every LF ends a line. A line never grows beyond kMaxLine
+// bytes before its LF; the rest of an overlong line is thrown away and the line is still
+// reported once, at its LF, flagged, with the start that was kept.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -11,18 +12,18 @@ namespace vtg {
 class LineAssembler {
  public:
   static constexpr std::size_t kMaxLine = 599;
-  using LineHandler = std::function<void(std::string_view line)>;
+  // A complete line with its LF, or the kept start of an overlong one.
+  using LineHandler = std::function<void(std::string_view line, bool overlong)>;
 
-  // Calls `on_line` for every completed line, LF included, in arrival order.
   void Feed(std::string_view bytes, const LineHandler& on_line);
   void Clear();
-  bool Partial() const { return !buffer_.empty() || discarding_; }
-  std::size_t DroppedLines() const { return dropped_; }
+  bool Partial() const { return !buffer_.empty() || overlong_; }
+  std::size_t OverlongLines() const { return overlong_lines_; }
 
  private:
   std::string buffer_;
-  bool discarding_ = false;
-  std::size_t dropped_ = 0;
+  bool overlong_ = false;
+  std::size_t overlong_lines_ = 0;
 };
 
 }  // namespace vtg

@@ -83,14 +83,17 @@ void Link::EndSocketWait() {
 }
 
 void Link::OnSerialBytes(std::string_view bytes) {
-  serial_lines_.Feed(bytes, [this](std::string_view line) { InterpretSerialReply(context_, line); });
+  serial_lines_.Feed(bytes, [this](std::string_view line, bool overlong) {
+    if (!overlong) InterpretSerialReply(context_, line);
+  });
 }
 
 void Link::OnSocketBytes(std::string_view bytes) {
   // Outside a reply wait nothing is expected; what arrives is read and thrown away.
   if (awaiting_ == Awaiting::Nothing) return;
   bool interpreted = false;
-  socket_lines_.Feed(bytes, [&](std::string_view line) {
+  socket_lines_.Feed(bytes, [&](std::string_view line, bool overlong) {
+    if (overlong) return;
     if (!interpreted) EndSocketWait();
     interpreted = true;
     InterpretSocketReply(context_, line);

@@ -8,7 +8,8 @@ namespace {
 
 std::vector<std::string> Feed(LineAssembler& a, std::initializer_list<std::string_view> chunks) {
   std::vector<std::string> lines;
-  for (auto chunk : chunks) a.Feed(chunk, [&](std::string_view l) { lines.emplace_back(l); });
+  for (auto chunk : chunks)
+    a.Feed(chunk, [&](std::string_view l, bool overlong) { lines.push_back(std::string(l) + (overlong ? "[overlong]" : "")); });
   return lines;
 }
 
@@ -18,13 +19,15 @@ TEST(LineAssembler, EveryLfEndsALine) {
   EXPECT_FALSE(a.Partial());
 }
 
-TEST(LineAssembler, OverlongLinesAreDroppedWhole) {
+TEST(LineAssembler, OverlongLinesKeepTheirStartAndAreFlagged) {
   LineAssembler a;
-  const std::string longest(LineAssembler::kMaxLine - 1, 'x');
-  EXPECT_EQ(Feed(a, {longest, "\n"}).size(), 1u);
-  const std::string too_long(LineAssembler::kMaxLine, 'y');
-  EXPECT_EQ(Feed(a, {too_long, "yyy", "tail\n05GO\r\n"}), (std::vector<std::string>{"05GO\r\n"}));
-  EXPECT_EQ(a.DroppedLines(), 1u);
+  const std::string longest(LineAssembler::kMaxLine, 'x');
+  EXPECT_EQ(Feed(a, {longest, "\n"}), (std::vector<std::string>{longest + "\n"}));
+  EXPECT_EQ(Feed(a, {std::string(400, 'y'), std::string(400, 'z'), "tail\n05GO\r\n"}),
+            (std::vector<std::string>{std::string(400, 'y') + std::string(199, 'z') + "[overlong]", "05GO\r\n"}));
+  EXPECT_EQ(a.OverlongLines(), 1u);
+  for (int i = 0; i < 1000; ++i) Feed(a, {std::string(1000, 'w')});
+  EXPECT_EQ(Feed(a, {"\n"}).front().size(), LineAssembler::kMaxLine + std::string("[overlong]").size());
 }
 
 TEST(SettingsImage, ResetToDefaults) {

@@ -1,0 +1,65 @@
+#include "sim/unit_client.h"
+
+#include "link/text_helpers.h"
+#include "sim/sim_log.h"
+
+namespace vtg::sim {
+
+UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+                       QObject* parent)
+    : QObject(parent),
+      unit_(unit),
+      host_(std::move(host)),
+      port_(port),
+      settings_(std::move(settings)),
+      log_(log),
+      name_(QStringLiteral("unit %1 to %2:%3").arg(QString::fromStdString(Dec2(unit->address())), host_).arg(port)) {
+  retry_.setSingleShot(true);
+  retry_.setInterval(kRetryMs);
+  connect(&retry_, &QTimer::timeout, this, &UnitClient::attempt);
+  connect(&socket_, &QTcpSocket::connected, this, &UnitClient::onConnected);
+  connect(&socket_, &QTcpSocket::disconnected, this, &UnitClient::onLost);
+  connect(&socket_, &QTcpSocket::errorOccurred, this, [this] {
+    if (socket_.state() != QAbstractSocket::ConnectedState) onLost();
+  });
+  connect(&socket_, &QTcpSocket::readyRead, this, [this] {
+    if (link_) link_->receive(socket_.readAll());
+  });
+}
+
+void UnitClient::start() { attempt(); }
+
+void UnitClient::attempt() {
+  socket_.abort();
+  socket_.connectToHost(host_, port_);
+}
+
+void UnitClient::onConnected() {
+  failed_attempts_ = 0;
+  if (log_) log_->record(name_, "--", "connected");
+  link_ = new UnitLink(name_, {unit_}, settings_, log_, [this](const QByteArray& bytes) {
+                         socket_.write(bytes);
+                         socket_.flush();
+                       },
+                       this);
+  connect(link_, &UnitLink::unitsChanged, this, &UnitClient::unitsChanged);
+}
+
+void UnitClient::onLost() {
+  if (retry_.isActive()) return;  // an error and a disconnection report the same loss
+  if (link_) {
+    if (log_) log_->record(name_, "--", "closed");
+    link_->deleteLater();
+    link_ = nullptr;
+  } else if (log_) {
+    log_->record(name_, "--", "not reached: " + socket_.errorString().toStdString());
+  }
+  if (++failed_attempts_ >= kMaxFailedAttempts) {
+    if (log_) log_->record(name_, "--", "giving up");
+    emit gaveUp();
+    return;
+  }
+  retry_.start();
+}
+
+}  // namespace vtg::sim

@@ -1,0 +1,48 @@
+#pragma once
+// One simulated unit that connects to the controller's server, as units do when the
+// controller is the server. A refused or lost connection is tried again a bounded number
+// of times.
+#include <QObject>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include "sim/unit_link.h"
+
+namespace vtg::sim {
+
+class UnitClient : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRetryMs = 500;
+  static constexpr int kMaxFailedAttempts = 20;  // about ten seconds without a connection
+
+  // The unit and the log (which may be null) must outlive the client.
+  UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+             QObject* parent = nullptr);
+
+  void start();
+
+ signals:
+  void unitsChanged();
+  void gaveUp();  // kMaxFailedAttempts attempts in a row failed
+
+ private:
+  void attempt();
+  void onConnected();
+  void onLost();
+
+  SimulatedUnit* unit_;
+  QString host_;
+  quint16 port_;
+  LinkSettings settings_;
+  SimLog* log_;
+  QString name_;
+  QTcpSocket socket_;
+  QTimer retry_;
+  QPointer<UnitLink> link_;  // one per connection, so nothing of an old one reaches a new one
+  int failed_attempts_ = 0;
+};
+
+}  // namespace vtg::sim

@@ -1,0 +1,58 @@
+#pragma once
+// One link to the controller (a TCP connection, a pseudo-terminal, a serial port): its
+// bytes go through a line assembler to the units on it, and their replies go back paced.
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "link/line_assembler.h"
+#include "sim/reply_pacing.h"
+#include "sim/unit_bus.h"
+
+namespace vtg::sim {
+
+class SimLog;
+
+struct LinkSettings {
+  ReplyPacing pacing;
+  FaultPlan faults;
+};
+
+class UnitLink : public QObject {
+  Q_OBJECT
+
+ public:
+  using Writer = std::function<void(const QByteArray&)>;
+
+  // The units and the log (which may be null) must outlive the link.
+  UnitLink(QString name, std::vector<SimulatedUnit*> units, const LinkSettings& settings, SimLog* log,
+           Writer writer, QObject* parent = nullptr);
+
+  void receive(const QByteArray& bytes);
+
+ signals:
+  void unitsChanged();
+
+ private:
+  void send(const std::string& reply);
+  void writeDuePieces();
+
+  // Replies waiting to leave; past this many bytes a further reply is dropped and logged.
+  static constexpr std::size_t kMaxPendingBytes = 1 << 20;
+
+  QString name_;
+  vtg::LineAssembler assembler_;
+  UnitBus bus_;
+  ReplyPacing pacing_;
+  SimLog* log_;
+  Writer writer_;
+  QElapsedTimer clock_;
+  QTimer timer_;
+  std::deque<ReplyPiece> pending_;
+  std::size_t pending_bytes_ = 0;
+  double link_free_ms_ = 0;
+};
+
+}  // namespace vtg::sim

@@ -1,0 +1,99 @@
+// The simulated unit's command line: what it accepts and what it refuses with a reason.
+#include <gtest/gtest.h>
+
+#include "sim/sim_options.h"
+
+namespace vtg::sim {
+namespace {
+
+ParsedOptions Parse(std::vector<std::string_view> args) { return ParseSimOptions(args); }
+
+TEST(SimOptions, FullCommandLine) {
+  const ParsedOptions parsed =
+      Parse({"--address", "03,07", "--state", "s.txt", "--log", "l.txt", "--reply-delay", "250", "--drop-every", "3",
+             "--error-every", "5", "GN", "--split", "--line-rate", "9600", "--auto-switching", "--listen",
+             "0.0.0.0:9004"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  const SimOptions& o = *parsed.options;
+  EXPECT_EQ(o.addresses, (std::vector<int>{3, 7}));
+  EXPECT_EQ(o.state_file, "s.txt");
+  EXPECT_EQ(o.log_file, "l.txt");
+  EXPECT_EQ(o.pacing.delay_ms, 250);
+  EXPECT_TRUE(o.pacing.split);
+  EXPECT_EQ(o.pacing.line_rate_baud, 9600);
+  EXPECT_EQ(o.faults.drop_every, 3);
+  EXPECT_EQ(o.faults.error_every, 5);
+  EXPECT_EQ(o.faults.error_code, "GN");
+  EXPECT_TRUE(o.auto_switching);
+  EXPECT_EQ(o.mode, LinkMode::kListen);
+  EXPECT_EQ(o.host, "0.0.0.0");
+  EXPECT_EQ(o.port, 9004);
+}
+
+struct Mode {
+  std::vector<std::string_view> args;
+  LinkMode mode;
+  std::string host;
+  int port;
+  std::string path;
+  std::vector<int> addresses;
+};
+
+const Mode kModes[] = {
+    {{"--listen", "0"}, LinkMode::kListen, "127.0.0.1", 0, "", {0}},
+    {{"--units", "3", "--connect", "10.0.0.2:9004"}, LinkMode::kConnect, "10.0.0.2", 9004, "", {0, 1, 2}},
+    {{"--pty", "/tmp/vtg"}, LinkMode::kPty, "", 0, "/tmp/vtg", {0}},
+    {{"--serial", "/dev/ttyUSB0", "--address", "31"}, LinkMode::kSerial, "", 0, "/dev/ttyUSB0", {31}},
+};
+
+TEST(SimOptions, EachMode) {
+  for (const auto& [args, mode, host, port, path, addresses] : kModes) {
+    const ParsedOptions parsed = Parse(args);
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->mode, mode);
+    EXPECT_EQ(parsed.options->host, host);
+    EXPECT_EQ(parsed.options->port, port);
+    EXPECT_EQ(parsed.options->path, path);
+    EXPECT_EQ(parsed.options->addresses, addresses);
+  }
+}
+
+struct Refusal {
+  std::vector<std::string_view> args;
+  std::string_view reason;
+};
+
+const Refusal kRefusals[] = {
+    {{}, "give a mode"},
+    {{"--listen", "1", "--pty", "x"}, "exactly one mode"},
+    {{"--listen", "70000"}, "--listen wants"},
+    {{"--connect", "9004"}, "--connect wants HOST:PORT"},
+    {{"--connect", "h:0"}, "--connect wants HOST:PORT"},
+    {{"--address", "5", "--listen", "0"}, "--address wants"},
+    {{"--address", "00,00", "--listen", "0"}, "--address wants"},
+    {{"--address", "00,", "--listen", "0"}, "--address wants"},
+    {{"--units", "2", "--address", "00", "--listen", "0"}, "either --address or --units"},
+    {{"--units", "33", "--listen", "0"}, "--units wants"},
+    {{"--error-every", "2", "E9", "--listen", "0"}, "--error-every wants"},
+    {{"--drop-every", "0", "--listen", "0"}, "--drop-every wants"},
+    {{"--reply-delay", "-1", "--listen", "0"}, "--reply-delay wants"},
+    {{"--state"}, "--state needs a file name"},
+    {{"--pty", ""}, "--pty needs a path"},
+    {{"--frobnicate"}, "unknown option --frobnicate"},
+};
+
+TEST(SimOptions, BadCommandLinesSayWhatIsWrong) {
+  for (const auto& [args, reason] : kRefusals) {
+    const ParsedOptions parsed = Parse(args);
+    EXPECT_FALSE(parsed.options);
+    EXPECT_NE(parsed.error.find(reason), std::string::npos) << parsed.error;
+  }
+}
+
+TEST(SimOptions, HelpWins) {
+  EXPECT_TRUE(Parse({"--listen", "0", "--help"}).help);
+  EXPECT_NE(SimUsage().find("--listen [ADDR:]PORT"), std::string_view::npos);
+}
+
+}  // namespace
+}  // namespace vtg::sim
