@@ -8,9 +8,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "controller_fixture.h"
 #include "link/serial_port_list.h"
-#include "link/serial_transport.h"
-#include "shown_texts.h"
 
 namespace vtg {
 namespace {
@@ -67,18 +66,16 @@ class SerialTransportTest : public QObject {
 
  private slots:
   void init() {
-    ResetToDefaults(state);
-    messages.shown.clear();
+    c = std::make_unique<testing::SerialController>();
     pty = std::make_unique<PseudoTerminal>();
     QVERIFY(pty->ok());
     // The named link the operator gives, as a simulated unit makes one.
     link_path = dir.filePath(QStringLiteral("ttyVTG"));
     QFile::remove(link_path);
     QVERIFY(QFile::link(pty->slave_path(), link_path));
-    serial = std::make_unique<SerialTransport>(link, messages);
   }
   void cleanup() {
-    serial.reset();
+    c.reset();
     pty.reset();
   }
 
@@ -90,20 +87,17 @@ class SerialTransportTest : public QObject {
   void portList();
 
  private:
-  ControllerState state;
-  testing::RecordingMessages messages;
-  Link link{state, messages};
+  std::unique_ptr<testing::SerialController> c;
   QTemporaryDir dir;
   QString link_path;
   std::unique_ptr<PseudoTerminal> pty;
-  std::unique_ptr<SerialTransport> serial;
 };
 
 void SerialTransportTest::opensAtTheLineSettings() {
-  QVERIFY(!serial->ready());
-  QVERIFY(serial->Open(link_path));
-  QVERIFY(serial->ready());
-  QVERIFY(messages.shown.empty());
+  QVERIFY(!c->serial.ready());
+  QVERIFY(c->serial.Open(link_path));
+  QVERIFY(c->serial.ready());
+  QVERIFY(c->messages.shown.empty());
 
   const termios tio = pty->Settings();
   QCOMPARE(cfgetospeed(&tio), speed_t{B9600});
@@ -119,34 +113,32 @@ void SerialTransportTest::opensAtTheLineSettings() {
 }
 
 void SerialTransportTest::exchangesLinesWithTheUnit() {
-  QVERIFY(serial->Open(link_path));
-  state.flags.address_prefix = 1;
-  state.selection.slave_index = 5;
-  link.AttachSerial(serial.get());
-
-  link.SerialSendLine("RCEL\r\n");
+  QVERIFY(c->serial.Open(link_path));
+  c->state.flags.address_prefix = 1;
+  c->state.selection.slave_index = 5;
+  c->link.SerialSendLine("RCEL\r\n");
   QVERIFY(pty->Receives("05RCEL\r\n"));
   pty->Write("05CE");
   pty->Write("L2\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(state.image.edge_level, 2, kWaitMs);
-  QCOMPARE(state.flags.reply_pending, 0);
+  QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
+  QCOMPARE(c->state.flags.reply_pending, 0);
 
   pty->Write("05GO\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(messages), QStringList{"SerialSuccess Success"}, kWaitMs);
+  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
 }
 
 void SerialTransportTest::missingPortSaysSoOnce() {
-  QVERIFY(!serial->Open(dir.filePath(QStringLiteral("no-such-port"))));
-  QVERIFY(!serial->ready());
-  QVERIFY(!serial->send("05RCEL\r\n"));
-  QCOMPARE(Shown(messages), QStringList{"Error Miss! File Open"});
+  QVERIFY(!c->serial.Open(dir.filePath(QStringLiteral("no-such-port"))));
+  QVERIFY(!c->serial.ready());
+  QVERIFY(!c->serial.send("05RCEL\r\n"));
+  QCOMPARE(Shown(c->messages), QStringList{"Error Miss! File Open"});
 }
 
 void SerialTransportTest::hangupClosesThePort() {
-  QVERIFY(serial->Open(link_path));
+  QVERIFY(c->serial.Open(link_path));
   pty->Hangup();
-  QTRY_VERIFY_WITH_TIMEOUT(!serial->ready(), kWaitMs);
-  QVERIFY(messages.shown.empty());
+  QTRY_VERIFY_WITH_TIMEOUT(!c->serial.ready(), kWaitMs);
+  QVERIFY(c->messages.shown.empty());
 }
 
 void SerialTransportTest::portList_data() {

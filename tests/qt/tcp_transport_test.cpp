@@ -5,16 +5,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
-#include <functional>
 #include <memory>
 #include <set>
-#include <utility>
 #include <vector>
 
-#include "link/qt_reply_timer.h"
+#include "controller_fixture.h"
 #include "link/tcp_endpoint.h"
-#include "link/tcp_transport.h"
-#include "shown_texts.h"
 
 namespace vtg {
 namespace {
@@ -30,33 +26,6 @@ quint16 FreePort() {
   return probe.serverPort();
 }
 
-// Shows boxes as the window layer does, modal: the first one runs the event loop while
-// `during_first_box` plays what happens behind it.
-class ModalMessages : public testing::RecordingMessages {
- public:
-  void Show(Box box, std::string_view text) override {
-    RecordingMessages::Show(box, text);
-    if (auto behind = std::exchange(during_first_box, nullptr)) behind();
-  }
-  std::function<void()> during_first_box;
-};
-
-struct Controller {
-  Controller() {
-    ResetToDefaults(state);
-    link.AttachSocket(&tcp, &timer);
-    state.link.interface_setting = kTcpIp;
-    state.selection.slave_index = 5;
-  }
-  void UsePort(quint16 port) { state.link.tcp_port_text = std::to_string(port); }
-
-  ControllerState state;
-  ModalMessages messages;
-  Link link{state, messages};
-  QtReplyTimer timer{link};
-  TcpTransport tcp{state, link, messages};
-};
-
 // Waits until `socket` holds `expected` and takes it.
 bool Receives(QTcpSocket* socket, const QByteArray& expected) {
   if (!QTest::qWaitFor([&] { return socket->bytesAvailable() >= expected.size(); }, kWaitMs)) return false;
@@ -69,7 +38,10 @@ class TcpTransportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { c = std::make_unique<Controller>(); }
+  void init() {
+    c = std::make_unique<testing::SocketController>();
+    c->state.selection.slave_index = 5;
+  }
   void cleanup() {
     c.reset();
     units.clear();
@@ -105,7 +77,7 @@ class TcpTransportTest : public QObject {
   // A unit joining the server; with `wait`, until it holds a record.
   QTcpSocket* Join(bool wait = true);
 
-  std::unique_ptr<Controller> c;
+  std::unique_ptr<testing::SocketController> c;
   QTcpServer unit_server;
   std::vector<std::unique_ptr<QTcpSocket>> units;
   quint16 server_port = 0;
