@@ -1,5 +1,7 @@
 #include "glyphs/glyph_class.h"
 
+#include "link/text_helpers.h"
+
 namespace vtg {
 namespace {
 // Each unit row holds the 94 cells 0x21..0x7E; the first glyph sits at row 0xA3, cell 0x65.
@@ -28,5 +30,9 @@ std::optional<int> GlyphIndexOfCode(unsigned code) {
 }
 
 std::string BlankGlyph(GlyphClass c) { return std::string(static_cast<size_t>(Info(c).digits), '0'); }
+
+std::string GlyphNumberText(GlyphClass c, int index) {
+  return Info(c).number_digits == 2 ? Dec2(index + 1) : Dec3(index + 1);
+}
 
 }  // namespace vtg

@@ -17,12 +17,13 @@ struct GlyphClassInfo {
   int count;            // glyphs in the unit's store (N)
   std::string_view reply_head;
   int title_columns;    // characters a title line of this size shows
+  int number_digits;    // the operator's glyph numbers: "01".."70", "001".."256"
 };
 
 inline constexpr std::array<GlyphClassInfo, 3> kGlyphClasses{{
-    {'L', 48, 576, 70, "FBML", 14},
-    {'M', 32, 256, 160, "FBMM", 21},
-    {'S', 24, 144, 256, "FBMS", 28},
+    {'L', 48, 576, 70, "FBML", 14, 2},
+    {'M', 32, 256, 160, "FBMM", 21, 3},
+    {'S', 24, 144, 256, "FBMS", 28, 3},
 }};
 
 inline constexpr const GlyphClassInfo& Info(GlyphClass c) { return kGlyphClasses[static_cast<int>(c)]; }
@@ -42,5 +43,8 @@ std::optional<int> GlyphIndexOfCode(unsigned code);
 
 // A blank glyph: D digits "0".
 std::string BlankGlyph(GlyphClass c);
+
+// Glyph number index + 1 as the operator sees it, with the class's leading zeros.
+std::string GlyphNumberText(GlyphClass c, int index);
 
 }  // namespace vtg

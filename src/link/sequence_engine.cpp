@@ -21,7 +21,7 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   f.sequence_step = 1;
   running_ = true;
   position_ = 0;
-  view_.SetCloseEnabled(false);
+  view_.SetCloseEnabled(run_.close_stays_enabled);
   view_.StartTimer(run_.period_ms);
   return Start::Started;
 }

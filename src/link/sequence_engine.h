@@ -34,6 +34,8 @@ struct SequenceRun {
   bool waits_for_reply = true;
   bool checks_link = true;
   bool clears_flags_at_start = true;
+  // The glyph lists leave "Close" usable: it is how the operator stops their transfers.
+  bool close_stays_enabled = false;
   // Builds and sends the line of a 1-based step.
   std::function<StepResult(int step)> step;
   // Optional: a run that counts on its own (the glyph transfers) says when it is done.

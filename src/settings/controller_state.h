@@ -42,6 +42,10 @@ struct GlyphFlags {
   int glyph_transfer_busy = 0;
   int glyph_edited = 0;
   int glyph_list_page = 0;
+  // One name for the three glyph lists; empty when no file was opened or saved.
+  std::string glyph_list_file_name;
+  // The editor's sample character: two Shift-JIS bytes, or empty.
+  std::string sample_char;
 };
 
 struct DocumentState {

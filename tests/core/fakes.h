@@ -1,8 +1,10 @@
 #pragma once
 // Fakes that stand in for the window layer and the links in core tests.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "glyphs/file_dialogs.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/sequence_engine.h"
@@ -70,6 +72,21 @@ class RecordingView : public SequenceView {
   bool close_enabled = true;
   int position = 0;
   std::string percent;
+};
+
+// Answers every file dialog with `choice` (none: the operator cancels) and keeps the requests.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override { return Answer(request); }
+  std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override { return Answer(request); }
+  std::optional<std::string> choice;
+  std::vector<FileDialogRequest> requests;
+
+ private:
+  std::optional<std::string> Answer(const FileDialogRequest& request) {
+    requests.push_back(request);
+    return choice;
+  }
 };
 
 }  // namespace vtg::testing

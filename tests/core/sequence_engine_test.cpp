@@ -144,6 +144,15 @@ TEST_F(SequenceTest, HeldStepIsTriedAgain) {
   EXPECT_FALSE(engine.Running());
 }
 
+TEST_F(SequenceTest, RunMayLeaveCloseEnabled) {
+  SequenceRun run = Run(2);
+  run.close_stays_enabled = true;
+  engine.Begin(std::move(run));
+  EXPECT_TRUE(view.close_enabled);
+  engine.Tick();
+  EXPECT_TRUE(view.close_enabled);
+}
+
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {
   ControllerState state;
   ResetToDefaults(state);

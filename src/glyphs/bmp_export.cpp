@@ -1,0 +1,77 @@
+#include "glyphs/bmp_export.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "link/text_helpers.h"
+
+namespace vtg {
+namespace {
+
+constexpr std::uint32_t kHeaderBytes = 54;
+constexpr FileFilter kBmpFilter{"データ(*.bmp)", "*.bmp"};
+constexpr std::string_view kBmpExtension = ".bmp";
+
+struct BmpNaming {
+  std::string_view size_word;  // in the dialog title
+  std::string_view name_head;  // of the default file name
+};
+
+constexpr std::array<BmpNaming, 3> kBmpNaming{{{"大文字", "gl"}, {"中文字", "gm"}, {"小文字", "gs"}}};
+
+void PutLittleEndian(std::string& out, std::size_t at, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+std::string BmpFileBytes(const Picture& picture) {
+  const auto w = static_cast<std::uint32_t>(picture.width());
+  const auto h = static_cast<std::uint32_t>(picture.height());
+  const std::uint32_t row_bytes = (3 * w + 3) / 4 * 4;
+  std::string bytes(kHeaderBytes + row_bytes * h, '\0');
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  PutLittleEndian(bytes, 2, static_cast<std::uint32_t>(bytes.size()), 4);
+  PutLittleEndian(bytes, 10, kHeaderBytes, 4);
+  PutLittleEndian(bytes, 14, 40, 4);
+  PutLittleEndian(bytes, 18, w, 4);
+  PutLittleEndian(bytes, 22, h, 4);  // positive: bottom row first
+  PutLittleEndian(bytes, 26, 1, 2);
+  PutLittleEndian(bytes, 28, 24, 2);
+  // Compression, image size, resolutions and colour counts stay 0.
+  for (std::uint32_t row = 0; row < h; ++row) {
+    std::size_t at = kHeaderBytes + row * row_bytes;
+    const int y = static_cast<int>(h - 1 - row);
+    for (int x = 0; x < static_cast<int>(w); ++x) {
+      const Rgb pixel = picture.At(x, y);
+      bytes[at++] = static_cast<char>(pixel.blue);
+      bytes[at++] = static_cast<char>(pixel.green);
+      bytes[at++] = static_cast<char>(pixel.red);
+    }
+  }
+  return bytes;
+}
+
+FileWrite SaveBmp(const std::string& path, const Picture& picture) { return ReplaceFile(path, BmpFileBytes(picture)); }
+
+std::string BmpSaveTitle(GlyphClass c, int index) {
+  return std::string(kBmpNaming[static_cast<std::size_t>(c)].size_word) + "外字登録番号" + GlyphNumberText(c, index) +
+         "をbmpファイルで保存";
+}
+
+std::string BmpDefaultName(GlyphClass c, int index) {
+  return std::string(kBmpNaming[static_cast<std::size_t>(c)].name_head) + GlyphNumberText(c, index) + ".bmp";
+}
+
+bool ExportGlyphBmp(const ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c, int index,
+                    const Picture& picture) {
+  if (state.glyph.glyph_read_pending) return false;
+  auto path = dialogs.ChooseFileToSave({BmpSaveTitle(c, index), {kBmpFilter, kAllFilesFilter}, BmpDefaultName(c, index)});
+  if (!path) return false;
+  if (HasExtension(*path, kBmpExtension)) *path += kBmpExtension;
+  return Written(SaveBmp(*path, picture), messages);
+}
+
+}  // namespace vtg

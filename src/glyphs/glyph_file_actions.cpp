@@ -1,0 +1,64 @@
+#include "glyphs/glyph_file_actions.h"
+
+#include "glyphs/glyph_list_file.h"
+#include "link/text_helpers.h"
+
+namespace vtg {
+namespace {
+
+constexpr std::string_view kOpenWithoutSaving = "データを保存せずに別のファイルを開きますか？";
+constexpr std::string_view kOpenFileTitle = "ファイルのオープン";
+constexpr std::string_view kSaveFileTitle = "ファイルの保存";
+constexpr std::string_view kNoFileOpen = "Don't file open";
+
+bool FileWorkAllowed(const ControllerState& state) {
+  return state.glyph.glyph_transfer_busy == 0 && state.glyph.glyph_read_pending == 0;
+}
+
+FileDialogRequest Request(std::string_view title, GlyphClass c) {
+  return {std::string(title), {FileType(c).filter, kAllFilesFilter}, {}};
+}
+
+bool Save(ControllerState& state, Messages& messages, const std::string& path, GlyphClass c) {
+  if (!Written(SaveGlyphList(path, c, state.image.glyphStore(c)), messages)) return false;
+  state.doc.doc_modified = 0;
+  return true;
+}
+
+}  // namespace
+
+bool OpenGlyphListFile(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
+  if (!FileWorkAllowed(state) || state.flags.sequence_step != 0) return false;
+  if (state.doc.doc_modified && !messages.Ask(Question::UnsavedData, kOpenWithoutSaving)) return false;
+  const auto path = dialogs.ChooseFileToOpen(Request(kOpenFileTitle, c));
+  if (!path) return false;
+  const std::string refusal = LoadGlyphList(*path, c, state.image.glyphStore(c));
+  if (!refusal.empty()) {
+    messages.ErrorBox(refusal);
+    return false;
+  }
+  state.glyph.glyph_list_file_name = *path;
+  state.doc.doc_modified = 0;
+  return true;
+}
+
+bool SaveGlyphListFile(ControllerState& state, Messages& messages, GlyphClass c) {
+  if (!FileWorkAllowed(state)) return false;
+  if (state.glyph.glyph_list_file_name.empty()) {
+    messages.ErrorBox(kNoFileOpen);
+    return false;
+  }
+  return Save(state, messages, state.glyph.glyph_list_file_name, c);
+}
+
+bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
+  if (!FileWorkAllowed(state)) return false;
+  auto path = dialogs.ChooseFileToSave(Request(kSaveFileTitle, c));
+  if (!path) return false;
+  if (HasExtension(*path, FileType(c).extension)) *path += FileType(c).extension;
+  if (!Save(state, messages, *path, c)) return false;
+  state.glyph.glyph_list_file_name = *path;
+  return true;
+}
+
+}  // namespace vtg

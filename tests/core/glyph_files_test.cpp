@@ -1,0 +1,195 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "glyphs/glyph_file_actions.h"
+#include "glyphs/glyph_list_file.h"
+
+namespace vtg {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingMessages;
+using testing::Shown;
+
+// Every slot different, so that a shift between glyphs shows.
+void FillDistinct(ControllerState& state, GlyphClass c) {
+  auto& store = state.image.glyphStore(c);
+  for (std::size_t i = 0; i < store.size(); ++i)
+    for (std::size_t k = 0; k < store[i].size(); ++k) store[i][k] = "0123456789ABCDEF"[(i * 7 + k) % 16];
+}
+
+class GlyphFiles : public ::testing::Test {
+ protected:
+  GlyphFiles() {
+    ResetToDefaults(state);
+    dir = fs::temp_directory_path() /
+          ("vtg-glyph-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  ~GlyphFiles() override { fs::remove_all(dir); }
+
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary) << bytes;
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  bool Open(GlyphClass c, const std::string& name) {
+    dialogs.choice = Path(name);
+    return OpenGlyphListFile(state, messages, dialogs, c);
+  }
+  bool SaveAs(GlyphClass c, const std::string& name) {
+    dialogs.choice = Path(name);
+    return SaveGlyphListFileAs(state, messages, dialogs, c);
+  }
+
+  fs::path dir;
+  ControllerState state;
+  RecordingMessages messages;
+  testing::ScriptedFileDialogs dialogs;
+};
+
+TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
+  struct Case { GlyphClass c; const char* name; std::size_t bytes; } cases[] = {
+      {GlyphClass::Large, "a.tll", 120960}, {GlyphClass::Medium, "a.tlm", 122880}, {GlyphClass::Small, "a.tls", 110592}};
+  for (const auto& c : cases) {
+    FillDistinct(state, c.c);
+    const auto saved = state.image.glyphStore(c.c);
+    state.doc.doc_modified = 1;
+    ASSERT_TRUE(SaveAs(c.c, c.name));
+    EXPECT_EQ(state.doc.doc_modified, 0);
+    const std::string bytes = Read(Path(c.name));
+    EXPECT_EQ(bytes.size(), c.bytes) << c.name;
+    EXPECT_EQ(bytes.substr(0, 6), saved[0].substr(0, 1) + "\r\n" + saved[0].substr(1, 1) + "\r\n");
+    ResetToDefaults(state);
+    EXPECT_TRUE(Open(c.c, c.name));
+    EXPECT_EQ(state.image.glyphStore(c.c), saved) << c.name;
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(GlyphFiles, WhiteSpaceBetweenDigitsDoesNotMatter) {
+  FillDistinct(state, GlyphClass::Small);
+  const auto saved = state.image.glyphStore(GlyphClass::Small);
+  const std::string crlf = GlyphListFileText(GlyphClass::Small, saved);
+  std::string lf, spaced;
+  for (char ch : crlf) {
+    if (ch == '\r') continue;
+    lf += ch;
+    spaced += ch == '\n' ? std::string("\r\n\r\n \t") : std::string(1, static_cast<char>(std::tolower(ch)));
+  }
+  for (const std::string& text : {lf, spaced}) {
+    Write("b.tls", text);
+    ResetToDefaults(state);
+    EXPECT_TRUE(Open(GlyphClass::Small, "b.tls"));
+    EXPECT_EQ(state.image.glyphStore(GlyphClass::Small), saved);
+  }
+}
+
+TEST_F(GlyphFiles, LongerFileLoadsItsFirstDigits) {
+  FillDistinct(state, GlyphClass::Medium);
+  const std::string medium = GlyphListFileText(GlyphClass::Medium, state.image.glyphStore(GlyphClass::Medium));
+  // What follows the last digit needed is not looked at.
+  Write("m.tlm", medium + "not glyph digits");
+  EXPECT_TRUE(Open(GlyphClass::Large, "m.tlm"));
+  std::string digits;
+  for (char ch : medium)
+    if (ch != '\r' && ch != '\n') digits += ch;
+  const auto& large = state.image.glyphStore(GlyphClass::Large);
+  EXPECT_EQ(large[0], digits.substr(0, 576));
+  EXPECT_EQ(large[69], digits.substr(69 * 576, 576));
+}
+
+TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
+  std::string valid = GlyphListFileText(GlyphClass::Large, state.image.glyphStore(GlyphClass::Large));
+  std::string bad_digit = valid;
+  bad_digit[3 * 1000] = 'G';
+  struct Case { const char* name; std::string bytes; const char* message; } cases[] = {
+      {"digit.tll", bad_digit, "外字ファイルの 1001 行目に16進数でない文字があります"},
+      {"short.tll", valid.substr(0, valid.size() - 3), "外字ファイルが短すぎます（40320 文字のうち 40319 文字しかありません）"},
+      {"empty.tll", "", "外字ファイルが短すぎます（40320 文字のうち 0 文字しかありません）"},
+      {"missing.tll", "", "Can't file open"},
+  };
+  state.glyph.glyph_list_file_name = "earlier.tll";
+  FillDistinct(state, GlyphClass::Large);
+  const SettingsImage before = state.image;
+  state.doc.doc_modified = 1;
+  for (const auto& c : cases) {
+    if (std::string(c.name) != "missing.tll") Write(c.name, c.bytes);
+    messages.shown.clear();
+    EXPECT_FALSE(Open(GlyphClass::Large, c.name));
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, c.message}})) << c.name;
+    EXPECT_TRUE(state.image == before) << c.name;
+    EXPECT_EQ(state.glyph.glyph_list_file_name, "earlier.tll");
+    EXPECT_EQ(state.doc.doc_modified, 1);
+  }
+}
+
+TEST_F(GlyphFiles, SaveAsAddsTheExtensionUnlessThePathHasIt) {
+  struct Case { const char* chosen; const char* written; } cases[] = {
+      {"glyphs", "glyphs.tll"}, {"glyphs.tll", "glyphs.tll"}, {"a.tll.bak", "a.tll.bak"}, {"in.tll/x", "in.tll/x"}};
+  fs::create_directories(dir / "in.tll");
+  for (const auto& c : cases) {
+    ASSERT_TRUE(SaveAs(GlyphClass::Large, c.chosen)) << c.chosen;
+    EXPECT_EQ(state.glyph.glyph_list_file_name, Path(c.written));
+    EXPECT_TRUE(fs::exists(Path(c.written)));
+  }
+  const FileDialogRequest& request = dialogs.requests.back();
+  EXPECT_EQ(request.title, "ファイルの保存");
+  EXPECT_EQ(request.filters[0].text, "データ(*.tll)");
+  EXPECT_EQ(request.filters[0].pattern, "*.tll");
+  EXPECT_EQ(request.filters[1].text, "すべて(*.*)");
+}
+
+TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
+  EXPECT_FALSE(SaveGlyphListFile(state, messages, GlyphClass::Small));
+  ASSERT_TRUE(SaveAs(GlyphClass::Small, "kept.tls"));
+  EXPECT_FALSE(SaveAs(GlyphClass::Small, "no-such-folder/x.tls"));
+  fs::create_directories(dir / "taken.tls");
+  EXPECT_FALSE(SaveAs(GlyphClass::Small, "taken.tls"));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Don't file open"},
+                                                {Box::Stop, "Can't file open"},
+                                                {Box::Stop, "Can't file write"}}));
+  EXPECT_EQ(state.glyph.glyph_list_file_name, Path("kept.tls"));
+  EXPECT_FALSE(fs::exists(Path("taken.tls.tmp~")));
+  FillDistinct(state, GlyphClass::Small);
+  EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
+  EXPECT_EQ(Read(Path("kept.tls")), GlyphListFileText(GlyphClass::Small, state.image.glyphStore(GlyphClass::Small)));
+}
+
+TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
+  Write("c.tlm", GlyphListFileText(GlyphClass::Medium, state.image.glyphStore(GlyphClass::Medium)));
+  struct Case { int busy, pending, step; bool opens, saves; } cases[] = {
+      {1, 0, 0, false, false}, {0, 1, 0, false, false}, {0, 0, 3, false, true}};
+  for (const auto& c : cases) {
+    state.glyph.glyph_transfer_busy = c.busy;
+    state.glyph.glyph_read_pending = c.pending;
+    state.flags.sequence_step = c.step;
+    dialogs.requests.clear();
+    EXPECT_EQ(Open(GlyphClass::Medium, "c.tlm"), c.opens);
+    EXPECT_EQ(SaveAs(GlyphClass::Medium, "d.tlm"), c.saves);
+    EXPECT_EQ(dialogs.requests.size(), c.saves ? 1u : 0u);
+  }
+  ResetToDefaults(state);
+  dialogs.requests.clear();
+  state.doc.doc_modified = 1;
+  messages.answer = false;
+  EXPECT_FALSE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_TRUE(dialogs.requests.empty());
+  ASSERT_EQ(messages.asked.size(), 1u);
+  EXPECT_EQ(messages.asked[0], std::pair(Question::UnsavedData, std::string("データを保存せずに別のファイルを開きますか？")));
+  messages.answer = true;
+  EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_EQ(dialogs.requests[0].title, "ファイルのオープン");
+  EXPECT_EQ(state.doc.doc_modified, 0);
+}
+
+}  // namespace
+}  // namespace vtg

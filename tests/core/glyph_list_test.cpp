@@ -1,0 +1,329 @@
+#include "glyphs/glyph_list.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "glyphs/glyph_transfer.h"
+#include "link/watchdog.h"
+#include "link/text_helpers.h"
+
+namespace vtg {
+namespace {
+
+using testing::RecordingMessages;
+using testing::Shown;
+
+struct SentLine {
+  int at_ms;
+  std::string line;
+  bool operator==(const SentLine&) const = default;
+};
+
+// A unit on the serial port that keeps every line with the virtual time it arrived at and
+// answers each glyph read with a glyph of its own digit (0, 1, 2, ... in turn), or with
+// `answer` instead, or (silent) not at all.
+class UnitAnsweringGlyphReads : public Transport {
+ public:
+  explicit UnitAnsweringGlyphReads(const int& clock) : clock_(clock) {}
+  TransportTraits traits() const override { return {true, false}; }
+  bool ready() const override { return true; }
+  bool send(std::string_view line) override {
+    lines.push_back({clock_, std::string(line)});
+    if (!silent && line.substr(2, 4) == "RFBM") {
+      const GlyphClass c = line[6] == 'L' ? GlyphClass::Large : line[6] == 'M' ? GlyphClass::Medium : GlyphClass::Small;
+      const char digit = "0123456789ABCDEF"[reads++ % 16];
+      reply = answer.empty() ? std::string(line.substr(0, 2)) + std::string(line.substr(3, 8)) +
+                                   std::string(static_cast<std::size_t>(Info(c).digits), digit) + "\r\n"
+                             : std::string(line.substr(0, 2)) + answer + "\r\n";
+    }
+    return true;
+  }
+  std::vector<SentLine> lines;
+  std::string reply;
+  std::string answer;
+  bool silent = false;
+  int reads = 0;
+
+ private:
+  const int& clock_;
+};
+
+class GlyphListTest : public ::testing::Test {
+ protected:
+  GlyphListTest() : link(state, messages), engine(state, link, messages, view) {
+    ResetToDefaults(state);
+    state.flags.address_prefix = 1;
+    state.selection.slave_index = 5;
+    link.AttachSerial(&unit);
+    link.AttachSocket(&socket, &timer);
+  }
+  GlyphList& List(GlyphClass c) {
+    list.emplace(state, link, messages, engine, dialogs, c);
+    list->Open();
+    list->OnTransferEnd([this] { ++transfer_ends; });
+    return *list;
+  }
+  // One period of the dialog timer passes; the unit's answer, if any, arrives before the next.
+  void Tick() {
+    now += view.periods.back();
+    engine.Tick();
+    if (!unit.reply.empty()) link.OnSerialBytes(std::exchange(unit.reply, {}));
+  }
+  void TickUntilDone() {
+    for (int guard = 0; view.timer_on && guard < 1000; ++guard) Tick();
+  }
+
+  int now = 0;
+  ControllerState state;
+  RecordingMessages messages;
+  UnitAnsweringGlyphReads unit{now};
+  testing::RecordingTransport socket = testing::SocketPeer();
+  testing::FakeReplyTimer timer;
+  testing::RecordingView view;
+  testing::ScriptedFileDialogs dialogs;
+  Link link;
+  SequenceEngine engine;
+  std::optional<GlyphList> list;
+  int transfer_ends = 0;
+};
+
+TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
+  ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
+  EXPECT_TRUE(view.close_enabled);
+  Tick();
+  Tick();
+  EXPECT_EQ(view.percent, " 01.4");
+  for (int i = 2; i < 36; ++i) Tick();
+  EXPECT_EQ(view.percent, " 50.0");
+  TickUntilDone();
+  ASSERT_EQ(unit.lines.size(), 70u);
+  EXPECT_EQ(unit.lines.front(), (SentLine{800, "05RFBMLA365\r\n"}));
+  EXPECT_EQ(unit.lines[26].line, "05RFBMLA421\r\n");
+  EXPECT_EQ(unit.lines.back(), (SentLine{70 * 800, "05RFBMLA44C\r\n"}));
+  const auto& store = state.image.glyphStore(GlyphClass::Large);
+  EXPECT_EQ(store[0], std::string(576, '0'));
+  EXPECT_EQ(store[69], std::string(576, '5'));  // 69 % 16
+  EXPECT_EQ(state.glyph.glyph_index, 0);
+  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
+  EXPECT_EQ(state.flags.sequence_step, 0);
+  EXPECT_EQ(view.percent, "   ");
+  EXPECT_EQ(view.position, 0);
+  EXPECT_EQ(transfer_ends, 1);
+  EXPECT_TRUE(messages.shown.empty());  // no success box for the transfer's replies
+}
+
+TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
+  unit.silent = true;
+  List(GlyphClass::Small).ReadAll();
+  EXPECT_EQ(view.periods, std::vector<int>{600});
+  for (int i = 0; i < 5; ++i) Tick();
+  EXPECT_EQ(unit.lines.size(), 1u);
+  EXPECT_EQ(view.position, 5);
+  EXPECT_EQ(view.percent, " 00.0");
+  link.OnSerialBytes("05FBMSA365" + std::string(144, 'F') + "\r\n");
+  Tick();
+  EXPECT_EQ(unit.lines.back().line, "05RFBMSA366\r\n");
+  EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[0], std::string(144, 'F'));
+  // A reply too short to be a glyph stores nothing, and the same glyph is asked again.
+  link.OnSerialBytes("05FBMSA366" + std::string(143, 'F') + "\r\n");
+  Tick();
+  EXPECT_EQ(unit.lines.back().line, "05RFBMSA366\r\n");
+  EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[1], BlankGlyph(GlyphClass::Small));
+  EXPECT_TRUE(engine.Running());
+}
+
+// An error reply ends the transfer instead of asking for the same glyph again, each time
+// with a message, for as long as the unit refuses.
+TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
+  List(GlyphClass::Medium).ReadAll();
+  Tick();
+  Tick();
+  unit.answer = "GN";
+  Tick();
+  Tick();
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "自動切換え中！"}}));
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(unit.lines.size(), 3u);
+  EXPECT_EQ(state.glyph.glyph_index, 2);
+  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
+  EXPECT_EQ(transfer_ends, 1);
+}
+
+TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
+  unit.silent = true;
+  GlyphList& glyphs = List(GlyphClass::Large);
+  glyphs.ReadAll();
+  Tick();
+  for (int i = 0; i < 12; ++i) WatchdogTick(state, messages);
+  Tick();
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
+  EXPECT_FALSE(engine.Running());
+  ASSERT_TRUE(glyphs.ReadAll());
+  Tick();
+  EXPECT_EQ(unit.lines.size(), 2u);
+}
+
+TEST_F(GlyphListTest, AnAbortLeftFromAnEarlierErrorDoesNotEndATransfer) {
+  link.SendCommandLine("RCEL\r\n");
+  link.OnSerialBytes("05E3\r\n");
+  ASSERT_EQ(state.flags.abort_flag, 1);
+  List(GlyphClass::Small).SendAll();
+  Tick();
+  EXPECT_TRUE(engine.Running());
+  EXPECT_EQ(unit.lines.back().line.substr(0, 8), "05GRS001");
+}
+
+TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
+  struct Case { int slave; const char* prefix; int period; } cases[] = {{5, "05", 3000}, {kBroadcast, "FF", 5000}};
+  for (const auto& c : cases) {
+    state.selection.slave_index = c.slave;
+    unit.lines.clear();
+    unit.silent = true;  // it does not wait for replies
+    now = 0;
+    auto& store = state.image.glyphStore(GlyphClass::Medium);
+    for (std::size_t i = 0; i < store.size(); ++i) store[i] = std::string(256, "0123456789ABCDEF"[i % 16]);
+    ASSERT_TRUE(List(GlyphClass::Medium).SendAll());
+    EXPECT_EQ(messages.asked.back().first, Question::NotAutoSwitching);
+    TickUntilDone();
+    ASSERT_EQ(unit.lines.size(), 160u);
+    for (std::size_t i = 0; i < 160; ++i) {
+      const std::string& line = unit.lines[i].line;
+      ASSERT_EQ(unit.lines[i].at_ms, c.period * static_cast<int>(i + 1));
+      ASSERT_EQ(line, c.prefix + std::string("GRM") + Dec3(static_cast<int>(i) + 1) + store[i] + "\r\n");
+    }
+    EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
+    EXPECT_EQ(state.glyph.glyph_index, 0);
+  }
+}
+
+TEST_F(GlyphListTest, TransfersAreRefusedBeforeTheyStart) {
+  struct Case {
+    const char* name;
+    std::function<void(ControllerState&, RecordingMessages&)> setup;
+    bool sending;
+    std::vector<Shown> shown;
+  } cases[] = {
+      {"SendNotConfirmed", [](auto&, auto& m) { m.answer = false; }, true, {}},
+      {"SendNotConnected", [](auto& s, auto&) { s.link.interface_setting = kTcpIp; }, true,
+       {{Box::Error, "Socket が接続されていません"}}},
+      {"ReadNotConnectedBeforeBroadcast",
+       [](auto& s, auto&) {
+         s.link.interface_setting = kTcpIp;
+         s.selection.slave_index = kBroadcast;
+       },
+       false, {{Box::Error, "Socket が接続されていません"}}},
+      {"ReadBroadcast", [](auto& s, auto&) { s.selection.slave_index = kBroadcast; }, false,
+       {{Box::Error, "Broadcastではリードできません"}}},
+      {"SendDuringASequence", [](auto& s, auto&) { s.flags.sequence_step = 4; }, true, {}},
+      {"ReadDuringASequence", [](auto& s, auto&) { s.flags.sequence_step = 4; }, false, {}},
+  };
+  for (const auto& c : cases) {
+    ResetToDefaults(state);
+    state.link = {};
+    messages = RecordingMessages{};
+    c.setup(state, messages);
+    GlyphList& glyphs = List(GlyphClass::Large);
+    EXPECT_FALSE(c.sending ? glyphs.SendAll() : glyphs.ReadAll()) << c.name;
+    EXPECT_EQ(messages.shown, c.shown) << c.name;
+    EXPECT_EQ(state.glyph.glyph_transfer_busy, 0) << c.name;
+    EXPECT_TRUE(view.periods.empty()) << c.name;
+  }
+}
+
+TEST_F(GlyphListTest, WhileATransferRunsOnlyTheCombosAndCloseWork) {
+  GlyphList& glyphs = List(GlyphClass::Large);
+  state.glyph.glyph_edited = 0;
+  glyphs.SendAll();
+  Tick();
+  Tick();
+  const std::size_t questions = messages.asked.size();
+  EXPECT_FALSE(glyphs.SendAll());
+  EXPECT_FALSE(glyphs.ReadAll());
+  EXPECT_FALSE(glyphs.ClearAll());
+  EXPECT_FALSE(glyphs.SaveFileAs());
+  EXPECT_FALSE(glyphs.ChooseForEditor(3));
+  EXPECT_EQ(messages.asked.size(), questions);
+  EXPECT_TRUE(dialogs.requests.empty());
+  glyphs.ChoosePage(4);
+  EXPECT_EQ(glyphs.Page(), 4);
+  state.glyph.glyph_read_pending = 1;
+  glyphs.Close();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
+  EXPECT_EQ(state.glyph.glyph_read_pending, 0);
+  EXPECT_EQ(state.glyph.glyph_index, 2);
+  EXPECT_EQ(transfer_ends, 1);
+}
+
+TEST_F(GlyphListTest, ClearAllAsksAfterEditingAndForgetsTheFile) {
+  GlyphList& glyphs = List(GlyphClass::Small);
+  state.image.glyphStore(GlyphClass::Small)[7] = std::string(144, 'A');
+  state.glyph.glyph_list_file_name = "x.tls";
+  state.glyph.glyph_edited = 1;
+  messages.answer = false;
+  EXPECT_FALSE(glyphs.ClearAll());
+  EXPECT_EQ(state.glyph.glyph_list_file_name, "x.tls");
+  EXPECT_EQ(messages.asked.back(), std::pair(Question::NewGlyphList, std::string("データを保存せずに新規作成しますか？")));
+  messages.answer = true;
+  EXPECT_TRUE(glyphs.ClearAll());
+  EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[7], BlankGlyph(GlyphClass::Small));
+  EXPECT_EQ(state.glyph.glyph_list_file_name, "");
+  EXPECT_EQ(state.glyph.glyph_edited, 0);
+}
+
+TEST_F(GlyphListTest, PagesLabelsAndHits) {
+  struct Case { GlyphClass c; int page; int x, y; std::optional<int> box; const char* label; } cases[] = {
+      {GlyphClass::Large, 0, 12, 11, 0, "No.1"},      {GlyphClass::Large, 4, 696, 252, 13, "No.70"},
+      {GlyphClass::Large, 1, 12, 158, 7, "No.22"},    {GlyphClass::Large, 0, 810, 50, std::nullopt, ""},
+      {GlyphClass::Large, 0, 810, 200, std::nullopt, ""}, {GlyphClass::Large, 0, 107, 50, std::nullopt, ""},
+      {GlyphClass::Medium, 9, 810, 252, 15, "No.160"}, {GlyphClass::Small, 15, 126, 105, 1, "No.242"},
+      {GlyphClass::Small, 0, 50, 130, std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    GlyphList& glyphs = List(c.c);
+    glyphs.ChoosePage(c.page);
+    EXPECT_EQ(glyphs.BoxAt(c.x, c.y), c.box) << c.x << "," << c.y;
+    if (!c.box) continue;
+    EXPECT_EQ(glyphs.LabelText(*c.box), c.label);
+    EXPECT_TRUE(glyphs.ChooseForEditor(*c.box));
+    EXPECT_EQ("No." + std::to_string(state.glyph.glyph_index + 1), c.label);
+  }
+  EXPECT_EQ(ListLayout(GlyphClass::Large).page_texts.back(), "No.57～70");
+  EXPECT_EQ(ListLayout(GlyphClass::Medium).page_texts.size(), 10u);
+  EXPECT_EQ(ListLayout(GlyphClass::Medium).page_texts.back(), "No.145～160");
+  EXPECT_EQ(ListLayout(GlyphClass::Small).page_texts.back(), "No.241～256");
+}
+
+TEST_F(GlyphListTest, ExportTakesTheGlyphOfTheBoxOnThePage) {
+  GlyphList& glyphs = List(GlyphClass::Large);
+  glyphs.ChoosePage(2);
+  EXPECT_FALSE(glyphs.ExportBox(3, Picture(96, 96)));  // cancelled
+  ASSERT_EQ(dialogs.requests.size(), 1u);
+  EXPECT_EQ(dialogs.requests[0].default_name, "gl32.bmp");
+}
+
+TEST_F(GlyphListTest, OpeningCorrectsAPageTheClassDoesNotHave) {
+  state.glyph.glyph_list_page = 12;
+  List(GlyphClass::Small);
+  EXPECT_EQ(state.glyph.glyph_list_page, 12);
+  List(GlyphClass::Large);
+  EXPECT_EQ(state.glyph.glyph_list_page, 0);
+}
+
+TEST(GlyphTransfer, ProgressTextAndBar) {
+  struct Case { int count, total; const char* text; } cases[] = {
+      {0, 70, " 00.0"}, {1, 70, " 01.4"}, {35, 70, " 50.0"}, {69, 70, " 98.5"}, {70, 70, "100.0"}, {1, 256, " 00.3"}};
+  for (const auto& c : cases) EXPECT_EQ(GlyphProgressText(c.count, c.total), c.text) << c.count;
+  ControllerState state;
+  RecordingMessages messages;
+  Link link(state, messages);
+  testing::RecordingView view;
+  SequenceEngine engine(state, link, messages, view);
+  testing::ScriptedFileDialogs dialogs;
+  const GlyphList glyphs(state, link, messages, engine, dialogs, GlyphClass::Large);
+  EXPECT_EQ(glyphs.ProgressBarValue(72), 72);
+  EXPECT_EQ(glyphs.ProgressBarValue(73), 0);
+}
+
+}  // namespace
+}  // namespace vtg
