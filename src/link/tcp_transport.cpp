@@ -105,12 +105,15 @@ bool TcpTransport::ConnectToHost() {
   connect(socket, &QTcpSocket::connected, this, &TcpTransport::OnConnected);
   connect(socket, &QAbstractSocket::errorOccurred, this, &TcpTransport::OnConnectionError);
   connect(socket, &QTcpSocket::disconnected, this, [this] { LoseConnection(QAbstractSocket::RemoteHostClosedError); });
-  connect(socket, &QTcpSocket::readyRead, this,
-          [this, socket] { DrainDevice(socket, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); }); });
+  connect(socket, &QTcpSocket::readyRead, this, &TcpTransport::ReadConnection);
   const QString host = QString::fromStdString(HostAddressText(state_.link.host_list[static_cast<size_t>(entry)]));
   socket->connectToHost(QHostAddress(host), *port);
   // A refusal at once has been reported and has dropped the socket already.
   return connection_ != nullptr;
+}
+
+void TcpTransport::ReadConnection() {
+  DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
 }
 
 void TcpTransport::OnConnected() {
@@ -136,7 +139,7 @@ void TcpTransport::LoseConnection(SocketError error) {
   // A reply sent just before the close still counts. Its box may let the operator close or
   // reconnect meanwhile; then this connection is no longer the one to report.
   const QPointer<QTcpSocket> lost(connection_);
-  DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
+  ReadConnection();
   if (!lost || connection_ != lost) return;
   DropConnection();
   state_.link.tcp_connected = 0;

@@ -54,6 +54,7 @@ class TcpTransport : public QObject, public Transport {
 
  private:
   void OnConnected();
+  void ReadConnection();
   void OnConnectionError(QAbstractSocket::SocketError error);
   // The host closed the connection, or it failed with `error`.
   void LoseConnection(QAbstractSocket::SocketError error);
