@@ -1,22 +1,22 @@
 #pragma once
-// Writing a file so that a failure never leaves a half-written one behind.
+// Whole-file reads and writes for documents: bounded reads, and writes that either
+// replace the file completely or leave it as it was.
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "link/messages.h"
-
 namespace vtg {
 
-// Also what the operator is told when a file cannot be read.
-inline constexpr std::string_view kCannotOpenFileText = "Can't file open";
+inline constexpr std::string_view kCantFileOpen = "Can't file open";
 
-enum class FileWrite { Written, CannotCreate, CannotWrite };
+// Writes `bytes` to a new file in the folder of `path` and renames it over `path` only
+// once every byte was written and flushed to the disk. On failure `path` is untouched,
+// the new file is removed, and the result says what went wrong.
+std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes);
 
-// Writes `bytes` to a temporary file in the folder of `path` and renames it over `path`.
-// On failure the temporary file is removed and an earlier file of that name is untouched.
-FileWrite ReplaceFile(const std::string& path, std::string_view bytes);
-
-// Tells the operator why a write failed, in a stop box; true when it did not fail.
-bool Written(FileWrite result, Messages& messages);
+// At most `limit` + 1 bytes of the file, so the caller sees when it is longer; none when
+// it cannot be opened or read.
+std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t limit);
 
 }  // namespace vtg

@@ -75,11 +75,7 @@ std::string SaveUnits(const std::string& path, std::span<const SimulatedUnit> un
     for (const std::string& line : UnitLines(unit)) text += line + '\n';
     text += "end\n";
   }
-  switch (ReplaceFile(path, text)) {
-    case FileWrite::Written: return {};
-    case FileWrite::CannotCreate: return "cannot create a file beside " + path;
-    case FileWrite::CannotWrite: return "cannot replace " + path;
-  }
+  if (const auto error = ReplaceFile(path, text)) return "cannot save " + path + ": " + *error;
   return {};
 }
 

@@ -1,0 +1,9 @@
+#include "shell/registered_dialogs.h"
+
+#include "link/link_dialogs.h"
+
+namespace vtg::shell {
+
+void RegisterDialogs(ui::DialogRegistry& registry) { RegisterLinkDialogs(registry); }
+
+}  // namespace vtg::shell

@@ -1,0 +1,46 @@
+#pragma once
+// Runs a core sequence from a timer of its dialog: "Close" is disabled while the run goes
+// and the progress shows in the dialog's bar and percentage box.
+#include <QLineEdit>
+#include <QObject>
+#include <QPointer>
+#include <QProgressBar>
+#include <QAbstractButton>
+#include <QTimer>
+#include <functional>
+
+#include "link/sequence_engine.h"
+#include "ui/app_context.h"
+
+namespace vtg::ui {
+
+class SequenceRunner : public QObject, public SequenceView {
+  Q_OBJECT
+ public:
+  // `percent` may be null for dialogs without a percentage box. The runner becomes a child of
+  // `dialog`; a SettingsDialog ends a running sequence as aborted when it closes.
+  SequenceRunner(AppContext& app, QWidget* dialog, QAbstractButton* close, QProgressBar* bar,
+                 QLineEdit* percent = nullptr);
+  ~SequenceRunner() override;
+
+  SequenceEngine::Start Begin(SequenceRun run);
+  void OnEnd(std::function<void(SequenceEngine::End)> handler) { engine_.OnEnd(std::move(handler)); }
+  bool Running() const { return engine_.Running(); }
+  void Abort() { engine_.Abort(); }
+  // One timer tick: the dialog's timer calls it, tests call it in virtual time.
+  void Tick() { engine_.Tick(); }
+
+  void StartTimer(int period_ms) override;
+  void StopTimer() override;
+  void SetCloseEnabled(bool enabled) override;
+  void ShowProgress(int position, std::string_view percent) override;
+
+ private:
+  QTimer timer_;
+  QPointer<QAbstractButton> close_;
+  QPointer<QProgressBar> bar_;
+  QPointer<QLineEdit> percent_;
+  SequenceEngine engine_;
+};
+
+}  // namespace vtg::ui

@@ -1,0 +1,33 @@
+#pragma once
+// A configuration file in memory that remembers the order of every read and write.
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/config_file.h"
+
+namespace vtg::testing {
+
+class MemoryProfile : public ProfileStore {
+ public:
+  MemoryProfile() = default;
+  MemoryProfile(std::initializer_list<std::pair<const std::string, std::string>> keys) : keys(keys) {}
+
+  std::optional<std::string> Read(std::string_view key) const override {
+    reads.emplace_back(key);
+    const auto found = keys.find(std::string(key));
+    if (found == keys.end()) return std::nullopt;
+    return found->second;
+  }
+  void Write(std::string_view key, std::string_view value) override {
+    writes.emplace_back(key, value);
+    keys[std::string(key)] = value;
+  }
+
+  std::map<std::string, std::string> keys;
+  mutable std::vector<std::string> reads;
+  std::vector<std::pair<std::string, std::string>> writes;
+};
+
+}  // namespace vtg::testing

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "memory_profile.h"
+#include "shell/corner_entry.h"
+#include "shell/exit_flow.h"
+#include "shell/menu_table.h"
+#include "shell/start_up.h"
+
+namespace vtg {
+namespace {
+
+using testing::RecordingMessages;
+
+TEST(CornerEntry, TenClicksInARowInTheCornerOpen) {
+  int clicks = 0;
+  for (int i = 0; i < 9; ++i) EXPECT_FALSE(CountCornerClick(clicks, ClickPoint{19, 0}));
+  EXPECT_TRUE(CountCornerClick(clicks, ClickPoint{0, 19}));
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST(CornerEntry, AnythingElseStartsTheCountAgain) {
+  const std::vector<std::optional<ClickPoint>> breakers = {ClickPoint{20, 0}, ClickPoint{0, 20}, ClickPoint{-1, 5},
+                                                           std::nullopt};
+  for (const auto& breaker : breakers) {
+    int clicks = 0;
+    for (int i = 0; i < 9; ++i) CountCornerClick(clicks, ClickPoint{5, 5});
+    CountCornerClick(clicks, breaker);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(CountCornerClick(clicks, ClickPoint{5, 5}));
+  }
+}
+
+TEST(ExitFlow, AsksAndSavesAsTheOperatorChooses) {
+  struct Case {
+    const char* name;
+    int connected, modified;
+    bool answer_yes;
+    std::optional<bool> save_result;  // none: no save available
+    bool exits;
+    int saves;
+  };
+  const Case cases[] = {
+      {"connected", 1, 1, true, true, false, 0},
+      {"nothing edited", 0, 0, true, true, true, 0},
+      {"exit without saving", 0, 1, true, true, true, 0},
+      {"saved first", 0, 1, false, true, true, 1},
+      {"save failed or cancelled", 0, 1, false, false, false, 1},
+      {"no save to ask for", 0, 1, false, std::nullopt, false, 0},
+  };
+  for (const Case& c : cases) {
+    ControllerState state;
+    state.link.tcp_connected = c.connected;
+    state.doc.doc_modified = c.modified;
+    RecordingMessages messages;
+    messages.answer = c.answer_yes;
+    int saves = 0;
+    SaveDocument save;
+    if (c.save_result) save = [&] { ++saves; return *c.save_result; };
+    EXPECT_EQ(MayExit(state, messages, save), c.exits) << c.name;
+    EXPECT_EQ(saves, c.saves) << c.name;
+    if (c.connected) {
+      EXPECT_EQ(messages.shown.at(0).text, kDisconnectFirstText);
+    }
+    if (!c.connected && c.modified) {
+      EXPECT_EQ(messages.asked.at(0).first, Question::UnsavedData) << c.name;
+    }
+  }
+}
+
+TEST(MenuTable, EveryCommandOnceWithItsInterface) {
+  for (const MenuItem& item : kMenuItems) EXPECT_EQ(FindMenuItem(item.id), &item);
+  EXPECT_EQ(FindMenuItem(12345), nullptr);
+  const std::pair<int, bool> on_tcp[] = {{kCmdRs232c, false}, {kCmdClientServer, true}, {kCmdTcpIp, true},
+                                         {kCmdInterface, true}, {kCmdProtocol, true}};
+  for (auto [id, enabled] : on_tcp) {
+    EXPECT_EQ(MenuItemEnabled(id, kTcpIp), enabled) << id;
+    EXPECT_EQ(MenuItemEnabled(id, kRs232c), id == kCmdClientServer || id == kCmdTcpIp ? false : true) << id;
+  }
+  EXPECT_TRUE(FindMenuItem(kCmdSlaveAddress)->rs232c_only);
+  EXPECT_TRUE(FindMenuItem(kCmdProtocol)->rs232c_only);
+}
+
+TEST(StartUp, ConfigurationIsReadAfterTheDefaults) {
+  testing::MemoryProfile file{{"ClientServer", "1"}, {"com_port", "5"}};
+  ControllerState state;
+  state.link.tcp_connected = 1;
+  state.client_table.Accept(1, 7, "10.0.0.1");
+  state.image.white_level = 0;
+  PrepareStartState(state, file);
+  EXPECT_EQ(state.link.tcp_connected, 0);
+  EXPECT_EQ(state.client_table.InUseCount(), 0);
+  EXPECT_EQ(state.image.white_level, 3);
+  EXPECT_EQ(WindowCaption(state.link.tcp_role), "VTG-7300 Server Program");
+  ClampComPort(state.link, 2);
+  EXPECT_EQ(state.link.com_port_index, 0);
+  state.link.com_port_index = 1;
+  ClampComPort(state.link, 2);
+  EXPECT_EQ(state.link.com_port_index, 1);
+}
+
+}  // namespace
+}  // namespace vtg

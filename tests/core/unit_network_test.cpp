@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "link/unit_network.h"
+
+namespace vtg {
+namespace {
+
+TEST(UnitNetwork, DottedAddressSetsOnlyTheFieldsThatAreBytes) {
+  struct Case {
+    std::string_view text;
+    IpBytes expected;
+  };
+  const Case cases[] = {
+      {"192.168.1.3", {192, 168, 1, 3}},       {"192.168.001.003", {192, 168, 1, 3}},
+      {"10..5.7", {10, 9, 5, 7}},              {"1.2.3.4567", {1, 2, 3, 9}},
+      {"256.0.0.0", {9, 0, 0, 0}},             {"", {9, 9, 9, 9}},
+      {"1.2", {1, 2, 9, 9}},                   {"12.34.56.78.90", {12, 34, 56, 78}},
+      {"1x.2.3.4", {9, 2, 3, 4}},
+  };
+  for (const Case& c : cases) {
+    IpBytes address{9, 9, 9, 9};
+    ApplyDottedAddress(c.text, address);
+    EXPECT_EQ(address, c.expected) << c.text;
+  }
+}
+
+TEST(UnitNetwork, CommandsEndInCrLf) {
+  EXPECT_EQ(AddressCommand(UnitAddress::Ip, {192, 168, 1, 3}), "IA192.168.001.003\r\n");
+  EXPECT_EQ(AddressCommand(UnitAddress::Gateway, {10, 0, 0, 254}), "GA010.000.000.254\r\n");
+  EXPECT_EQ(AddressCommand(UnitAddress::Active, {0, 0, 0, 0}), "AA000.000.000.000\r\n");
+  EXPECT_EQ(SubnetCommand(2), "SMC\r\n");
+  EXPECT_EQ(KeepAliveCommand(1), "KAON\r\n");
+  EXPECT_EQ(KeepAliveCommand(0), "KAOF\r\n");
+  EXPECT_EQ(TimeRegisterCommand(5), "TR6\r\n");
+  EXPECT_EQ(PortCommand("09004"), "PN09004\r\n");
+}
+
+TEST(UnitNetwork, PortEntryIsPaddedOrRefused) {
+  const std::pair<std::string_view, std::optional<std::string>> cases[] = {
+      {"09004", "09004"}, {"9004", "09004"}, {"1", "00001"},          {"65535", "65535"},
+      {"", std::nullopt}, {"0", std::nullopt}, {"65536", std::nullopt}, {"90 4", std::nullopt},
+      {"123456", std::nullopt},
+  };
+  for (const auto& [entry, expected] : cases) EXPECT_EQ(UnitPortText(entry), expected) << entry;
+}
+
+class ReadBackTest : public ::testing::Test {
+ protected:
+  ReadBackTest() : link(state, messages), engine(state, link, messages, view) {
+    ResetToDefaults(state);
+    link.AttachSerial(&serial);
+    engine.OnEnd([this](SequenceEngine::End e) { ended = e; });
+  }
+  ControllerState state;
+  testing::RecordingMessages messages;
+  testing::RecordingTransport serial = testing::SerialPort();
+  testing::RecordingView view;
+  Link link;
+  SequenceEngine engine;
+  std::optional<SequenceEngine::End> ended;
+};
+
+TEST_F(ReadBackTest, NineReadsOnePerTickThenCompleteWithoutWaiting) {
+  state.link.interface_setting = kTcpIp;  // the reads go to the port whatever the interface
+  ASSERT_EQ(engine.Begin(UnitNetworkReadBack(link)), SequenceEngine::Start::Started);
+  EXPECT_EQ(view.periods, std::vector<int>{200});
+  for (int tick = 1; tick <= 9; ++tick) engine.Tick();
+  EXPECT_EQ(serial.lines, (std::vector<std::string>{"RAA\r\n", "RGA\r\n", "RIA\r\n", "RMA\r\n", "RPN\r\n", "RSM\r\n",
+                                                    "RKA\r\n", "RTR\r\n", "RVN\r\n"}));
+  EXPECT_FALSE(ended);
+  engine.Tick();
+  EXPECT_EQ(ended, SequenceEngine::End::Completed);
+  EXPECT_EQ(serial.lines.size(), 9u);
+  EXPECT_TRUE(view.close_enabled);
+}
+
+TEST_F(ReadBackTest, AStaleAbortFlagDoesNotEndANewReadBack) {
+  state.flags.abort_flag = 1;  // left by an earlier "No Connect"
+  engine.Begin(UnitNetworkReadBack(link));
+  engine.Tick();
+  EXPECT_EQ(serial.lines, std::vector<std::string>{"RAA\r\n"});
+  EXPECT_TRUE(engine.Running());
+}
+
+TEST_F(ReadBackTest, AnErrorReplyEndsItAtTheNextTick) {
+  engine.Begin(UnitNetworkReadBack(link));
+  engine.Tick();
+  engine.Tick();
+  link.OnSerialBytes("E3\r\n");
+  engine.Tick();
+  EXPECT_EQ(ended, SequenceEngine::End::Aborted);
+  EXPECT_EQ(serial.lines.size(), 2u);
+  EXPECT_EQ(messages.shown.back().text, "Command Error");
+}
+
+}  // namespace
+}  // namespace vtg

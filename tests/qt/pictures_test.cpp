@@ -1,0 +1,89 @@
+// Grabs the main window and every dialog of the connection settings offscreen into
+// <build>/pictures, for a person to look at: Japanese text must render and nothing be clipped.
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+
+#include "link/com_port_dialog.h"
+#include "link/link_choice_dialog.h"
+#include "link/unit_network_dialog.h"
+#include "shell/main_window.h"
+#include "shell/menu_table.h"
+#include "test_app.h"
+
+namespace vtg::testing {
+
+namespace {
+
+QString PictureDir() {
+  const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/pictures");
+  QDir().mkpath(dir);
+  return dir;
+}
+
+// The window with its caption written above it, as its frame would show it.
+void Save(QWidget& window, const QString& name) {
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const QPixmap content = window.grab();
+  QVERIFY(!content.isNull());
+  const int bar = window.windowTitle().isEmpty() ? 0 : window.fontMetrics().height() + 8;
+  QPixmap picture(content.width(), content.height() + bar);
+  picture.fill(QColor(0xd8, 0xd8, 0xe8));
+  QPainter p(&picture);
+  p.drawText(QRect(6, 0, content.width() - 6, bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+  p.drawPixmap(0, bar, content);
+  p.end();
+  QVERIFY(picture.save(PictureDir() + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
+}  // namespace
+
+class Pictures : public QObject {
+  Q_OBJECT
+ private slots:
+  void MainWindow() {
+    TestApp t;
+    ui::DialogRegistry registry;
+    for (const MenuItem& item : kMenuItems) registry.Register(item.id, [](ui::AppContext&, QWidget*) {});
+    shell::MainWindow window(t.context, registry);
+    Save(window, QStringLiteral("main_window"));
+    t.state.doc.doc_file_name = "/home/operator/設定/スタジオ1.dat";
+    Save(window, QStringLiteral("main_window_with_document"));
+    QCOMPARE(window.width(), 640);
+    const QList<QAction*> menus = window.menuBar()->actions();
+    for (int i : {0, 1, 2}) {
+      QMenu* menu = menus[i]->menu();
+      menu->popup(window.mapToGlobal(QPoint(0, 0)));
+      Save(*menu, QStringLiteral("menu_%1").arg(i));
+      menu->hide();
+    }
+  }
+
+  void ConnectionDialogs() {
+    TestApp t;
+    t.serial_ports = {"ttyS0", "ttyUSB0", "/dev/pts/4"};
+    LinkChoiceDialog interface_dialog(t.context, kInterfaceChoice, nullptr);
+    Save(interface_dialog, QStringLiteral("dialog_105_interface"));
+    ComPortDialog com_port(t.context, nullptr);
+    Save(com_port, QStringLiteral("dialog_107_rs232c"));
+    LinkChoiceDialog role(t.context, kRoleChoice, nullptr);
+    Save(role, QStringLiteral("dialog_132_client_server"));
+  }
+
+  void UnitNetworkDialog() {
+    TestApp t;
+    t.state.link.selected_peer = -1;
+    t.state.image.unit_ip_address = {192, 168, 1, 3};
+    t.state.image.unit_mac_address = "00-11-22-33-44-55";
+    vtg::UnitNetworkDialog dialog(t.context, nullptr);
+    Save(dialog, QStringLiteral("dialog_122_protocol"));
+  }
+};
+
+}  // namespace vtg::testing
+
+QTEST_MAIN(vtg::testing::Pictures)
+#include "pictures_test.moc"
