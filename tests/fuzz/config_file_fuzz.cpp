@@ -1,11 +1,13 @@
 // Configuration values edited by hand: whatever the keys hold, the loaded link settings are
-// in range, and what the dialogs would write back from them reads back the same.
+// in range, the socket link can take them, and what the dialogs would write back from them
+// reads back the same.
 //
 // Input: "key=value" lines, as the section of the INI file holds them.
 #include <map>
 
 #include "fuzz_input.h"
 #include "memory_profile.h"
+#include "link/tcp_endpoint.h"
 #include "settings/config_file.h"
 
 namespace {
@@ -47,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vtg::ControllerState state;
   vtg::LoadConfiguration(state.link, profile);
   Require(vtg::testing::BrokenFlagRule(state));
+  // What the socket link makes of them.
+  if (const auto port = vtg::ParseTcpPort(state.link.tcp_port_text)) Require(*port != 0, "port 0 taken");
+  for (const vtg::IpBytes& host : state.link.host_list)
+    Require(vtg::HostAddressText(host).size() <= 15, "a host address longer than 15 characters");
 
   vtg::LinkConfig again;
   vtg::LoadConfiguration(again, Written(state.link));
