@@ -91,6 +91,15 @@ struct Controller {
     Require(begun == view.ends + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
   }
 
+  // The operator closes the dialog: a run still going ends with it.
+  void CloseDialog() {
+    if (glyph_list)
+      glyph_list->Close();
+    else
+      engine.Abort();
+    Require(!engine.Running() && state.flags.sequence_step == 0, "a run outlives its dialog");
+  }
+
   // Without a run, a dialog keeps one command in flight so that replies are awaited.
   void KeepCommandInFlight(Choices& choose) {
     if (engine.Running() || link.AwaitingSocketReply()) return;
@@ -147,6 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (c.on_socket) c.link.OnSocketPeerLost();
         break;
       case 2: c.BeginRun(); break;
+      case 3: c.CloseDialog(); break;
       default: c.Tick(); break;
     }
     c.Check();
