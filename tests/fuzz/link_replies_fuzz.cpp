@@ -1,5 +1,6 @@
 // Whatever a unit sends, in whatever pieces, while the controller waits for replies or runs
-// a sequence: the settings image stays in range and every run still ends.
+// a sequence: the settings image stays in range, every run still ends, and what was read
+// can be kept in a document.
 //
 // Input: a set-up byte (bit 0 address_prefix, bit 1 socket link, bits 2-4 the run, bits 5-6
 // the glyph class, bit 7 a glyph read outstanding when no run goes), the slave index, a seed
@@ -7,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <variant>
 
 #include "fakes.h"
 #include "fuzz_input.h"
@@ -15,6 +17,7 @@
 #include "link/sequence_engine.h"
 #include "link/unit_network.h"
 #include "link/watchdog.h"
+#include "settings/settings_document.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
 
@@ -171,5 +174,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(c.begun == c.view.ends, "a run ended without its end");
   Require(c.state.glyph.glyph_transfer_busy == 0, "a glyph transfer outlives its run");
   Require(vtg::testing::BrokenStateRule(c.state));
+
+  // What was read from the unit is saved as a document and opened again unchanged, or the
+  // document is refused with a reason.
+  const auto document = vtg::FormatDocument(c.state.image);
+  if (const auto* text = std::get_if<std::string>(&document)) {
+    vtg::SettingsImage& opened = Reused<vtg::SettingsImage>(c.state.image);
+    Require(!vtg::ParseDocument(*text, opened), "a saved document is refused");
+    Require(opened == c.state.image, "a saved document opens differently");
+  }
   return 0;
 }
