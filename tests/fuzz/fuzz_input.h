@@ -1,5 +1,6 @@
 #pragma once
 // What every fuzz target shares: reading its input and stopping loudly on a broken rule.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -59,7 +60,12 @@ class FuzzInput {
     rest_.remove_prefix(taken.size());
     return taken;
   }
-  std::string_view Rest() const { return rest_; }
+  // Up to and including the `n`th LF.
+  std::string_view Lines(int n) {
+    std::size_t end = 0;
+    for (int i = 0; i < n && end < rest_.size(); ++i) end = std::min(rest_.find('\n', end), rest_.size() - 1) + 1;
+    return Bytes(end);
+  }
   bool Empty() const { return rest_.empty(); }
 
  private:

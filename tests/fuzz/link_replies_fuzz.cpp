@@ -4,10 +4,10 @@
 //
 // Input: a set-up byte (bit 0 address_prefix, bit 1 socket link, bits 2-4 the run, bits 5-6
 // the glyph class, bit 7 a glyph read outstanding when no run goes), the slave index, a seed
-// for the split points and events, then the bytes from the unit.
+// (bits 0-1 the largest piece, bits 2-3 how often events come, bit 4 one tick per line
+// rather than per piece), then the bytes from the unit.
 #include <array>
 #include <memory>
-#include <optional>
 #include <variant>
 
 #include "fakes.h"
@@ -31,6 +31,10 @@ constexpr std::array<std::string_view, 5> kSingleCommands{"RCWL\r\n", "RCT01T01\
                                                           "RFBMLA365\r\n"};
 
 constexpr auto kStarted = SequenceEngine::Start::Started;
+
+// One reception in this many is followed by an operator or link event instead of a tick
+// (bits 2-3 of the seed); 0: never.
+constexpr std::array<std::uint32_t, 4> kEventOdds{16, 256, 4096, 0};
 
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
@@ -57,7 +61,6 @@ struct Controller {
   SequenceEngine engine{state, link, messages, view};
   RunKind run_kind = RunKind::None;
   std::unique_ptr<GlyphList> glyph_list;
-  std::optional<GlyphClass> glyph_class;
   bool on_socket = false;
   int begun = 0;
 
@@ -71,8 +74,8 @@ struct Controller {
     link.AttachSocket(&socket, &timer);
     run_kind = static_cast<RunKind>((setup >> 2) & 7);
     if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
-      glyph_class = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
-      glyph_list = std::make_unique<GlyphList>(state, link, messages, engine, dialogs, *glyph_class);
+      const auto c = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
+      glyph_list = std::make_unique<GlyphList>(state, link, messages, engine, dialogs, c);
     }
     BeginRun();
     // A glyph read of the editor may be outstanding; a transfer never starts with one.
@@ -111,6 +114,25 @@ struct Controller {
     link.SendCommandLine(command);
   }
 
+  void Receive(std::string_view piece) {
+    if (on_socket)
+      link.OnSocketBytes(piece);
+    else
+      link.OnSerialBytes(piece);
+  }
+
+  // Something other than the next tick: the unit's silence or loss, or the operator.
+  void Disturb(std::uint32_t what) {
+    switch (what) {
+      case 0: Silence(); break;
+      case 1:
+        if (on_socket) link.OnSocketPeerLost();
+        break;
+      case 2: BeginRun(); break;
+      default: CloseDialog(); break;
+    }
+  }
+
   // The unit stays silent for one reply wait.
   void Silence() {
     if (on_socket) {
@@ -129,7 +151,7 @@ struct Controller {
   // The glyph stores are checked once at the end: walking them after every piece is slow.
   void Check() const {
     Require(testing::BrokenSettingsRule(state.image));
-    Require(testing::BrokenFlagRule(state, glyph_class));
+    Require(testing::BrokenFlagRule(state));
   }
 };
 
@@ -146,22 +168,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   c.Setup(setup, slave);
   Choices choose(seed);
 
+  const std::uint32_t event_odds = kEventOdds[(seed >> 2) & 3];
+  const bool by_line = (seed & 0x10) != 0;
   while (!input.Empty()) {
     c.KeepCommandInFlight(choose);
-    const std::string_view piece = input.Bytes(choose.PieceLength());
-    if (c.on_socket)
-      c.link.OnSocketBytes(piece);
-    else
-      c.link.OnSerialBytes(piece);
-    switch (choose.Below(16)) {
-      case 0: c.Silence(); break;
-      case 1:
-        if (c.on_socket) c.link.OnSocketPeerLost();
-        break;
-      case 2: c.BeginRun(); break;
-      case 3: c.CloseDialog(); break;
-      default: c.Tick(); break;
+    // Line by line, a unit now and then answers twice.
+    std::string_view reception = by_line ? input.Lines(choose.Below(8) == 0 ? 2 : 1) : input.Bytes(choose.PieceLength());
+    while (!reception.empty()) {
+      const std::string_view piece = reception.substr(0, choose.PieceLength());
+      reception.remove_prefix(piece.size());
+      c.Receive(piece);
     }
+    if (event_odds != 0 && choose.Below(event_odds) == 0)
+      c.Disturb(choose.Below(4));
+    else
+      c.Tick();
     c.Check();
   }
 

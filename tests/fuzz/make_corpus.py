@@ -27,7 +27,8 @@ def glyph_code(index):
 
 # --- replies from the unit -------------------------------------------------------------
 # Set-up byte: bit 0 address_prefix, bit 1 socket, bits 2-4 run, bits 5-6 glyph class,
-# bit 7 glyph read outstanding. Then the slave index and the seed of the split points.
+# bit 7 glyph read outstanding. Then the slave index and the seed: bits 0-1 the largest
+# piece, bits 2-3 how often events come, bit 4 one tick per line.
 RUN_NONE, RUN_READ, RUN_SET_ALL, RUN_READ_GLYPHS, RUN_SEND_GLYPHS, RUN_UNIT_NETWORK = range(6)
 
 
@@ -82,15 +83,20 @@ read_all += ["SUS" + l + "01" for l in BOTTOM_FIRST]
 read_all += ["CFS" + l + "L" * 64 for l in BOTTOM_FIRST]
 read_all += ["P" + l + "01" for l in BOTTOM_FIRST]
 read_all += ["CT%s%02d" % (l, p + 1) + "2121" * 28 for l in LINES for p in range(64)]
-write("link_replies", "socket_read_settings", setup(socket=1, run=RUN_READ) + b"\x05\x02" + replies(*read_all))
-write("link_replies", "serial_read_settings", setup(run=RUN_READ) + b"\x05\x01" + replies(*read_all))
-write("link_replies", "socket_set_all", setup(socket=1, run=RUN_SET_ALL) + b"\x05\x01" + replies(*["GO"] * 284))
+# Whole runs, one tick after each reply and no other event (seed 0x1F), or cut anywhere.
+BY_LINE = b"\x1f"
+write("link_replies", "socket_read_settings", setup(socket=1, run=RUN_READ) + b"\x05" + BY_LINE + replies(*read_all))
+write("link_replies", "serial_read_settings", setup(run=RUN_READ) + b"\x05" + BY_LINE + replies(*read_all))
+write("link_replies", "socket_read_settings_cut", setup(socket=1, run=RUN_READ) + b"\x05\x02" + replies(*read_all))
+write("link_replies", "socket_set_all", setup(socket=1, run=RUN_SET_ALL) + b"\x05" + BY_LINE + replies(*["GO"] * 284))
 write("link_replies", "serial_set_all_error", setup(run=RUN_SET_ALL) + b"\x05\x01" + replies(*["GO"] * 40, "E3"))
 for c, letter in enumerate("LMS"):
     digits, count = GLYPHS[letter]
-    glyphs = ["FBM%s%s" % (letter, glyph_code(i)) + ("%X" % (i % 16)) * digits for i in range(min(count, 12))]
+    glyphs = ["FBM%s%s" % (letter, glyph_code(i)) + ("%X" % (i % 16)) * digits for i in range(count)]
     write("link_replies", "socket_read_glyphs_" + letter,
-          setup(socket=1, run=RUN_READ_GLYPHS, glyph_class=c) + b"\x05\x02" + replies(*glyphs))
+          setup(socket=1, run=RUN_READ_GLYPHS, glyph_class=c) + b"\x05" + BY_LINE + replies(*glyphs))
+    write("link_replies", "serial_read_glyphs_cut_" + letter,
+          setup(run=RUN_READ_GLYPHS, glyph_class=c) + b"\x05\x03" + replies(*glyphs[:12]))
     write("link_replies", "serial_send_glyphs_" + letter,
           setup(run=RUN_SEND_GLYPHS, glyph_class=c) + b"\x05\x01" + replies(*["GO"] * 12))
 write("link_replies", "serial_unit_network", setup(prefix=0, run=RUN_UNIT_NETWORK) + b"\x00\x01" +

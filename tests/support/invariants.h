@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "glyphs/glyph_class.h"
 #include "settings/controller_state.h"
 #include "sim/unit_state.h"
 
@@ -19,12 +18,11 @@ Broken BrokenGlyphStoreRule(const SettingsImage& image);
 // Both.
 Broken BrokenImageRule(const SettingsImage& image);
 
-// The link flags, the glyph flags, the selection, the link configuration and the client
-// table. `glyph_class` bounds glyph_index while a glyph transfer of that class runs.
-Broken BrokenFlagRule(const ControllerState& state, std::optional<GlyphClass> glyph_class = std::nullopt);
+// The link flags, the glyph flags, the selection, the link configuration and the client table.
+Broken BrokenFlagRule(const ControllerState& state);
 
 // The image and the flags.
-Broken BrokenStateRule(const ControllerState& state, std::optional<GlyphClass> glyph_class = std::nullopt);
+Broken BrokenStateRule(const ControllerState& state);
 
 // The in-use records match their connections: each live record has its own connection.
 Broken BrokenClientTableRule(const ClientTable& table);
