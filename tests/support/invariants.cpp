@@ -5,7 +5,6 @@
 #include <span>
 #include <string_view>
 
-
 namespace vtg::testing {
 namespace {
 
