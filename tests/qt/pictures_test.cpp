@@ -10,6 +10,8 @@
 #include "link/link_choice_dialog.h"
 #include "link/unit_network_dialog.h"
 #include "shell/main_window.h"
+#include "shell/version_dialog.h"
+#include "shell/whole_unit_run_dialog.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
 
@@ -80,6 +82,27 @@ class Pictures : public QObject {
     t.state.image.unit_mac_address = "00-11-22-33-44-55";
     vtg::UnitNetworkDialog dialog(t.context, nullptr);
     Save(dialog, QStringLiteral("dialog_122_protocol"));
+  }
+
+  void WholeUnitRunsAndVersionBox() {
+    TestApp t;
+    t.state.selection.slave_index = 5;
+    shell::WholeUnitRunDialog set_all(t.context, shell::kSetAllItemsLayout, nullptr);
+    Save(set_all, QStringLiteral("dialog_106_set_all_items"));
+    QTest::mouseClick(set_all.findChild<QPushButton*>(ui::ControlName(1012)), Qt::LeftButton);
+    for (int step = 0; step < 100; ++step) {
+      set_all.runner().Tick();
+      t.link.OnSerialBytes("05GO\r\n");
+    }
+    Save(set_all, QStringLiteral("dialog_106_set_all_items_running"));
+    set_all.runner().Abort();
+    t.state.link.selected_peer = 3;
+    t.state.client_table.Accept(3, 30, "192.168.100.200");
+    shell::WholeUnitRunDialog read(t.context, shell::kReadSettingItemsLayout, nullptr);
+    Save(read, QStringLiteral("dialog_118_read_setting_items"));
+    t.state.link.selected_peer = -1;
+    shell::VersionDialog version(t.context, nullptr);
+    Save(version, QStringLiteral("dialog_100_version"));
   }
 };
 
