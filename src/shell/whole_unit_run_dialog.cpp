@@ -2,6 +2,8 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 
 #include "link/link.h"
 #include "shell/read_all_run.h"

@@ -1,10 +1,6 @@
 #pragma once
 // Set All Items and Read Setting Items: one button starts a paced run over the whole unit,
 // with its percentage, its progress bar and the slave address it goes to.
-#include <QLineEdit>
-#include <QProgressBar>
-#include <functional>
-
 #include "link/sequence_engine.h"
 #include "ui/sequence_runner.h"
 #include "ui/settings_dialog.h"
