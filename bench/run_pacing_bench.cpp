@@ -98,6 +98,8 @@ Measured Measure(Controller& c, SequenceRun run, qint64 unit_pid) {
   clock.start();
   if (runner.Begin(std::move(run)) != SequenceEngine::Start::Started) return m;
   loop.exec();
+  // The run ends once its last line is out; the operator's wait ends with its reply.
+  while (c.link.AwaitingSocketReply()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   m.wall_s = double(clock.nsecsElapsed()) / 1e9;
   m.cpu_s = OwnCpuSeconds() - cpu_before;
   m.unit_cpu_s = ProcessCpuSeconds(unit_pid) - unit_before;
