@@ -1,0 +1,25 @@
+#pragma once
+// The text the operator sees and types for a title's code page 932 bytes. Every byte string
+// has a text that converts back to exactly those bytes:
+//  - a code page 932 character is itself; where the code page has several codes for one
+//    character (the NEC and IBM duplicates), the codes after the one Windows writes carry a
+//    variation selector, U+FE00 for the first, U+FE01 for the second;
+//  - an external-character pair (value at most 0x1339) is U+E000 + value;
+//  - any other byte is U+F700 + byte.
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vtg {
+
+inline constexpr char16_t kExternalPairText = 0xE000;
+inline constexpr char16_t kOtherByteText = 0xF700;
+inline constexpr char16_t kOtherCodeSelector = 0xFE00;
+
+QString TitleBytesToText(std::string_view bytes);
+
+// None when the text holds a character without a code page 932 code.
+std::optional<std::string> TitleTextToBytes(const QString& text);
+
+}  // namespace vtg
