@@ -47,6 +47,7 @@ void ChoiceRowsDialog::Finish() {
   const int row = (rows_ + kGroupsPerRow - 1) / kGroupsPerRow;
   grid_->addWidget(Group(QStringLiteral("Slave Address"), {slave}), row, 0);
   grid_->addWidget(close, row, 1, Qt::AlignRight | Qt::AlignBottom);
+  KeepControlsWhole(this);
 }
 
 PerLineDialog::PerLineDialog(ui::AppContext& app, const PerLineKind& kind, QWidget* parent)

@@ -71,6 +71,7 @@ GlyphInsertDialog::GlyphInsertDialog(ui::AppContext& app, TitleDialogChoices& ch
   layout->addLayout(grid);
   layout->addLayout(buttons);
   ShowClass();
+  KeepControlsWhole(this);
 }
 
 void GlyphInsertDialog::ShowClass() {

@@ -51,7 +51,7 @@ PageSettingDialog::PageSettingDialog(ui::AppContext& app, const PageSettingKind&
       choices_(choices) {
   const Selection& at = state().selection;
   auto* grid = new QGridLayout;
-  cells_ = PageCells<kSettingCells>(1024, grid, this);
+  cells_ = PageCells<kSettingCells>(1024, QStringLiteral("Page00 = MEDIUM"), grid, this);
 
   QComboBox* lines = ChoiceList(kLineListId, LineListEntries(), at.current_line, this);
   QComboBox* pages = ChoiceList(kPageListId, NumberEntries(1, kPages, kind.page_digits), at.current_page, this);
@@ -108,6 +108,7 @@ PageSettingDialog::PageSettingDialog(ui::AppContext& app, const PageSettingKind&
   layout->addLayout(grid);
   layout->addLayout(choices_row);
   layout->addLayout(buttons);
+  KeepControlsWhole(this);
   ShowPage();
 }
 

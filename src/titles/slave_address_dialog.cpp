@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 
 #include "titles/slave_address_command.h"
+#include "titles/title_controls.h"
 #include "ui/slave_address_combo.h"
 
 namespace vtg {
@@ -20,6 +21,7 @@ SlaveAddressDialog::SlaveAddressDialog(ui::AppContext& app, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(Group(QStringLiteral("Slave Address"), {addresses, send}));
   layout->addWidget(close, 0, Qt::AlignBottom);
+  KeepControlsWhole(this);
 }
 
 }  // namespace vtg

@@ -27,21 +27,25 @@ void OnChoice(QComboBox* list, QObject* receiver, F chosen) {
   QObject::connect(list, &QComboBox::activated, receiver, chosen);
 }
 
+// Called once the dialog's layout is complete: lists keep the width of their longest entry
+// and the dialog never gets smaller than its controls need, whatever room the screen has.
+void KeepControlsWhole(QWidget* dialog);
+
 // "ch1. Top", "ch.1 Bottom", "ch.2 Top", "ch.2 Bottom".
 QStringList LineListEntries();
 // `count` numbers from `first`, written with `digits` digits ("01".."64", "1".."64").
 QStringList NumberEntries(int first, int count, int digits);
 
+// A sunken cell wide enough for `widest` and high enough for a full-width character.
+QLabel* PageCell(int id, const QString& widest, QWidget* parent);
+
 // Sunken cells with consecutive ids, in columns of eight, top to bottom.
 template <std::size_t N>
-std::array<QLabel*, N> PageCells(int first_id, QGridLayout* grid, QWidget* parent) {
+std::array<QLabel*, N> PageCells(int first_id, const QString& widest, QGridLayout* grid, QWidget* parent) {
   std::array<QLabel*, N> cells{};
   for (std::size_t i = 0; i < N; ++i) {
-    QLabel* cell = ui::WithId(first_id + static_cast<int>(i), new QLabel(parent));
-    cell->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    cell->setTextFormat(Qt::PlainText);
-    grid->addWidget(cell, static_cast<int>(i % 8), static_cast<int>(i / 8));
-    cells[i] = cell;
+    cells[i] = PageCell(first_id + static_cast<int>(i), widest, parent);
+    grid->addWidget(cells[i], static_cast<int>(i % 8), static_cast<int>(i / 8));
   }
   return cells;
 }

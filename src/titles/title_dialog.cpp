@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "titles/page_edits.h"
+#include "titles/title_codes.h"
 #include "titles/title_controls.h"
 #include "titles/title_runs.h"
 #include "ui/slave_address_combo.h"
@@ -15,7 +16,7 @@ TitleDialog::TitleDialog(ui::AppContext& app, QWidget* parent)
     : SettingsDialog(app, {QStringLiteral("タイトル設定"), QStringLiteral("タイトルの設定 ")}, parent) {
   const Selection& at = state().selection;
   auto* grid = new QGridLayout;
-  cells_ = PageCells<kTitleCells>(40191, grid, this);
+  cells_ = PageCells<kTitleCells>(40191, QStringLiteral("Page00=") + QString(kTitleChars, QChar(u'亜')), grid, this);
 
   QComboBox* lines = ChoiceList(kLineListId, LineListEntries(), at.current_line, this);
   QComboBox* pages = ChoiceList(kPageListId, NumberEntries(1, kPages, 2), at.current_page, this);
@@ -74,6 +75,7 @@ TitleDialog::TitleDialog(ui::AppContext& app, QWidget* parent)
   layout->addLayout(choices);
   layout->addWidget(Group(QStringLiteral("Title"), {edit_}));
   layout->addLayout(buttons);
+  KeepControlsWhole(this);
   ShowPage();
 }
 
