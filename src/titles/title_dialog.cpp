@@ -38,16 +38,16 @@ TitleDialog::TitleDialog(ui::AppContext& app, QWidget* parent)
   QPushButton* send = Button(40031, QStringLiteral("設定"));
   QPushButton* send_all = Button(40189, QStringLiteral("全設定"));
   // Never offered to the operator, but they work.
-  QPushButton* send_shown = Button(40030, QStringLiteral("Not Memory"));
-  QPushButton* send_all_shown = Button(1016, QStringLiteral("NM全設定"));
-  for (QPushButton* hidden : {send_shown, send_all_shown}) {
+  QPushButton* send_unstored = Button(40030, QStringLiteral("Not Memory"));
+  QPushButton* send_all_unstored = Button(1016, QStringLiteral("NM全設定"));
+  for (QPushButton* hidden : {send_unstored, send_all_unstored}) {
     hidden->setEnabled(false);
     hidden->setVisible(false);
   }
   connect(send, &QPushButton::clicked, this, [this] { SendCurrent(TitleMemory::Store); });
-  connect(send_shown, &QPushButton::clicked, this, [this] { SendCurrent(TitleMemory::NotStore); });
+  connect(send_unstored, &QPushButton::clicked, this, [this] { SendCurrent(TitleMemory::NotStore); });
   connect(send_all, &QPushButton::clicked, this, [this] { SendAll(TitleMemory::Store); });
-  connect(send_all_shown, &QPushButton::clicked, this, [this] { SendAll(TitleMemory::NotStore); });
+  connect(send_all_unstored, &QPushButton::clicked, this, [this] { SendAll(TitleMemory::NotStore); });
 
   auto* progress = ui::WithId(1019, new QProgressBar(this));
   progress->setRange(0, kTitles);
@@ -65,7 +65,7 @@ TitleDialog::TitleDialog(ui::AppContext& app, QWidget* parent)
   choices->addWidget(Group(QStringLiteral("Slave Address"), {slave}));
   choices->addStretch();
   auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {send, send_all, send_shown, send_all_shown}) buttons->addWidget(button);
+  for (QPushButton* button : {send, send_all, send_unstored, send_all_unstored}) buttons->addWidget(button);
   buttons->addWidget(progress, 1);
   buttons->addWidget(percent);
   buttons->addWidget(new QLabel(QStringLiteral("％"), this));

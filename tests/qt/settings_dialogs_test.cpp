@@ -42,19 +42,20 @@ class SettingsDialogsTest : public QObject {
   void PageSettingListsAndCaptions_data() {
     AddKindColumns();
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("peer_caption");
     QTest::addColumn<QStringList>("groups");
     QTest::addColumn<QString>("page_nine");
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("same");
     QTest::newRow("display") << &kTitleDisplaySetting << 1056 << 1057 << 1098 << "タイトル表示の設定"
-                             << QStringList{"Display", "Same Display"} << "09" << QStringList{"OFF", "ON "} << "OFF";
+                             << "タイトル表示の設定 10.0.0.9" << QStringList{"Display", "Same Display"} << "09" << QStringList{"OFF", "ON "} << "OFF";
     QTest::newRow("size") << &kCharSizeSetting << 1056 << 1057 << 1098 << "タイトル表示の設定"
-                          << QStringList{"Display", "Same Display"} << "9"
+                          << "文字サイズの設定 10.0.0.9" << QStringList{"Display", "Same Display"} << "9"
                           << QStringList{"LARGE ", "MEDIUM", "SMALL "} << "LARGE ";
     QStringList seconds;
     for (int s = 0; s < 100; ++s) seconds << QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
     QTest::newRow("time") << &kAutoSwitchSetting << 1062 << 1063 << 1097 << "自動切換えの設定"
-                          << QStringList{"Time(second)", "Same Time"} << "09" << seconds << "02";
+                          << "自動切換えの設定 10.0.0.9" << QStringList{"Time(second)", "Same Time"} << "09" << seconds << "02";
   }
   void PageSettingListsAndCaptions() {
     QFETCH(const PageSettingKind*, kind);
@@ -62,6 +63,7 @@ class SettingsDialogsTest : public QObject {
     QFETCH(int, same_id);
     QFETCH(int, progress_id);
     QFETCH(QString, caption);
+    QFETCH(QString, peer_caption);
     QFETCH(QStringList, groups);
     QFETCH(QString, page_nine);
     QFETCH(QStringList, values);
@@ -79,18 +81,10 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(Find<QComboBox>(dialog, same_id)->currentText(), same);
     QCOMPARE(QStringList({GroupOf(dialog, value_id), GroupOf(dialog, same_id)}), groups);
     QCOMPARE(Find<QProgressBar>(dialog, progress_id)->maximum(), 3);
-  }
 
-  void PageSettingPeerCaptions() {
-    TestApp t;
     t.state.link.selected_peer = 4;
-    t.state.client_table.Accept(4, 40, "192.168.0.9");
-    TitleDialogChoices choices;
-    const std::pair<const PageSettingKind*, QString> cases[] = {
-        {&kTitleDisplaySetting, "タイトル表示の設定 192.168.0.9"},
-        {&kCharSizeSetting, "文字サイズの設定 192.168.0.9"},
-        {&kAutoSwitchSetting, "自動切換えの設定 192.168.0.9"}};
-    for (const auto& [kind, caption] : cases) QCOMPARE(PageSettingDialog(t.context, *kind, choices, nullptr).windowTitle(), caption);
+    t.state.client_table.Accept(4, 40, "10.0.0.9");
+    QCOMPARE(PageSettingDialog(t.context, *kind, choices, nullptr).windowTitle(), peer_caption);
   }
 
   void PageSettingChoicesAndSet_data() {

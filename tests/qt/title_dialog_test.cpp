@@ -143,17 +143,6 @@ class TitleDialogTest : public QObject {
     QCOMPARE(Find<QProgressBar>(dialog, 1019)->value(), 0);
   }
 
-  void AnUnsendableTitleEndsTheRunAfterItsMessage() {
-    TestApp t;
-    UnitOnSerialPort port(t.link);
-    t.state.image.title_text[2] = "x";
-    TitleDialog dialog(t.context, nullptr);
-    Click(dialog, kSetAll);
-    QCOMPARE(port.RunToEnd(Runner(dialog)), 3);
-    QCOMPARE(port.lines.size(), size_t(2));
-    QCOMPARE(t.messages.shown.back().text, std::string(text::kNotJis));
-  }
-
   void WithBroadcastTheRunDoesNotWait() {
     TestApp t;
     t.state.selection.slave_index = kBroadcast;
