@@ -1,19 +1,48 @@
-// The glyph editor on the screen: drawing with the mouse, the number, the sample box and
-// the repaint when a glyph arrives.
+// The glyph editor and the glyph lists on the screen: drawing with the mouse, the sample
+// box, the transfers paced by the dialog's runner, the double-clicks and the picture export.
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_grid.h"
+#include "glyphs/glyph_list_dialog.h"
 #include "glyphs/glyph_text.h"
+#include "link/text_helpers.h"
+#include "sim/unit_bus.h"
 #include "test_app.h"
 
 namespace vtg::testing {
 namespace {
+
+// Unit 00 on the serial line, played by the simulated unit; its answers reach the
+// controller when the test lets them, between two ticks.
+class SimulatedUnitOnSerial : public Transport {
+ public:
+  TransportTraits traits() const override { return {true, false}; }
+  bool ready() const override { return true; }
+  bool send(std::string_view line) override {
+    lines.emplace_back(line);
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    for (const std::string& reply : bus_.Deliver({text}).replies) answers_ += reply;
+    return true;
+  }
+  void AnswerInto(Link& link) { link.OnSerialBytes(std::exchange(answers_, {})); }
+
+  sim::SimulatedUnit unit{0};
+  std::vector<std::string> lines;
+
+ private:
+  sim::UnitBus bus_{{&unit}};
+  std::string answers_;
+};
 
 void Show(QWidget& window) {
   window.show();
@@ -45,6 +74,16 @@ void Type(QLineEdit* edit, const QString& text) {
 }
 
 QPushButton* ButtonOf(QWidget& dialog, int id) { return dialog.findChild<QPushButton*>(ui::ControlName(id)); }
+
+// Runs `check` on the modal dialog that opens next, then closes it.
+void OnNextModal(std::function<void(QWidget&)> check) {
+  QTimer::singleShot(0, [check] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    check(*modal);
+    modal->close();
+  });
+}
 
 std::string Pattern(GlyphClass c, int index) {
   return std::string(static_cast<std::size_t>(Info(c).digits), "0123456789ABCDEF"[index % 16]);
@@ -156,6 +195,147 @@ class GlyphDialogsTest : public QObject {
       QCOMPARE(again.findChild<QLineEdit*>(ui::ControlName(1076))->text(),
                c.sample.empty() ? QString() : c.shown);
     }
+  }
+
+  void ReadAllOfLargeFillsTheStoreFromTheUnit() {
+    TestApp t;
+    t.state.flags.address_prefix = 1;  // the list sends with the prefix it finds
+    SimulatedUnitOnSerial line;
+    t.link.AttachSerial(&line);
+    auto& unit_glyphs = line.unit.state().glyphs[0];
+    for (int i = 0; i < 70; ++i) unit_glyphs[static_cast<std::size_t>(i)] = Pattern(GlyphClass::Large, i + 1);
+    ScriptedFileDialogs files;
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
+    Show(dialog);
+    QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
+    QCOMPARE(dialog.runner().PeriodMs(), 800);
+    for (int guard = 0; dialog.runner().Running() && guard < 200; ++guard) {
+      dialog.runner().Tick();
+      line.AnswerInto(t.link);
+    }
+    QCOMPARE(line.lines.size(), std::size_t{70});
+    QCOMPARE(line.lines.front(), std::string("00RFBMLA365\r\n"));
+    QCOMPARE(line.lines[26], std::string("00RFBMLA421\r\n"));
+    QCOMPARE(line.lines.back(), std::string("00RFBMLA44C\r\n"));
+    QVERIFY(t.state.image.glyphStore(GlyphClass::Large) == unit_glyphs);
+    QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
+    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1070))->text(), QStringLiteral("   "));
+    QVERIFY(t.messages.shown.empty());
+  }
+
+  void SendAllKeepsItsIntervalAcrossRepaints() {
+    struct Case { int slave; const char* prefix; int period; } cases[] = {{3, "03", 3000}, {kBroadcast, "FF", 5000}};
+    for (const Case& c : cases) {
+      TestApp t;
+      t.state.flags.address_prefix = 1;
+      t.state.selection.slave_index = c.slave;
+      auto& store = t.state.image.glyphStore(GlyphClass::Large);
+      for (int i = 0; i < 70; ++i) store[static_cast<std::size_t>(i)] = Pattern(GlyphClass::Large, i);
+      ScriptedFileDialogs files;
+      GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
+      Show(dialog);
+      auto* percent = dialog.findChild<QLineEdit*>(ui::ControlName(1070));
+      QTest::mouseClick(ButtonOf(dialog, 1068), Qt::LeftButton);
+      QCOMPARE(t.messages.asked.back().first, Question::NotAutoSwitching);
+      QVERIFY(ButtonOf(dialog, 2)->isEnabled());
+      for (int tick = 1; tick <= 70; ++tick) {
+        QCOMPARE(dialog.runner().PeriodMs(), c.period);
+        dialog.runner().Tick();
+        QCOMPARE(t.serial.lines.size(), static_cast<std::size_t>(tick));
+        if (tick == 35) QCOMPARE(percent->text(), QStringLiteral(" 50.0"));
+        dialog.update();
+        dialog.repaint();
+        t.link.OnSerialBytes(std::string(c.prefix) + "GO\r\n");
+        QApplication::processEvents();
+      }
+      QVERIFY(!dialog.runner().Running());
+      QCOMPARE(dialog.runner().PeriodMs(), 0);
+      for (std::size_t i = 0; i < 70; ++i)
+        QCOMPARE(t.serial.lines[i], c.prefix + std::string("GRL") + Dec3(static_cast<int>(i) + 1) + store[i] + "\r\n");
+      QCOMPARE(percent->text(), QStringLiteral("   "));
+    }
+  }
+
+  void CloseEndsATransfer() {
+    TestApp t;
+    ScriptedFileDialogs files;
+    GlyphListDialog dialog(t.context, GlyphClass::Small, nullptr, &files);
+    Show(dialog);
+    QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
+    dialog.runner().Tick();
+    QTest::mouseClick(ButtonOf(dialog, 2), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog.runner().Running());
+    QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
+    QCOMPARE(t.state.glyph.glyph_read_pending, 0);
+  }
+
+  void RightDoubleClickExportsTheBoxAsDrawn() {
+    TestApp t;
+    ScriptedFileDialogs files;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vtg_glyph_bmp";
+    std::filesystem::create_directories(folder);
+    files.choice = (folder / "glyph").string();
+    t.state.glyph.glyph_list_page = 2;
+    std::string glyph = BlankGlyph(GlyphClass::Large);
+    glyph[0] = '8';  // the top-left dot
+    t.state.image.glyphStore(GlyphClass::Large)[2 * 14 + 3] = glyph;
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
+    Show(dialog);
+    auto* page = dialog.findChild<ui::GlyphPageView*>();
+
+    // Between two boxes of the upper row, and below the lower row: no box, no dialog.
+    for (QPoint between : {QPoint(107, 50), QPoint(125, 50), QPoint(300, 140), QPoint(50, 270)})
+      QTest::mouseDClick(page, Qt::RightButton, {}, between);
+    QVERIFY(files.requests.empty());
+
+    QTest::mouseDClick(page, Qt::RightButton, {}, QPoint(114 * 3 + 50, 60));
+    QCOMPARE(files.requests.size(), std::size_t{1});
+    QCOMPARE(files.requests[0].default_name, std::string("gl32.bmp"));
+    std::ifstream file(folder / "glyph.bmp", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::size_t row = 96 * 3;
+    QCOMPARE(bytes.size(), 54 + row * 96);
+    // Rows go bottom-up: the top-left dot is in the last row, the one below it black.
+    QCOMPARE(bytes.substr(54 + row * 95, 6), std::string(6, '\xFF'));
+    QCOMPARE(bytes.substr(54 + row * 93, 3), std::string(3, '\0'));
+    std::filesystem::remove_all(folder);
+  }
+
+  void LeftDoubleClickOpensTheEditorOfTheClassOnThatGlyph() {
+    TestApp t;
+    t.state.link.selected_peer = -1;
+    ScriptedFileDialogs files;
+    t.state.glyph.glyph_list_page = 1;
+    GlyphListDialog dialog(t.context, GlyphClass::Medium, nullptr, &files);
+    Show(dialog);
+    QString caption;
+    QString number;
+    OnNextModal([&](QWidget& editor) {
+      caption = editor.windowTitle();
+      number = editor.findChild<QComboBox*>(ui::ControlName(1180))->currentText();
+      // The drawing reaches the list when the editor closes.
+      t.state.image.glyphStore(GlyphClass::Medium)[16 + 9] = std::string(256, 'F');
+    });
+    QTest::mouseDClick(dialog.findChild<ui::GlyphPageView*>(), Qt::LeftButton, {}, QPoint(114 + 20, 200));
+    QCOMPARE(caption, QStringLiteral("外字登録"));
+    QCOMPARE(number, QStringLiteral("026"));
+    QCOMPARE(t.state.glyph.glyph_index, 25);
+    auto* box = dialog.findChild<QWidget*>(ui::ControlName(1151 + 9));
+    QTRY_COMPARE(box->grab().toImage().pixelColor(63, 63), QColor(255, 255, 255));
+  }
+
+  void PagesAndLabelsFollowTheCombo() {
+    TestApp t;
+    t.state.glyph.glyph_list_page = 12;  // left there by the SMALL list
+    ScriptedFileDialogs files;
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
+    auto* pages = dialog.findChild<QComboBox*>(ui::ControlName(1148));
+    QCOMPARE(pages->currentText(), QStringLiteral("No. 1～14"));
+    QCOMPARE(pages->count(), 5);
+    pages->setCurrentIndex(4);
+    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1132))->text(), QStringLiteral("No.57"));
+    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1145))->text(), QStringLiteral("No.70"));
   }
 
 };
