@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -10,11 +11,14 @@
 #include <fstream>
 #include <set>
 
+#include "glyphs/glyph_dialogs.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_grid.h"
+#include "glyphs/glyph_info_dialog.h"
 #include "glyphs/glyph_list_dialog.h"
 #include "glyphs/glyph_text.h"
 #include "link/text_helpers.h"
+#include "shell/menu_table.h"
 #include "sim/unit_bus.h"
 #include "test_app.h"
 
@@ -338,6 +342,23 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1145))->text(), QStringLiteral("No.70"));
   }
 
+  void InformationDialogShowsItsLinesAndClosesOnEnter() {
+    TestApp t;
+    ui::DialogRegistry registry;
+    RegisterGlyphDialogs(registry);
+    for (int id : {kCmdGlyphListLarge, kCmdGlyphListMedium, kCmdGlyphListSmall, kCmdAboutGlyphs})
+      QVERIFY(registry.Has(id));
+    GlyphInfoDialog info(t.context, nullptr);
+    Show(info);
+    QCOMPARE(info.windowTitle(), QStringLiteral("外字について"));
+    QStringList texts;
+    for (QLabel* label : info.findChildren<QLabel*>()) texts << label->text();
+    QCOMPARE(texts, (QStringList{QStringLiteral("外字1文字ずつの場合の拡張子は､TXTです。"),
+                                 QStringLiteral("外字一覧の場合の拡張子は､TLLです。"),
+                                 QStringLiteral("※外字操作は､自動切換え時に行わないでください。")}));
+    QTest::keyClick(&info, Qt::Key_Return);
+    QVERIFY(!info.isVisible());
+  }
 };
 
 }  // namespace vtg::testing
