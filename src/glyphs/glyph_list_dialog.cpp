@@ -82,12 +82,13 @@ QLayout* GlyphListDialog::BottomRows() {
     int id;
     const char* text;
     std::function<void()> run;
+    bool last_of_group = false;
   };
   const Action actions[] = {
       {1064, "バッファクリア", [this] { if (list_.ClearAll()) page_->ShowPage(); }},
       {1065, "開く", [this] { if (list_.OpenFile()) page_->ShowPage(); }},
       {1066, "保存", [this] { list_.SaveFile(); }},
-      {1067, "名前をつけて保存", [this] { list_.SaveFileAs(); }},
+      {1067, "名前をつけて保存", [this] { list_.SaveFileAs(); }, true},
       {1075, "リード", [this] { list_.ReadAll(); }},
       {1068, "登録", [this] { list_.SendAll(); }},
   };
@@ -96,7 +97,7 @@ QLayout* GlyphListDialog::BottomRows() {
     QPushButton* button = Button(action.id, QString::fromUtf8(action.text));
     connect(button, &QPushButton::clicked, this, action.run);
     buttons->addWidget(button);
-    if (action.id == 1067) buttons->addStretch(1);
+    if (action.last_of_group) buttons->addStretch(1);
   }
   buttons->addSpacing(24);
   buttons->addWidget(close_);

@@ -40,7 +40,7 @@ class GlyphListDialog : public ui::SettingsDialog {
   // Before list_: the list starts its transfers on this runner's engine.
   ui::SequenceRunner* runner_;
   GlyphList list_;
-  ui::GlyphPageView* page_;
+  ui::GlyphPageView* page_ = nullptr;
 };
 
 }  // namespace vtg
