@@ -1,13 +1,14 @@
 // The glyph editor and the glyph lists on the screen: drawing with the mouse, the sample
 // box, the transfers paced by the dialog's runner, the double-clicks and the picture export.
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -17,36 +18,47 @@
 #include "glyphs/glyph_info_dialog.h"
 #include "glyphs/glyph_list_dialog.h"
 #include "glyphs/glyph_text.h"
+#include "link/qt_reply_timer.h"
+#include "link/tcp_transport.h"
 #include "link/text_helpers.h"
+#include "scratch_dir.h"
 #include "shell/menu_table.h"
-#include "sim/unit_bus.h"
+#include "sim/simulated_unit.h"
+#include "sim/simulated_unit_server.h"
 #include "test_app.h"
 
 namespace vtg::testing {
 namespace {
 
-// Unit 00 on the serial line, played by the simulated unit; its answers reach the
-// controller when the test lets them, between two ticks.
-class SimulatedUnitOnSerial : public Transport {
+// Keeps every line on its way to the real transport.
+class TappedTransport : public Transport {
  public:
-  TransportTraits traits() const override { return {true, false}; }
-  bool ready() const override { return true; }
+  explicit TappedTransport(Transport& inner) : inner_(inner) {}
+  TransportTraits traits() const override { return inner_.traits(); }
+  bool ready() const override { return inner_.ready(); }
   bool send(std::string_view line) override {
     lines.emplace_back(line);
-    std::string text(line);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    for (const std::string& reply : bus_.Deliver({text}).replies) answers_ += reply;
-    return true;
+    return inner_.send(line);
   }
-  void AnswerInto(Link& link) { link.OnSerialBytes(std::exchange(answers_, {})); }
-
-  sim::SimulatedUnit unit{0};
   std::vector<std::string> lines;
 
  private:
-  sim::UnitBus bus_{{&unit}};
-  std::string answers_;
+  Transport& inner_;
 };
+
+constexpr int kWaitMs = 10000;
+
+// Handles each event as it comes, without polling pauses, until `done`.
+bool RunEventsUntil(const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(kWaitMs);
+  QTimer wake;
+  wake.start(50);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
 
 void Show(QWidget& window) {
   window.show();
@@ -202,20 +214,35 @@ class GlyphDialogsTest : public QObject {
   }
 
   void ReadAllOfLargeFillsTheStoreFromTheUnit() {
-    TestApp t;
-    t.state.flags.address_prefix = 1;  // the list sends with the prefix it finds
-    SimulatedUnitOnSerial line;
-    t.link.AttachSerial(&line);
-    auto& unit_glyphs = line.unit.state().glyphs[0];
+    sim::SimulatedUnit unit(0);
+    auto& unit_glyphs = unit.state().glyphs[0];
     for (int i = 0; i < 70; ++i) unit_glyphs[static_cast<std::size_t>(i)] = Pattern(GlyphClass::Large, i + 1);
+    sim::SimulatedUnitServer server({&unit});
+    QVERIFY(server.start(QHostAddress::LocalHost, 0));
+
+    TestApp t;
+    TcpTransport tcp(t.state, t.link, t.messages);
+    TappedTransport line(tcp);
+    QtReplyTimer reply_timer(t.link);
+    t.link.AttachSocket(&line, &reply_timer);
+    t.state.link.interface_setting = kTcpIp;
+    t.state.link.host_list = {{127, 0, 0, 1}};
+    t.state.link.selected_peer = 0;
+    t.state.link.tcp_port_text = std::to_string(server.port());
+    QSignalSpy connected(&tcp, &TcpTransport::connected);
+    QVERIFY(tcp.ConnectToHost());
+    QVERIFY(connected.wait(kWaitMs));
+    t.messages.shown.clear();
+
     ScriptedFileDialogs files;
     GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
     Show(dialog);
     QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
     QCOMPARE(dialog.runner().PeriodMs(), 800);
+    // The ticks come in virtual time; each reply is let in before the next tick.
     for (int guard = 0; dialog.runner().Running() && guard < 200; ++guard) {
       dialog.runner().Tick();
-      line.AnswerInto(t.link);
+      QVERIFY(RunEventsUntil([&] { return !t.link.AwaitingSocketReply(); }));
     }
     QCOMPARE(line.lines.size(), std::size_t{70});
     QCOMPARE(line.lines.front(), std::string("00RFBMLA365\r\n"));
@@ -277,9 +304,8 @@ class GlyphDialogsTest : public QObject {
   void RightDoubleClickExportsTheBoxAsDrawn() {
     TestApp t;
     ScriptedFileDialogs files;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vtg_glyph_bmp";
-    std::filesystem::create_directories(folder);
-    files.choice = (folder / "glyph").string();
+    const ScratchDir folder;
+    files.choice = folder / "glyph";
     t.state.glyph.glyph_list_page = 2;
     std::string glyph = BlankGlyph(GlyphClass::Large);
     glyph[0] = '8';  // the top-left dot
@@ -303,7 +329,6 @@ class GlyphDialogsTest : public QObject {
     // Rows go bottom-up: the top-left dot is in the last row, the one below it black.
     QCOMPARE(bytes.substr(54 + row * 95, 6), std::string(6, '\xFF'));
     QCOMPARE(bytes.substr(54 + row * 93, 3), std::string(3, '\0'));
-    std::filesystem::remove_all(folder);
   }
 
   void LeftDoubleClickOpensTheEditorOfTheClassOnThatGlyph() {
