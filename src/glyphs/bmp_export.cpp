@@ -54,7 +54,7 @@ std::string BmpFileBytes(const Picture& picture) {
   return bytes;
 }
 
-FileWrite SaveBmp(const std::string& path, const Picture& picture) { return ReplaceFile(path, BmpFileBytes(picture)); }
+std::optional<std::string> SaveBmp(const std::string& path, const Picture& picture) { return ReplaceFile(path, BmpFileBytes(picture)); }
 
 std::string BmpSaveTitle(GlyphClass c, int index) {
   return std::string(kBmpNaming[static_cast<std::size_t>(c)].size_word) + "外字登録番号" + GlyphNumberText(c, index) +
@@ -68,10 +68,13 @@ std::string BmpDefaultName(GlyphClass c, int index) {
 bool ExportGlyphBmp(const ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c, int index,
                     const Picture& picture) {
   if (state.glyph.glyph_read_pending) return false;
-  auto path = dialogs.ChooseFileToSave({BmpSaveTitle(c, index), {kBmpFilter, kAllFilesFilter}, BmpDefaultName(c, index)});
+  const auto path = ChooseSaveName(dialogs, messages, {BmpSaveTitle(c, index), {kBmpFilter, kAllFilesFilter}, BmpDefaultName(c, index)}, kBmpExtension);
   if (!path) return false;
-  if (HasExtension(*path, kBmpExtension)) *path += kBmpExtension;
-  return Written(SaveBmp(*path, picture), messages);
+  if (const auto error = SaveBmp(*path, picture)) {
+    messages.StopBox(*error);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace vtg

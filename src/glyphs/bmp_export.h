@@ -1,11 +1,12 @@
 #pragma once
 // Saving a glyph box as a 24-bit Windows bitmap.
+#include <optional>
 #include <string>
 
-#include "glyphs/file_dialogs.h"
+#include "settings/file_dialogs.h"
 #include "glyphs/glyph_class.h"
 #include "glyphs/glyph_picture.h"
-#include "glyphs/replace_file.h"
+#include "settings/replace_file.h"
 #include "link/messages.h"
 #include "settings/controller_state.h"
 
@@ -14,7 +15,7 @@ namespace vtg {
 // 54 bytes of headers, then the rows bottom-up in blue, green, red, each padded with zero
 // bytes to a multiple of four.
 std::string BmpFileBytes(const Picture& picture);
-FileWrite SaveBmp(const std::string& path, const Picture& picture);
+std::optional<std::string> SaveBmp(const std::string& path, const Picture& picture);
 
 // "大文字外字登録番号07をbmpファイルで保存" and "gl07.bmp" for LARGE glyph index 6.
 std::string BmpSaveTitle(GlyphClass c, int index);

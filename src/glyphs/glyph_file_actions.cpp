@@ -1,7 +1,6 @@
 #include "glyphs/glyph_file_actions.h"
 
 #include "glyphs/glyph_list_file.h"
-#include "link/text_helpers.h"
 
 namespace vtg {
 namespace {
@@ -20,7 +19,10 @@ FileDialogRequest Request(std::string_view title, GlyphClass c) {
 }
 
 bool Save(ControllerState& state, Messages& messages, const std::string& path, GlyphClass c) {
-  if (!Written(SaveGlyphList(path, c, state.image.glyphStore(c)), messages)) return false;
+  if (const auto error = SaveGlyphList(path, c, state.image.glyphStore(c))) {
+    messages.StopBox(*error);
+    return false;
+  }
   state.doc.doc_modified = 0;
   return true;
 }
@@ -53,9 +55,8 @@ bool SaveGlyphListFile(ControllerState& state, Messages& messages, GlyphClass c)
 
 bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
   if (!FileWorkAllowed(state)) return false;
-  auto path = dialogs.ChooseFileToSave(Request(kSaveFileTitle, c));
+  const auto path = ChooseSaveName(dialogs, messages, Request(kSaveFileTitle, c), FileType(c).extension);
   if (!path) return false;
-  if (HasExtension(*path, FileType(c).extension)) *path += FileType(c).extension;
   if (!Save(state, messages, *path, c)) return false;
   state.glyph.glyph_list_file_name = *path;
   return true;

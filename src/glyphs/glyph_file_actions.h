@@ -1,7 +1,7 @@
 #pragma once
 // "開く", "保存" and "名前をつけて保存" of the glyph lists. Each does nothing while a list
 // transfer runs or a glyph read is outstanding; each returns true when it loaded or wrote.
-#include "glyphs/file_dialogs.h"
+#include "settings/file_dialogs.h"
 #include "glyphs/glyph_class.h"
 #include "link/messages.h"
 #include "settings/controller_state.h"

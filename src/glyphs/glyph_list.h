@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "glyphs/file_dialogs.h"
+#include "settings/file_dialogs.h"
 #include "glyphs/glyph_class.h"
 #include "glyphs/glyph_picture.h"
 #include "link/link.h"

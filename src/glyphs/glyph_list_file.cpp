@@ -33,7 +33,7 @@ std::string GlyphListFileText(GlyphClass c, const std::vector<std::string>& stor
 
 std::string LoadGlyphList(const std::string& path, GlyphClass c, std::vector<std::string>& store) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::string(kCannotOpenFileText);
+  if (!in) return std::string(kCantFileOpen);
   const std::size_t needed = static_cast<std::size_t>(Info(c).digits) * static_cast<std::size_t>(Info(c).count);
   std::string digits;
   digits.reserve(needed);
@@ -57,7 +57,7 @@ std::string LoadGlyphList(const std::string& path, GlyphClass c, std::vector<std
   return {};
 }
 
-FileWrite SaveGlyphList(const std::string& path, GlyphClass c, const std::vector<std::string>& store) {
+std::optional<std::string> SaveGlyphList(const std::string& path, GlyphClass c, const std::vector<std::string>& store) {
   return ReplaceFile(path, GlyphListFileText(c, store));
 }
 

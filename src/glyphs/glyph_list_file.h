@@ -2,13 +2,14 @@
 // Glyph list files: every glyph of one class, one digit a line with CR LF, glyph 1 first.
 // The extension alone tells the class.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "glyphs/file_dialogs.h"
+#include "settings/file_dialogs.h"
 #include "glyphs/glyph_class.h"
-#include "glyphs/replace_file.h"
+#include "settings/replace_file.h"
 
 namespace vtg {
 
@@ -38,6 +39,7 @@ std::string GlyphListFileText(GlyphClass c, const std::vector<std::string>& stor
 // loaded, otherwise what to tell the operator.
 std::string LoadGlyphList(const std::string& path, GlyphClass c, std::vector<std::string>& store);
 
-FileWrite SaveGlyphList(const std::string& path, GlyphClass c, const std::vector<std::string>& store);
+// The reason when the file could not be written, none when it was.
+std::optional<std::string> SaveGlyphList(const std::string& path, GlyphClass c, const std::vector<std::string>& store);
 
 }  // namespace vtg

@@ -19,6 +19,7 @@ enum class Question {
   UnsavedData,             // caption "VTG-7100MX", question icon
   NotAutoSwitching,        // caption "本機の確認", no beep
   NewGlyphList,            // caption "新規作成"
+  ReplaceFile,             // caption "VTG-7100MX"
 };
 
 class Messages {

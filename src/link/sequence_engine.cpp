@@ -10,6 +10,10 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
     messages_.ErrorBox(text::kNotConnected);
     return Start::NotReady;
   }
+  if (run.refuses_broadcast && state_.selection.slave_index >= kBroadcast) {
+    messages_.ErrorBox(text::kNoBroadcastRead);
+    return Start::Broadcast;
+  }
   if (state_.flags.sequence_step != 0) return Start::Busy;
   run_ = std::move(run);
   LinkFlags& f = state_.flags;

@@ -36,6 +36,10 @@ struct SequenceRun {
   bool clears_flags_at_start = true;
   // The glyph lists leave "Close" usable: it is how the operator stops their transfers.
   bool close_stays_enabled = false;
+  // A run of reads needs one addressed unit: it does not start on Broadcast.
+  bool refuses_broadcast = false;
+  // The dialog's progress bar runs from 0 to this.
+  int progress_range = 0;
   // Builds and sends the line of a 1-based step.
   std::function<StepResult(int step)> step;
   // Optional: a run that counts on its own (the glyph transfers) says when it is done.
@@ -56,7 +60,7 @@ class SequenceView {
 
 class SequenceEngine {
  public:
-  enum class Start { Started, NotReady, Busy };
+  enum class Start { Started, NotReady, Broadcast, Busy };
   enum class End { Completed, Aborted };
 
   SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view);

@@ -1,5 +1,7 @@
 #include "sim/state_file.h"
 
+#include "settings/replace_file.h"
+
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -67,22 +69,13 @@ std::string ApplyUnitLine(SimulatedUnit& unit, const std::string& line) {
 }  // namespace
 
 std::string SaveUnits(const std::string& path, std::span<const SimulatedUnit> units) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return "cannot write " + temporary;
-    out << kHeader << '\n';
-    for (const SimulatedUnit& unit : units) {
-      out << "unit " << Dec2(unit.address()) << '\n';
-      for (const std::string& line : UnitLines(unit)) out << line << '\n';
-      out << "end\n";
-    }
-    out.flush();
-    if (!out) return "cannot write " + temporary;
+  std::string text = std::string(kHeader) + '\n';
+  for (const SimulatedUnit& unit : units) {
+    text += "unit " + Dec2(unit.address()) + '\n';
+    for (const std::string& line : UnitLines(unit)) text += line + '\n';
+    text += "end\n";
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) return "cannot replace " + path + ": " + error.message();
+  if (const auto error = ReplaceFile(path, text)) return "cannot save " + path + ": " + *error;
   return {};
 }
 

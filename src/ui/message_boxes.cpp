@@ -31,6 +31,7 @@ const char* CaptionOf(Question question) {
     case Question::UnsavedData: return "VTG-7100MX";
     case Question::NotAutoSwitching: return "本機の確認";
     case Question::NewGlyphList: return "新規作成";
+    case Question::ReplaceFile: return "VTG-7100MX";
   }
   return "VTG-7100MX";
 }

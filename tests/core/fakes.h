@@ -1,10 +1,11 @@
 #pragma once
 // Fakes that stand in for the window layer and the links in core tests.
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "glyphs/file_dialogs.h"
+#include "settings/file_dialogs.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/sequence_engine.h"
@@ -17,6 +18,8 @@ struct Shown {
   std::string text;
   bool operator==(const Shown&) const = default;
 };
+
+inline void PrintTo(const Shown& shown, std::ostream* os) { *os << static_cast<int>(shown.box) << " \"" << shown.text << '"'; }
 
 class RecordingMessages : public Messages {
  public:

@@ -154,9 +154,11 @@ TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
   EXPECT_FALSE(SaveAs(GlyphClass::Small, "no-such-folder/x.tls"));
   fs::create_directories(dir / "taken.tls");
   EXPECT_FALSE(SaveAs(GlyphClass::Small, "taken.tls"));
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Don't file open"},
-                                                {Box::Stop, "Can't file open"},
-                                                {Box::Stop, "Can't file write"}}));
+  ASSERT_EQ(messages.shown.size(), 3u);
+  EXPECT_EQ(messages.shown[0], (Shown{Box::Error, "Don't file open"}));
+  EXPECT_EQ(messages.shown[1], (Shown{Box::Stop, "Can't file open"}));
+  EXPECT_EQ(messages.shown[2].box, Box::Stop);
+  EXPECT_TRUE(messages.shown[2].text.starts_with("ファイルに書き込めませんでした。")) << messages.shown[2].text;
   EXPECT_EQ(state.glyph.glyph_list_file_name, Path("kept.tls"));
   EXPECT_FALSE(fs::exists(Path("taken.tls.tmp~")));
   FillDistinct(state, GlyphClass::Small);

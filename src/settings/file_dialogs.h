@@ -1,10 +1,12 @@
 #pragma once
-// The operator's choice of a file, asked by the glyph file operations and the picture export.
-// The window layer answers with its file dialogs; tests with a scripted choice.
+// The operator's choice of a file, for documents, glyph lists and pictures. The window
+// layer answers with its file dialogs; tests with a scripted choice.
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "link/messages.h"
 
 namespace vtg {
 
@@ -29,5 +31,10 @@ class FileDialogs {
   // Asks before an existing file is replaced. None on cancel.
   virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;
 };
+
+// The name chosen in the save dialog with `extension` appended when HasExtension says so.
+// The dialog never saw the appended name, so replacing such a file is asked here.
+std::optional<std::string> ChooseSaveName(FileDialogs& dialogs, Messages& messages, const FileDialogRequest& request,
+                                          std::string_view extension);
 
 }  // namespace vtg

@@ -1,0 +1,18 @@
+#pragma once
+// The operator's edits in the title dialogs, applied to the shared state.
+#include <array>
+#include <string_view>
+
+#include "settings/controller_state.h"
+
+namespace vtg {
+
+// The title edit box of the current line and page changed. The slot keeps at most 59
+// bytes; only a real change marks the document as modified, so loading a title into the
+// box does not.
+void EditCurrentTitle(ControllerState& state, std::string_view title);
+
+// "Same Display", "Same Size", "Same Time": one value for all 64 pages of a line.
+void SetWholeLine(std::array<int, kTitles>& values, int line, int value);
+
+}  // namespace vtg

@@ -1,0 +1,103 @@
+#include "shell/read_all_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_text.h"
+#include "unit_double.h"
+
+namespace vtg {
+namespace {
+
+using testing::Repeat;
+
+class ReadSettingItems : public ::testing::Test, public testing::UnitDouble {
+ protected:
+  SequenceEngine::Start Begin() { return engine.Begin(ReadSettingItemsRun(state, link)); }
+};
+
+TEST_F(ReadSettingItems, ReadsEverySettingBottomFirstThenTheTitles) {
+  ASSERT_EQ(Begin(), SequenceEngine::Start::Started);
+  EXPECT_EQ(RunToEnd(), 285);
+  EXPECT_EQ(now_ms, 285 * 400);
+  std::vector<std::string> expected = {
+      "RAST01B",   "RAST01T",   "RAST02B",   "RAST02T", "RCTD01B", "RCTD01T", "RCTD02B", "RCTD02T", "RCTDPO01B",
+      "RCTDPO01T", "RCTDPO02B", "RCTDPO02T", "RCEL",    "RCWL",    "RSUS01B", "RSUS01T", "RSUS02B", "RSUS02T",
+      "RCFS01B",   "RCFS01T",   "RCFS02B",   "RCFS02T", "RP01B",   "RP01T",   "RP02B",   "RP02T"};
+  for (const char* line : {"01T", "01B", "02T", "02B"})
+    for (int page = 1; page <= 64; ++page)
+      expected.push_back("RCT" + std::string(line) + (page < 10 ? "0" : "") + std::to_string(page));
+  for (auto& line : expected) line += "\r\n";
+  EXPECT_EQ(Commands(), expected);
+  EXPECT_EQ(view.percent, "   ");
+}
+
+TEST_F(ReadSettingItems, ThreeIdleStepsBeforeTheTitlesStillMoveTheBar) {
+  const SequenceRun run = ReadSettingItemsRun(state, link);
+  EXPECT_EQ(run.progress_range, 286);
+  engine.Begin(run);
+  for (int i = 0; i < 26; ++i) Tick();
+  const std::size_t before = socket.lines.size();
+  for (int i = 0; i < 3; ++i) Tick();
+  EXPECT_EQ(socket.lines.size(), before);
+  EXPECT_EQ(view.position, 29);
+  EXPECT_EQ(view.percent, "10");
+  while (state.flags.sequence_step < 285) Tick();
+  engine.OnEnd([&](SequenceEngine::End) { EXPECT_EQ(view.percent, "   "); });
+  Tick();
+  EXPECT_FALSE(engine.Running());
+}
+
+TEST_F(ReadSettingItems, RepliesFillTheImageAndTheLastAnnouncesSuccess) {
+  state.image.title_text[255] = Repeat(testing::Pair(0x82A0), 28);
+  unit = [this](int n) {
+    const std::string command = socket.lines[static_cast<std::size_t>(n - 1)].substr(2);
+    if (command == "RCEL\r\n") return std::string("CEL2");
+    if (command == "RCT02B64\r\n") return "CT02B64" + std::string("3021") + Repeat("2121", 27);
+    return std::string("GO");
+  };
+  Begin();
+  RunToEnd();
+  EXPECT_EQ(state.image.edge_level, 2);
+  EXPECT_EQ(state.image.title_text[255], testing::Pair(0x889F));
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Success, "Socket ＯＫ"}}));
+  EXPECT_EQ(state.doc.doc_modified, 0);
+}
+
+TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {
+  state.selection.slave_index = kBroadcast;
+  EXPECT_EQ(Begin(), SequenceEngine::Start::Broadcast);
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Broadcastではリードできません"}}));
+  EXPECT_TRUE(view.periods.empty());
+  EXPECT_EQ(view.position, 0);
+  EXPECT_EQ(state.flags.sequence_step, 0);
+  // A missing connection is reported first.
+  messages.shown.clear();
+  state.link.tcp_connected = 0;
+  EXPECT_EQ(Begin(), SequenceEngine::Start::NotReady);
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket が接続されていません"}}));
+}
+
+TEST_F(ReadSettingItems, ErrorReplyAtStep100EndsTheRunAtTheNextTick) {
+  unit = testing::UnitAnsweringE3AtLine(97);  // three steps sent nothing
+  Begin();
+  EXPECT_EQ(RunToEnd(), 101);
+  EXPECT_EQ(socket.lines.size(), 97u);
+  EXPECT_EQ(socket.lines.back(), "05RCT01B07\r\n");
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket Command"}}));
+  EXPECT_EQ(state.flags.sequence_step, 0);
+}
+
+TEST_F(ReadSettingItems, SilentUnitEndsTheRunWithTheTimeOut) {
+  unit = testing::SilentUnit();
+  Begin();
+  RunToEnd();
+  EXPECT_EQ(socket.lines.size(), 1u);
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Answer が､きません"}}));
+  EXPECT_FALSE(engine.Running());
+}
+
+}  // namespace
+}  // namespace vtg
