@@ -66,7 +66,9 @@ TEST(ConfigFile, OddValuesReadAsTheFileAlwaysDid) {
     LinkConfig link;
     LoadConfiguration(link, file);
     EXPECT_TRUE(c.holds(link)) << c.key << "=" << c.value;
-    if (!link.host_list.empty()) EXPECT_EQ(link.host_list[0], (IpBytes{0, 7, 0, 0})) << "a part above 255 reads as 0";
+    if (!link.host_list.empty()) {
+      EXPECT_EQ(link.host_list[0], (IpBytes{0, 7, 0, 0})) << "a part above 255 reads as 0";
+    }
   }
 }
 

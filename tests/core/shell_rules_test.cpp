@@ -59,8 +59,12 @@ TEST(ExitFlow, AsksAndSavesAsTheOperatorChooses) {
     if (c.save_result) save = [&] { ++saves; return *c.save_result; };
     EXPECT_EQ(MayExit(state, messages, save), c.exits) << c.name;
     EXPECT_EQ(saves, c.saves) << c.name;
-    if (c.connected) EXPECT_EQ(messages.shown.at(0).text, kDisconnectFirstText);
-    if (!c.connected && c.modified) EXPECT_EQ(messages.asked.at(0).first, Question::UnsavedData) << c.name;
+    if (c.connected) {
+      EXPECT_EQ(messages.shown.at(0).text, kDisconnectFirstText);
+    }
+    if (!c.connected && c.modified) {
+      EXPECT_EQ(messages.asked.at(0).first, Question::UnsavedData) << c.name;
+    }
   }
 }
 
