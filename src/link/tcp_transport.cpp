@@ -1,0 +1,289 @@
+#include "link/tcp_transport.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <climits>
+#include <span>
+
+#include "link/device_drain.h"
+#include "link/network_failures.h"
+#include "link/tcp_endpoint.h"
+
+namespace vtg {
+namespace {
+
+using SocketError = QAbstractSocket::SocketError;
+
+struct ErrorMeaning {
+  SocketError error;
+  NetworkFailure failure;
+};
+
+constexpr ErrorMeaning kListenErrors[] = {
+    {QAbstractSocket::AddressInUseError, NetworkFailure::CannotBind},
+    {QAbstractSocket::SocketAccessError, NetworkFailure::CannotBind},
+    {QAbstractSocket::SocketAddressNotAvailableError, NetworkFailure::CannotBind},
+    {QAbstractSocket::SocketResourceError, NetworkFailure::SocketUnavailable},
+    {QAbstractSocket::UnsupportedSocketOperationError, NetworkFailure::SocketUnavailable},
+};
+
+// Failures of an established connection that the network explains.
+constexpr ErrorMeaning kConnectionErrors[] = {
+    {QAbstractSocket::NetworkError, NetworkFailure::EventError},
+    {QAbstractSocket::SocketTimeoutError, NetworkFailure::EventError},
+    {QAbstractSocket::SocketResourceError, NetworkFailure::EventError},
+};
+
+NetworkFailure Meaning(std::span<const ErrorMeaning> table, SocketError error, NetworkFailure otherwise) {
+  for (const ErrorMeaning& row : table)
+    if (row.error == error) return row.failure;
+  return otherwise;
+}
+
+void Report(Messages& messages, std::span<const ErrorMeaning> table, SocketError error, NetworkFailure otherwise) {
+  ReportNetworkFailure(messages, Meaning(table, error, otherwise), static_cast<int>(error));
+}
+
+void CloseSocket(QTcpSocket* socket, QObject* receiver) {
+  socket->disconnect(receiver);
+  socket->abort();
+  socket->deleteLater();
+}
+
+}  // namespace
+
+TcpTransport::TcpTransport(ControllerState& state, Link& link, Messages& messages, QObject* parent)
+    : QObject(parent), state_(state), link_(link), messages_(messages) {}
+
+TcpTransport::~TcpTransport() {
+  // At exit the state and the link may be gone already: the sockets close without telling them.
+  for (QObject* child : children()) child->disconnect(this);
+}
+
+QTcpSocket* TcpTransport::PeerSocket() const {
+  if (state_.link.tcp_role != kServer) return established_ ? connection_ : nullptr;
+  const int record = state_.link.selected_peer;
+  if (record < 1 || record >= kClientRecords) return nullptr;
+  const auto it = units_.find(state_.client_table[record].peer_socket);
+  return it == units_.end() ? nullptr : it->second;
+}
+
+bool TcpTransport::ready() const {
+  const QTcpSocket* socket = PeerSocket();
+  return socket && socket->state() == QAbstractSocket::ConnectedState;
+}
+
+bool TcpTransport::send(std::string_view line) {
+  if (!ready()) return false;
+  const auto size = static_cast<qint64>(line.size());
+  return PeerSocket()->write(line.data(), size) == size;
+}
+
+bool TcpTransport::Connecting() const { return connection_ && !established_; }
+
+bool TcpTransport::Listening() const { return server_ != nullptr; }
+
+// ---- client role ----
+
+bool TcpTransport::ConnectToHost() {
+  if (established_) return true;
+  const auto port = ParseTcpPort(state_.link.tcp_port_text);
+  if (!port) {
+    ReportNetworkFailure(messages_, NetworkFailure::BadPort);
+    return false;
+  }
+  const int entry = state_.link.selected_peer;
+  if (entry < 0 || entry >= static_cast<int>(state_.link.host_list.size())) {
+    ReportNetworkFailure(messages_, NetworkFailure::NoHost);
+    return false;
+  }
+  DropConnection();
+  QTcpSocket* socket = connection_ = new QTcpSocket(this);
+  socket->setObjectName(QStringLiteral("connection"));
+  connect(socket, &QTcpSocket::connected, this, &TcpTransport::OnConnected);
+  connect(socket, &QAbstractSocket::errorOccurred, this, &TcpTransport::OnConnectionError);
+  connect(socket, &QTcpSocket::disconnected, this, [this] { LoseConnection(QAbstractSocket::RemoteHostClosedError); });
+  connect(socket, &QTcpSocket::readyRead, this, &TcpTransport::ReadConnection);
+  const QString host = QString::fromStdString(HostAddressText(state_.link.host_list[static_cast<size_t>(entry)]));
+  socket->connectToHost(QHostAddress(host), *port);
+  // A refusal at once has been reported and has dropped the socket already.
+  return connection_ != nullptr;
+}
+
+void TcpTransport::ReadConnection() {
+  DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
+}
+
+void TcpTransport::OnConnected() {
+  established_ = true;
+  state_.link.tcp_connected = 1;
+  emit connected();
+  messages_.SuccessBox(text::kConnectOk);
+}
+
+void TcpTransport::OnConnectionError(SocketError error) {
+  if (!established_) {
+    DropConnection();
+    emit disconnected();
+    ReportNetworkFailure(messages_, NetworkFailure::CannotConnect);
+    return;
+  }
+  // A close by the host is an error to Qt; disconnected() tells it.
+  if (error != QAbstractSocket::RemoteHostClosedError) LoseConnection(error);
+}
+
+void TcpTransport::LoseConnection(SocketError error) {
+  if (!established_) return;
+  // A reply sent just before the close still counts. Its box may let the operator close or
+  // reconnect meanwhile; then this connection is no longer the one to report.
+  const QPointer<QTcpSocket> lost(connection_);
+  ReadConnection();
+  if (!lost || connection_ != lost) return;
+  DropConnection();
+  state_.link.tcp_connected = 0;
+  emit disconnected();
+  AnnouncePeerLost(error);
+}
+
+void TcpTransport::DropConnection() {
+  if (!connection_) return;
+  CloseSocket(connection_, this);
+  connection_ = nullptr;
+  established_ = false;
+}
+
+void TcpTransport::AnnouncePeerLost(SocketError error) {
+  const bool link_says_so = link_.AwaitingSocketReply();
+  link_.OnSocketPeerLost();
+  if (link_says_so) return;
+  if (error == QAbstractSocket::RemoteHostClosedError)
+    messages_.ErrorBox(Link::kPeerLostText);
+  else
+    Report(messages_, kConnectionErrors, error, NetworkFailure::UnexpectedEvent);
+}
+
+// ---- server role ----
+
+bool TcpTransport::StartServer() {
+  if (server_) return true;
+  const auto port = ParseTcpPort(state_.link.tcp_port_text);
+  if (!port) {
+    ReportNetworkFailure(messages_, NetworkFailure::BadPort);
+    return false;
+  }
+  auto* server = new QTcpServer(this);
+  if (!server->listen(QHostAddress::AnyIPv4, *port)) {
+    const SocketError error = server->serverError();
+    delete server;
+    Report(messages_, kListenErrors, error, NetworkFailure::ListenFailed);
+    return false;
+  }
+  server_ = server;
+  connect(server_, &QTcpServer::newConnection, this, &TcpTransport::AcceptPending);
+  connect(server_, &QTcpServer::acceptError, this,
+          [this](SocketError error) { ReportNetworkFailure(messages_, NetworkFailure::AcceptFailed, error); });
+  return true;
+}
+
+int TcpTransport::NextPeerId() {
+  // Never 0, which marks a free record, and never the id of a unit still connected.
+  do {
+    last_peer_id_ = last_peer_id_ == INT_MAX ? 1 : last_peer_id_ + 1;
+  } while (units_.count(last_peer_id_));
+  return last_peer_id_;
+}
+
+void TcpTransport::AcceptPending() {
+  bool changed = false;
+  while (server_ && server_->hasPendingConnections()) {
+    QTcpSocket* socket = server_->nextPendingConnection();
+    const int record = state_.client_table.FreeRecord();
+    // A full table closes the newcomer at once; one that left already takes no record.
+    if (record == 0 || socket->state() != QAbstractSocket::ConnectedState) {
+      CloseSocket(socket, this);
+      continue;
+    }
+    socket->setParent(this);
+    const int peer = NextPeerId();
+    units_[peer] = socket;
+    connect(socket, &QTcpSocket::readyRead, this, [this, peer] { OnUnitReadable(peer); });
+    connect(socket, &QTcpSocket::disconnected, this,
+            [this, peer] { OnUnitClosed(peer, QAbstractSocket::RemoteHostClosedError); });
+    connect(socket, &QAbstractSocket::errorOccurred, this, [this, peer](SocketError error) {
+      if (error != QAbstractSocket::RemoteHostClosedError) OnUnitClosed(peer, error);
+    });
+    state_.client_table.Accept(record, peer, socket->peerAddress().toString().toStdString());
+    changed = true;
+  }
+  if (changed) emit clientsChanged();
+}
+
+bool TcpTransport::IsChosen(int peer) const {
+  const int record = state_.link.selected_peer;
+  return state_.link.tcp_role == kServer && record >= 1 && state_.client_table.FindClientRecord(peer) == record;
+}
+
+void TcpTransport::OnUnitReadable(int peer) {
+  const auto it = units_.find(peer);
+  if (it == units_.end()) return;
+  DrainDevice(it->second, [this, peer](std::string_view bytes) {
+    // Only the chosen unit answers commands; what the others send is read and thrown away.
+    if (IsChosen(peer)) link_.OnSocketBytes(bytes);
+  });
+}
+
+void TcpTransport::OnUnitClosed(int peer, SocketError error) {
+  OnUnitReadable(peer);  // a reply sent just before the close still counts
+  if (!units_.count(peer)) return;
+  const bool chosen = DropUnit(peer);
+  emit clientsChanged();
+  if (chosen)
+    AnnouncePeerLost(error);
+  else if (error != QAbstractSocket::RemoteHostClosedError)
+    Report(messages_, kConnectionErrors, error, NetworkFailure::UnexpectedEvent);
+}
+
+bool TcpTransport::DropUnit(int peer) {
+  const auto it = units_.find(peer);
+  if (it == units_.end()) return false;
+  const bool chosen = IsChosen(peer);
+  CloseSocket(it->second, this);
+  units_.erase(it);
+  state_.client_table.Release(peer);
+  if (chosen) {
+    state_.link.tcp_connected = 0;
+    state_.link.selected_peer = -1;
+  }
+  return chosen;
+}
+
+void TcpTransport::CloseClient(int peer) {
+  if (!units_.count(peer)) return;
+  const bool chosen = DropUnit(peer);
+  emit clientsChanged();
+  if (chosen) link_.OnSocketPeerLost();
+}
+
+void TcpTransport::CloseAllSockets() {
+  const bool had_connection = connection_ != nullptr;
+  const bool had_units = server_ || !units_.empty();
+  DropConnection();
+  if (server_) {
+    server_->close();
+    server_->deleteLater();
+    server_ = nullptr;
+  }
+  for (const auto& [peer, socket] : units_) CloseSocket(socket, this);
+  units_.clear();
+  state_.client_table.Reset();
+  state_.link.tcp_connected = 0;
+  if (state_.link.tcp_role == kServer) state_.link.selected_peer = -1;
+  if (had_connection) emit disconnected();
+  if (had_units) emit clientsChanged();
+  // A command still in flight has no one left to answer it.
+  link_.OnSocketPeerLost();
+}
+
+}  // namespace vtg

@@ -1,0 +1,88 @@
+#pragma once
+// The socket link. As a client it connects to the unit chosen in the host list; as a server
+// it accepts up to 96 units into the client table and sends to the one chosen there.
+// Socket events are handled on the event loop whether or not a TCP/IP dialog is open.
+#include <QAbstractSocket>
+#include <QObject>
+#include <map>
+
+#include "link/link.h"
+#include "link/messages.h"
+#include "link/transport.h"
+#include "settings/controller_state.h"
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace vtg {
+
+class TcpTransport : public QObject, public Transport {
+  Q_OBJECT
+
+ public:
+  TcpTransport(ControllerState& state, Link& link, Messages& messages, QObject* parent = nullptr);
+  ~TcpTransport() override;
+
+  TransportTraits traits() const override { return {false, true}; }
+  // Client role: the connection is made; server role: the chosen unit is connected.
+  bool ready() const override;
+  // Client role on the connection, server role on the socket of record selected_peer.
+  bool send(std::string_view line) override;
+
+  // Client role: starts connecting to host_list[selected_peer] at tcp_port_text; true when the
+  // attempt started (connected() follows), or when connected already. An attempt still in
+  // progress gives way to the new one.
+  bool ConnectToHost();
+  // Server role: listens on every IPv4 address at tcp_port_text; true also when listening.
+  bool StartServer();
+  // Closes the connection, the listening socket and every unit's socket, empties the client
+  // table and sets tcp_connected to 0 (in the server role selected_peer to -1 as well).
+  void CloseAllSockets();
+  // Closes one unit's connection (its peer_socket in the client table) and frees its record.
+  void CloseClient(int peer);
+
+  bool Connecting() const;
+  bool Listening() const;
+
+ signals:
+  // Client role: the connection is made; tcp_connected is 1.
+  void connected();
+  // Client role: the connection ended or could not be made; tcp_connected is 0.
+  void disconnected();
+  // Server role: a unit was accepted or left; the client table changed.
+  void clientsChanged();
+
+ private:
+  void OnConnected();
+  void ReadConnection();
+  void OnConnectionError(QAbstractSocket::SocketError error);
+  // The host closed the connection, or it failed with `error`.
+  void LoseConnection(QAbstractSocket::SocketError error);
+  void DropConnection();
+
+  void AcceptPending();
+  void OnUnitReadable(int peer);
+  // The unit closed its connection, or it failed with `error`.
+  void OnUnitClosed(int peer, QAbstractSocket::SocketError error);
+  // Closes the unit's socket and frees its record; when it was the chosen unit the link is
+  // no longer connected. Returns whether it was.
+  bool DropUnit(int peer);
+  bool IsChosen(int peer) const;
+  int NextPeerId();
+  // The socket commands go to in the current role, when there is one.
+  QTcpSocket* PeerSocket() const;
+
+  // The link lost the peer it talks to; one message says so unless the link did.
+  void AnnouncePeerLost(QAbstractSocket::SocketError error);
+
+  ControllerState& state_;
+  Link& link_;
+  Messages& messages_;
+  QTcpSocket* connection_ = nullptr;
+  bool established_ = false;
+  QTcpServer* server_ = nullptr;
+  std::map<int, QTcpSocket*> units_;  // by peer id, as kept in the client table
+  int last_peer_id_ = 0;
+};
+
+}  // namespace vtg

@@ -1,0 +1,78 @@
+// The controller's serial link against vtg7300-sim on a pseudo-terminal.
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "../qt/controller_fixture.h"
+#include "readback_cases.h"
+#include "sim_process.h"
+
+namespace vtg {
+
+using testing::Shown;
+
+class SerialLinkSimTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void setsAndReadsBackThroughTheUnit();
+  void unitCommandsGoWithoutAddress();
+
+ private:
+  // Starts a simulated unit with address 05 on a pseudo-terminal and opens its link.
+  bool OpenSim(SimProcess& sim);
+  // Sends one line and waits for the reply to clear reply_pending.
+  bool Exchange(const std::string& line);
+
+  testing::SerialController c;
+  QTemporaryDir folder;
+};
+
+bool SerialLinkSimTest::OpenSim(SimProcess& sim) {
+  const QString link = folder.filePath(QStringLiteral("vtg-serial"));
+  const QString first = sim.start({"--address", "05", "--pty", link});
+  if (!first.startsWith(QStringLiteral("pty at ") + link)) {
+    qWarning() << "first line:" << first;
+    return false;
+  }
+  ResetToDefaults(c.state);
+  c.messages.shown.clear();
+  return c.serial.Open(link);
+}
+
+bool SerialLinkSimTest::Exchange(const std::string& line) {
+  c.link.SerialSendLine(line);
+  return QTest::qWaitFor([&] { return c.state.flags.reply_pending == 0; }, kWaitMs);
+}
+
+void SerialLinkSimTest::setsAndReadsBackThroughTheUnit() {
+  SimProcess sim;
+  QVERIFY(OpenSim(sim));
+  c.state.flags.address_prefix = 1;
+  c.state.selection.slave_index = 5;
+  for (const auto& step : testing::ReadBackCases()) {
+    QVERIFY2(Exchange(step.set), step.set.c_str());
+    QVERIFY2(Exchange(step.read), step.read.c_str());
+    QVERIFY2(step.landed(c.state), step.read.c_str());
+  }
+  const QStringList all_ok(static_cast<int>(testing::ReadBackCases().size()), QStringLiteral("SerialSuccess Success"));
+  QCOMPARE(Shown(c.messages), all_ok);
+  c.serial.Close();
+  QCOMPARE(sim.terminate(), 0);
+}
+
+void SerialLinkSimTest::unitCommandsGoWithoutAddress() {
+  SimProcess sim;
+  QVERIFY(OpenSim(sim));
+  c.state.flags.address_prefix = 0;
+  QVERIFY(Exchange("RVN\r\n"));
+  QCOMPARE(c.state.image.unit_version, std::string("1.00"));
+  c.serial.Close();
+  QCOMPARE(sim.terminate(), 0);
+}
+
+}  // namespace vtg
+
+QTEST_GUILESS_MAIN(vtg::SerialLinkSimTest)
+#include "serial_link_sim_test.moc"

@@ -1,0 +1,174 @@
+// The serial link against a unit played by the test on the master side of a
+// pseudo-terminal pair; the controller opens the slave side through a named link.
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fcntl.h>
+#include <memory>
+#include <termios.h>
+#include <unistd.h>
+
+#include "controller_fixture.h"
+#include "link/serial_port_list.h"
+
+namespace vtg {
+namespace {
+
+using testing::Shown;
+
+constexpr int kWaitMs = 5000;
+
+// The unit's end of the line. Its termios calls reach the controller's side too, so the
+// test reads the settings the driver kept through it.
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+    slave_path_ = QString::fromLocal8Bit(ptsname(master_));
+  }
+  ~PseudoTerminal() { Hangup(); }
+  bool ok() const { return !slave_path_.isEmpty(); }
+  const QString& slave_path() const { return slave_path_; }
+
+  void Write(const QByteArray& bytes) { QCOMPARE(::write(master_, bytes.data(), bytes.size()), bytes.size()); }
+  // Waits until the controller wrote `expected` and takes it.
+  bool Receives(const QByteArray& expected) {
+    QByteArray got;
+    const bool arrived = QTest::qWaitFor(
+        [&] {
+          char piece[256];
+          for (ssize_t n; (n = ::read(master_, piece, sizeof piece)) > 0;) got.append(piece, n);
+          return got.size() >= expected.size();
+        },
+        kWaitMs);
+    return arrived && got == expected;
+  }
+  termios Settings() const {
+    termios tio{};
+    tcgetattr(master_, &tio);
+    return tio;
+  }
+  void Hangup() {
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+
+ private:
+  int master_ = -1;
+  QString slave_path_;
+};
+
+}  // namespace
+
+class SerialTransportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    c = std::make_unique<testing::SerialController>();
+    pty = std::make_unique<PseudoTerminal>();
+    QVERIFY(pty->ok());
+    // The named link the operator gives, as a simulated unit makes one.
+    link_path = dir.filePath(QStringLiteral("ttyVTG"));
+    QFile::remove(link_path);
+    QVERIFY(QFile::link(pty->slave_path(), link_path));
+  }
+  void cleanup() {
+    c.reset();
+    pty.reset();
+  }
+
+  void opensAtTheLineSettings();
+  void exchangesLinesWithTheUnit();
+  void missingPortSaysSoOnce();
+  void hangupClosesThePort();
+  void portList_data();
+  void portList();
+
+ private:
+  std::unique_ptr<testing::SerialController> c;
+  QTemporaryDir dir;
+  QString link_path;
+  std::unique_ptr<PseudoTerminal> pty;
+};
+
+void SerialTransportTest::opensAtTheLineSettings() {
+  QVERIFY(!c->serial.ready());
+  QVERIFY(c->serial.Open(link_path));
+  QVERIFY(c->serial.ready());
+  QVERIFY(c->messages.shown.empty());
+
+  const termios tio = pty->Settings();
+  QCOMPARE(cfgetospeed(&tio), speed_t{B9600});
+  QCOMPARE(cfgetispeed(&tio), speed_t{B9600});
+  QCOMPARE(tio.c_cflag & CSIZE, tcflag_t{CS8});
+  QCOMPARE(tio.c_cflag & CSTOPB, tcflag_t{0});
+  QCOMPARE(tio.c_cflag & CRTSCTS, tcflag_t{CRTSCTS});
+  QCOMPARE(tio.c_iflag & (IXON | IXOFF | IXANY | INPCK), tcflag_t{IXON | IXOFF});
+  QCOMPARE(tio.c_cc[VSTART], cc_t{0x11});
+  QCOMPARE(tio.c_cc[VSTOP], cc_t{0x13});
+  // A pseudo-terminal keeps no parity bit whatever it is told; a real port keeps it.
+  qInfo("pseudo-terminal parity: %s", (tio.c_cflag & PARENB) ? "even" : "none");
+}
+
+void SerialTransportTest::exchangesLinesWithTheUnit() {
+  QVERIFY(c->serial.Open(link_path));
+  c->state.flags.address_prefix = 1;
+  c->state.selection.slave_index = 5;
+  c->link.SerialSendLine("RCEL\r\n");
+  QVERIFY(pty->Receives("05RCEL\r\n"));
+  pty->Write("05CE");
+  pty->Write("L2\r\n");
+  QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
+  QCOMPARE(c->state.flags.reply_pending, 0);
+
+  pty->Write("05GO\r\n");
+  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
+}
+
+void SerialTransportTest::missingPortSaysSoOnce() {
+  QVERIFY(!c->serial.Open(dir.filePath(QStringLiteral("no-such-port"))));
+  QVERIFY(!c->serial.ready());
+  QVERIFY(!c->serial.send("05RCEL\r\n"));
+  QCOMPARE(Shown(c->messages), QStringList{"Error Miss! File Open"});
+}
+
+void SerialTransportTest::hangupClosesThePort() {
+  QVERIFY(c->serial.Open(link_path));
+  pty->Hangup();
+  QTRY_VERIFY_WITH_TIMEOUT(!c->serial.ready(), kWaitMs);
+  QVERIFY(c->messages.shown.empty());
+}
+
+void SerialTransportTest::portList_data() {
+  QTest::addColumn<QStringList>("system");
+  QTest::addColumn<QStringList>("named");
+  QTest::addColumn<QStringList>("listed");
+  QStringList many;
+  for (int i = 0; i < 25; ++i) many << QStringLiteral("ttyS%1").arg(i, 2, 10, QLatin1Char('0'));
+  const QString long_name(40, QLatin1Char('u'));
+  const QString long_path = QStringLiteral("/run/user/1000/simulated-units/") + long_name;
+  QTest::newRow("first 20 of 25") << many << QStringList{} << many.mid(0, 20);
+  QTest::newRow("long name cut") << QStringList{long_name} << QStringList{} << QStringList{long_name.left(31)};
+  QTest::newRow("named paths after, whole, once")
+      << QStringList{"ttyUSB0"} << QStringList{long_path, "", long_path, "ttyUSB0"}
+      << QStringList{"ttyUSB0", long_path};
+  QTest::newRow("named after a full list") << many << QStringList{"/tmp/ttyVTG"}
+                                           << (many.mid(0, 20) << "/tmp/ttyVTG");
+}
+
+void SerialTransportTest::portList() {
+  QFETCH(QStringList, system);
+  QFETCH(QStringList, named);
+  QFETCH(QStringList, listed);
+  QCOMPARE(BoundPortList(system, named), listed);
+  const QStringList here = ListSerialPorts({link_path});
+  QCOMPARE(here.last(), link_path);
+  QVERIFY(here.size() <= kMaxListedPorts + 1);
+}
+
+}  // namespace vtg
+
+QTEST_GUILESS_MAIN(vtg::SerialTransportTest)
+#include "serial_transport_test.moc"
