@@ -65,9 +65,10 @@ int main(int argc, char** argv) {
   vtg::shell::RegisterDialogs(app.registry());
   vtg::shell::MainWindow window(app.context(), app.registry());
   window.show();
-  app.PrepareState();
+  app.LoadState();
   if (demo_unit) vtg::UseLoopbackUnit(app.state().link, demo_unit->port());
   window.RefreshCaption();
+  app.ListSerialPorts();
   app.OpenSerialPort();
   if (demo_unit) {
     QObject::connect(&app.tcp(), &vtg::TcpTransport::connected, [port = demo_unit->port()] {

@@ -17,9 +17,10 @@ Application::Application(const ApplicationOptions& options)
   link_.AttachSocket(&tcp_, &reply_timer_);
 }
 
-void Application::PrepareState() {
-  PrepareStartState(state_, profile_);
-  serial_ports_ = ListSerialPorts(serial_devices_);
+void Application::LoadState() { PrepareStartState(state_, profile_); }
+
+void Application::ListSerialPorts() {
+  serial_ports_ = vtg::ListSerialPorts(serial_devices_);
   ClampComPort(state_.link, static_cast<int>(serial_ports_.size()));
 }
 

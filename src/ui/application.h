@@ -33,8 +33,11 @@ class Application {
   TcpTransport& tcp() { return tcp_; }
 
   // Start-up once the main window exists: client table cleared, settings at their
-  // defaults, configuration read, serial ports listed.
-  void PrepareState();
+  // defaults, configuration read.
+  void LoadState();
+  // The serial ports the system reports and those named at start-up; a configured port
+  // that is not among them falls back to the first.
+  void ListSerialPorts();
   // On RS-232C the configured port opens now; a later change of interface or port takes
   // effect at the next start.
   void OpenSerialPort();

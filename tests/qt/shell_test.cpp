@@ -66,8 +66,9 @@ class ShellTest : public QObject {
               "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n");
     ui::Application app({path, {}});
     shell::MainWindow window(app.context(), app.registry());
-    app.PrepareState();
+    app.LoadState();
     window.RefreshCaption();
+    app.ListSerialPorts();
     QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Server Program"));
     QCOMPARE(app.state().link.interface_setting, int(kTcpIp));
     QCOMPARE(app.state().link.tcp_port_text, std::string("10001"));
@@ -79,8 +80,9 @@ class ShellTest : public QObject {
     const QString path = dir.filePath(QStringLiteral("sub/vtg7300.ini"));
     ui::Application app({path, {"/dev/ttyVTG0"}});
     shell::MainWindow window(app.context(), app.registry());
-    app.PrepareState();
+    app.LoadState();
     window.RefreshCaption();
+    app.ListSerialPorts();
     const LinkConfig& link = app.state().link;
     QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Client Program"));
     QCOMPARE(link.interface_setting, int(kRs232c));
