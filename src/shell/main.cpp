@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "link/tcp_transport.h"
 #include "shell/demo_unit.h"
@@ -48,9 +49,11 @@ int main(int argc, char** argv) {
   Options options = ParseOptions(qt);
 
   // The demo's configuration must not replace the operator's own.
-  QTemporaryDir demo_folder;
-  if (options.demo && options.application.config_path.isEmpty())
-    options.application.config_path = demo_folder.filePath(QStringLiteral("vtg7300.ini"));
+  std::optional<QTemporaryDir> demo_folder;
+  if (options.demo && options.application.config_path.isEmpty()) {
+    demo_folder.emplace();
+    options.application.config_path = demo_folder->filePath(QStringLiteral("vtg7300.ini"));
+  }
   std::unique_ptr<vtg::shell::DemoUnit> demo_unit;
   if (options.demo) {
     demo_unit = std::make_unique<vtg::shell::DemoUnit>();

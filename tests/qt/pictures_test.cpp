@@ -1,6 +1,7 @@
 // Grabs the main window and every dialog of the connection settings offscreen into
 // <build>/pictures, for a person to look at: Japanese text must render and nothing be clipped.
 #include <QDir>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include "link/tcp_server_dialog.h"
 #include "link/unit_network_dialog.h"
 #include "shell/main_window.h"
+#include "ui/message_boxes.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
 
@@ -84,6 +86,17 @@ class Pictures : public QObject {
     t.state.link.selected_peer = 3;
     TcpServerDialog server(t.context, nullptr);
     Save(server, QStringLiteral("dialog_102_tcp_server"));
+  }
+
+  void RefusalBox() {
+    ui::MessageBoxes boxes;
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      Save(*box, QStringLiteral("box_use_rs232c"));
+      box->close();
+    });
+    boxes.StopBox(text::kUseRs232c);
   }
 
   void UnitNetworkDialog() {
