@@ -39,8 +39,9 @@ class UnitClient : public QObject {
   LinkSettings settings_;
   SimLog* log_;
   QString name_;
-  QTcpSocket socket_;
+  // Declared first so it outlives the socket, whose destructor still reports the disconnect.
   QTimer retry_;
+  QTcpSocket socket_;
   QPointer<UnitLink> link_;  // one per connection, so nothing of an old one reaches a new one
   int failed_attempts_ = 0;
 };
