@@ -1,6 +1,7 @@
 // Grabs the main window and every dialog of the connection settings offscreen into
 // <build>/pictures, for a person to look at: Japanese text must render and nothing be clipped.
 #include <QDir>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,8 +13,11 @@
 #include "glyphs/glyph_text.h"
 #include "link/com_port_dialog.h"
 #include "link/link_choice_dialog.h"
+#include "link/tcp_client_dialog.h"
+#include "link/tcp_server_dialog.h"
 #include "link/unit_network_dialog.h"
 #include "shell/main_window.h"
+#include "ui/message_boxes.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
 #include "test_text.h"
@@ -95,6 +99,28 @@ class Pictures : public QObject {
     Save(com_port, QStringLiteral("dialog_107_rs232c"));
     LinkChoiceDialog role(t.context, kRoleChoice, nullptr);
     Save(role, QStringLiteral("dialog_132_client_server"));
+
+    t.state.link.host_list = {{192, 168, 1, 3}, {10, 0, 0, 20}, {172, 16, 254, 1}};
+    t.state.link.selected_peer = 1;
+    TcpClientDialog client(t.context, nullptr);
+    Save(client, QStringLiteral("dialog_134_tcp_client"));
+
+    t.state.client_table.Accept(1, 11, "192.168.1.3");
+    t.state.client_table.Accept(3, 13, "10.0.0.20");
+    t.state.link.selected_peer = 3;
+    TcpServerDialog server(t.context, nullptr);
+    Save(server, QStringLiteral("dialog_102_tcp_server"));
+  }
+
+  void RefusalBox() {
+    ui::MessageBoxes boxes;
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      Save(*box, QStringLiteral("box_use_rs232c"));
+      box->close();
+    });
+    boxes.StopBox(text::kUseRs232c);
   }
 
   void UnitNetworkDialog() {
