@@ -1,6 +1,7 @@
 #include "titles/title_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QVBoxLayout>
 

@@ -2,7 +2,6 @@
 // "タイトル設定": the titles of one line, sixteen pages at a time; sends the edited title or
 // all 256.
 #include <QLabel>
-#include <QLineEdit>
 #include <array>
 
 #include "titles/page_cells.h"
