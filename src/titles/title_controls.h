@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "titles/title_text_codec.h"
+#include "ui/cp932_text.h"
 #include "ui/control_id.h"
 
 namespace vtg {
@@ -53,7 +53,7 @@ std::array<QLabel*, N> PageCells(int first_id, const QString& widest, QGridLayou
 // Shows cell texts, which are code page 932 bytes like the titles.
 template <std::size_t N>
 void ShowCells(const std::array<QLabel*, N>& cells, const std::array<std::string, N>& texts) {
-  for (std::size_t i = 0; i < N; ++i) cells[i]->setText(TitleBytesToText(texts[i]));
+  for (std::size_t i = 0; i < N; ++i) cells[i]->setText(Cp932BytesToText(texts[i]));
 }
 
 }  // namespace vtg

@@ -3,7 +3,7 @@
 #include <QValidator>
 
 #include "titles/page_edits.h"
-#include "titles/title_text_codec.h"
+#include "ui/cp932_text.h"
 
 namespace vtg {
 namespace {
@@ -13,7 +13,7 @@ class TitleValidator : public QValidator {
   TitleValidator(const std::string& title, QObject* parent) : QValidator(parent), title_(title) {}
 
   State validate(QString& input, int&) const override {
-    const std::optional<std::string> bytes = TitleTextToBytes(input);
+    const std::optional<std::string> bytes = TextToCp932Bytes(input);
     return bytes && TitleEditFits(title_.size(), bytes->size()) ? Acceptable : Invalid;
   }
 
@@ -27,7 +27,7 @@ class TitleValidator : public QValidator {
 TitleEdit::TitleEdit(QWidget* parent) : QLineEdit(parent) {
   setValidator(new TitleValidator(title_, this));
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    std::optional<std::string> bytes = TitleTextToBytes(text);
+    std::optional<std::string> bytes = TextToCp932Bytes(text);
     if (!bytes) return;
     title_ = std::move(*bytes);
     emit titleEdited();
@@ -36,7 +36,7 @@ TitleEdit::TitleEdit(QWidget* parent) : QLineEdit(parent) {
 
 void TitleEdit::ShowTitle(std::string_view title) {
   title_ = title;
-  setText(TitleBytesToText(title));
+  setText(Cp932BytesToText(title));
 }
 
 }  // namespace vtg

@@ -9,7 +9,7 @@
 
 #include "test_text.h"
 #include "titles/title_edit.h"
-#include "titles/title_text_codec.h"
+#include "ui/cp932_text.h"
 
 namespace vtg::testing {
 
@@ -85,8 +85,8 @@ class TitleTextTest : public QObject {
       if (!IsLeadByte(lead)) continue;
       for (unsigned trail = 0; trail <= 0xFF; ++trail) {
         const std::string bytes = Pair(lead * 256 + trail);
-        const QString text = TitleBytesToText(bytes);
-        QCOMPARE(TitleTextToBytes(text), std::optional<std::string>(bytes));
+        const QString text = Cp932BytesToText(bytes);
+        QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(bytes));
         const std::optional<char32_t> ch = glibc.Decode(bytes);
         if (ch && IsShownCharacter(*ch)) {
           // Windows writes one code per character; a second code of it carries a selector.
@@ -109,9 +109,9 @@ class TitleTextTest : public QObject {
   void EveryExternalPairIsOneCharacterOfItsOwn() {
     for (unsigned pair = 0; pair <= 0x1339; ++pair) {
       const std::string bytes = Pair(pair);
-      const QString text = TitleBytesToText(bytes);
+      const QString text = Cp932BytesToText(bytes);
       QCOMPARE(text, QString(QChar(char16_t(kExternalPairText + pair))));
-      QCOMPARE(TitleTextToBytes(text), std::optional<std::string>(bytes));
+      QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(bytes));
     }
   }
 
@@ -131,9 +131,9 @@ class TitleTextTest : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(int, characters);
     const std::string title = bytes.toStdString();
-    const QString text = TitleBytesToText(title);
+    const QString text = Cp932BytesToText(title);
     QCOMPARE(int(text.size()), characters);
-    QCOMPARE(TitleTextToBytes(text), std::optional<std::string>(title));
+    QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(title));
   }
 
   void AnyBytesRoundTrip() {
@@ -146,7 +146,7 @@ class TitleTextTest : public QObject {
         seed = seed * 1103515245u + 12345u;
         title.push_back(static_cast<char>(seed >> 16));
       }
-      QCOMPARE(TitleTextToBytes(TitleBytesToText(title)), std::optional<std::string>(title));
+      QCOMPARE(TextToCp932Bytes(Cp932BytesToText(title)), std::optional<std::string>(title));
     }
   }
 
@@ -169,7 +169,7 @@ class TitleTextTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, converts);
-    const std::optional<std::string> converted = TitleTextToBytes(text);
+    const std::optional<std::string> converted = TextToCp932Bytes(text);
     QCOMPARE(converted.has_value(), converts);
     if (converts) QCOMPARE(*converted, bytes.toStdString());
   }

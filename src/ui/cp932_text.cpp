@@ -1,4 +1,4 @@
-#include "titles/title_text_codec.h"
+#include "ui/cp932_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -118,7 +118,7 @@ void Append(QString& text, Shown shown) {
 
 }  // namespace
 
-QString TitleBytesToText(std::string_view bytes) {
+QString Cp932BytesToText(std::string_view bytes) {
   const Cp932Table& table = Table();
   QString text;
   std::size_t i = 0;
@@ -147,7 +147,7 @@ QString TitleBytesToText(std::string_view bytes) {
   return text;
 }
 
-std::optional<std::string> TitleTextToBytes(const QString& text) {
+std::optional<std::string> TextToCp932Bytes(const QString& text) {
   const Cp932Table& table = Table();
   std::string bytes;
   for (qsizetype i = 0; i < text.size(); ++i) {
@@ -175,6 +175,11 @@ std::optional<std::string> TitleTextToBytes(const QString& text) {
     bytes += *code;
   }
   return bytes;
+}
+
+QValidator::State Cp932ByteLimit::validate(QString& input, int&) const {
+  const auto bytes = TextToCp932Bytes(input);
+  return bytes && static_cast<int>(bytes->size()) <= max_bytes_ ? Acceptable : Invalid;
 }
 
 }  // namespace vtg
