@@ -69,7 +69,7 @@ struct Controller {
   QtReplyTimer reply_timer{link};
   TcpTransport tcp{state, link, messages};
   NoConfiguration profile;
-  std::vector<std::string> no_ports;
+  QStringList no_ports;
   ui::AppContext app{state, messages, link, profile, no_ports, &tcp};
 };
 

@@ -122,7 +122,7 @@ class WholeUnitRunsSimTest : public QObject {
 
   std::unique_ptr<testing::SocketController> c;
   testing::MemoryProfile profile;
-  std::vector<std::string> no_ports;
+  QStringList no_ports;
   sim::SimulatedUnit unit{kUnitAddress};
   std::unique_ptr<sim::SimLog> log;  // outlives the server that writes to it
   std::unique_ptr<sim::SimulatedUnitServer> server;
