@@ -9,6 +9,7 @@
 #include "link/tcp_transport.h"
 #include "shell/demo_unit.h"
 #include "shell/main_window.h"
+#include "shell/program_icon.h"
 #include "shell/registered_dialogs.h"
 #include "shell/start_up.h"
 #include "sim/quit_on_signals.h"
@@ -45,6 +46,7 @@ Options ParseOptions(const QApplication& qt) {
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
+  QApplication::setWindowIcon(vtg::shell::ProgramIcon());
   QApplication::setApplicationName(QStringLiteral("vtg7300"));
   Options options = ParseOptions(qt);
 
