@@ -1,9 +1,17 @@
 #include "shell/registered_dialogs.h"
 
+#include "glyphs/glyph_dialogs.h"
 #include "link/link_dialogs.h"
+#include "shell/document_and_run_commands.h"
+#include "titles/title_dialogs.h"
 
 namespace vtg::shell {
 
-void RegisterDialogs(ui::DialogRegistry& registry) { RegisterLinkDialogs(registry); }
+void RegisterDialogs(ui::DialogRegistry& registry) {
+  RegisterLinkDialogs(registry);
+  RegisterDocumentAndRunCommands(registry);
+  RegisterTitleDialogs(registry);
+  RegisterGlyphDialogs(registry);
+}
 
 }  // namespace vtg::shell

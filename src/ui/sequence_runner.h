@@ -23,12 +23,17 @@ class SequenceRunner : public QObject, public SequenceView {
                  QLineEdit* percent = nullptr);
   ~SequenceRunner() override;
 
+  // The bar takes the run's progress range when it gives one.
   SequenceEngine::Start Begin(SequenceRun run);
   void OnEnd(std::function<void(SequenceEngine::End)> handler) { engine_.OnEnd(std::move(handler)); }
   bool Running() const { return engine_.Running(); }
   void Abort() { engine_.Abort(); }
   // One timer tick: the dialog's timer calls it, tests call it in virtual time.
   void Tick() { engine_.Tick(); }
+  // The period the dialog's timer runs at; 0 while it is stopped.
+  int PeriodMs() const { return timer_.isActive() ? timer_.interval() : 0; }
+  // For core logic that starts its runs on the engine itself (the glyph lists).
+  SequenceEngine& engine() { return engine_; }
 
   void StartTimer(int period_ms) override;
   void StopTimer() override;

@@ -1,0 +1,66 @@
+#include "shell/whole_unit_run_dialog.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+
+#include "link/link.h"
+#include "shell/read_all_run.h"
+#include "shell/set_all_run.h"
+#include "ui/slave_address_combo.h"
+
+namespace vtg::shell {
+namespace {
+
+SequenceRun SetAll(ui::AppContext& app) { return SetAllItemsRun(app.state, app.link, app.messages); }
+SequenceRun ReadAll(ui::AppContext& app) { return ReadSettingItemsRun(app.state, app.link); }
+
+ui::DialogSetup Setup(const WholeUnitRunLayout& layout) {
+  const QString caption = QString::fromUtf8(layout.caption);
+  return {caption, caption + QLatin1Char(' ')};
+}
+
+}  // namespace
+
+const WholeUnitRunLayout kSetAllItemsLayout{"全項目の設定", 1012, "設定", 1013, 1015, nullptr, SetAll};
+const WholeUnitRunLayout kReadSettingItemsLayout{"設定項目の読み込み", 1069, "読み込み", 1070, 1071,
+                                                 "メンテナンス以外で読み込み動作を行わないでください。", ReadAll};
+
+WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLayout& layout, QWidget* parent)
+    : SettingsDialog(app, Setup(layout), parent), layout_(layout) {
+  QPushButton* start = Button(layout.start_id, QString::fromUtf8(layout.start_text));
+  auto* percent = ui::WithId(layout.percent_id, new QLineEdit(this));
+  percent->setReadOnly(true);
+  percent->setAlignment(Qt::AlignRight);
+  percent->setFixedWidth(percent->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  auto* bar = ui::WithId(layout.bar_id, new QProgressBar(this));
+  bar->setRange(0, layout.make_run(app).progress_range);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  QPushButton* close = Button(2, QStringLiteral("Close"));
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  runner_ = new ui::SequenceRunner(app, this, close, bar, percent);
+  connect(start, &QPushButton::clicked, this, [this] { runner_->Begin(layout_.make_run(this->app())); });
+
+  auto* run_row = new QHBoxLayout;
+  run_row->addWidget(start);
+  run_row->addSpacing(12);
+  run_row->addWidget(percent);
+  run_row->addWidget(new QLabel(QStringLiteral("％"), this));
+  run_row->addStretch(1);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(Group(QStringLiteral("Slave Address"),
+                          {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
+  bottom->addStretch(1);
+  bottom->addWidget(close, 0, Qt::AlignBottom);
+
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(run_row);
+  column->addWidget(bar);
+  if (layout.notice) column->addWidget(new QLabel(QString::fromUtf8(layout.notice), this));
+  column->addLayout(bottom);
+}
+
+}  // namespace vtg::shell
