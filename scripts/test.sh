@@ -19,3 +19,4 @@ cmake -S . -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C
 cmake --build "$fuzz_build"
 # No Qt here: leaks are ours.
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$fuzz_build" --output-on-failure -j2
+cat "$fuzz_build"/tests/fuzz/scratch/*/summary
