@@ -84,7 +84,9 @@ void Link::EndSocketWait() {
 
 void Link::OnSerialBytes(std::string_view bytes) {
   serial_lines_.Feed(bytes, [this](std::string_view line, bool overlong) {
-    if (!overlong) InterpretSerialReply(context_, line);
+    if (overlong) return;
+    InterpretSerialReply(context_, line);
+    Tell(line);
   });
 }
 
@@ -97,6 +99,7 @@ void Link::OnSocketBytes(std::string_view bytes) {
     if (!interpreted) EndSocketWait();
     interpreted = true;
     InterpretSocketReply(context_, line);
+    Tell(line);
   });
 }
 
@@ -107,6 +110,7 @@ void Link::OnSocketPeerLost() {
   state_.flags.announce_success = 0;
   state_.glyph.glyph_read_pending = 0;
   FailSocketCommand(kPeerLostText);
+  Tell({});
 }
 
 void Link::OnReplyTimeout() {
@@ -117,9 +121,11 @@ void Link::OnReplyTimeout() {
   state_.glyph.glyph_read_pending = 0;
   state_.flags.reply_pending = 0;
   state_.flags.watchdog_ticks = 0;
-  if (broadcast) return;
-  state_.flags.announce_success = 0;
-  FailSocketCommand(text::kNoAnswer);
+  if (!broadcast) {
+    state_.flags.announce_success = 0;
+    FailSocketCommand(text::kNoAnswer);
+  }
+  Tell({});
 }
 
 }  // namespace vtg
