@@ -124,13 +124,15 @@ bool UnitJob::Begin() {
   return begun_;
 }
 
-void UnitJob::OnReply(std::string_view line) {
+void UnitJob::OnReply(std::string_view line, bool understood) {
   if (line.empty()) return;
   ++replies_;
-  if (options_.command != Command::Raw || first_reply_) return;
-  std::string_view reply = line.size() >= 2 ? line.substr(2) : std::string_view{};
-  while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r')) reply.remove_suffix(1);
-  first_reply_ = std::string(reply);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  if (options_.command == Command::Raw) {
+    if (!first_reply_) first_reply_ = std::string(line.size() >= 2 ? line.substr(2) : std::string_view{});
+  } else if (!understood && !unreadable_) {
+    unreadable_ = std::string(line);
+  }
 }
 
 bool UnitJob::Settled() const {
@@ -141,6 +143,11 @@ bool UnitJob::Settled() const {
 int UnitJob::Conclude() {
   if (first_reply_) out_ << *first_reply_ << std::endl;
   if (messages_.Failed() || engine_.LastEnd() != SequenceEngine::End::Completed) return kExitUnitFailed;
+  // The window goes on past a reply it cannot use; a script must not take that for success.
+  if (unreadable_) {
+    messages_.ErrorBox("the unit's reply could not be used: " + *unreadable_);
+    return kExitUnitFailed;
+  }
   switch (options_.command) {
     case Command::ReadAll:
       return WriteDocumentFile(options_.file, state_.image, messages_) ? kExitOk : kExitBadUsage;

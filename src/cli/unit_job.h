@@ -36,8 +36,9 @@ class UnitJob {
   int Prepare();
   // The unit can be reached: starts the run. False when it did not start (told why).
   bool Begin();
-  // Every reply line as it came; an empty line when a wait ended without one.
-  void OnReply(std::string_view line);
+  // Every reply line as it came and whether it was understood; an empty line when a wait
+  // ended without one.
+  void OnReply(std::string_view line, bool understood);
   // The run has ended and no reply is awaited any more.
   bool Settled() const;
   // Once settled: saves or prints what the run got and gives the exit status.
@@ -56,6 +57,7 @@ class UnitJob {
   std::unique_ptr<GlyphList> glyph_list_;
   bool begun_ = false;
   int replies_ = 0;
+  std::optional<std::string> unreadable_;  // the first reply the interpreter could not use
   std::optional<std::string> first_reply_;  // raw: without its address and line end
 };
 

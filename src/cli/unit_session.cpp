@@ -24,8 +24,8 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
   link_.AttachSerial(&serial_);
   link_.AttachSocket(&tcp_, &reply_timer_);
   link_.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});
-  link_.SetReplyListener([this](std::string_view line) {
-    job_.OnReply(line);
+  link_.SetReplyListener([this](std::string_view line, bool understood) {
+    job_.OnReply(line, understood);
     engine_.Wake();
     Settle();
   });

@@ -85,8 +85,7 @@ void Link::EndSocketWait() {
 void Link::OnSerialBytes(std::string_view bytes) {
   serial_lines_.Feed(bytes, [this](std::string_view line, bool overlong) {
     if (overlong) return;
-    InterpretSerialReply(context_, line);
-    Tell(line);
+    Tell(line, InterpretSerialReply(context_, line));
   });
 }
 
@@ -98,8 +97,7 @@ void Link::OnSocketBytes(std::string_view bytes) {
     if (overlong) return;
     if (!interpreted) EndSocketWait();
     interpreted = true;
-    InterpretSocketReply(context_, line);
-    Tell(line);
+    Tell(line, InterpretSocketReply(context_, line));
   });
 }
 
@@ -110,7 +108,7 @@ void Link::OnSocketPeerLost() {
   state_.flags.announce_success = 0;
   state_.glyph.glyph_read_pending = 0;
   FailSocketCommand(kPeerLostText);
-  Tell({});
+  Tell({}, false);
 }
 
 void Link::OnReplyTimeout() {
@@ -125,7 +123,7 @@ void Link::OnReplyTimeout() {
     state_.flags.announce_success = 0;
     FailSocketCommand(text::kNoAnswer);
   }
-  Tell({});
+  Tell({}, false);
 }
 
 }  // namespace vtg

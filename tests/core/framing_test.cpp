@@ -171,10 +171,14 @@ TEST_F(SocketLink, PeerLostDuringAWaitEndsIt) {
 // Every way a wait ends tells the listener once: the reply line, or nothing.
 TEST_F(SocketLink, ListenerHearsTheEndOfEveryWait) {
   std::vector<std::string> heard;
-  link.SetReplyListener([&](std::string_view line) { heard.emplace_back(line); });
+  link.SetReplyListener([&](std::string_view line, bool understood) {
+    heard.push_back(std::string(line) + (understood ? "" : "?"));
+  });
   link.SendCommandLine("RCEL\r\n");
   link.OnSocketBytes("00CE");
   link.OnSocketBytes("L2\r\n");
+  link.SendCommandLine("RCEL\r\n");
+  link.OnSocketBytes("00CEL9\r\n");
   link.SendCommandLine("RCWL\r\n");
   link.OnReplyTimeout();
   link.SendCommandLine("RCWL\r\n");
@@ -182,7 +186,7 @@ TEST_F(SocketLink, ListenerHearsTheEndOfEveryWait) {
   state.selection.slave_index = kBroadcast;
   link.SendCommandLine("CWL3\r\n");
   link.OnReplyTimeout();
-  EXPECT_EQ(heard, (std::vector<std::string>{"00CEL2\r\n", "", "", ""}));
+  EXPECT_EQ(heard, (std::vector<std::string>{"00CEL2\r\n", "00CEL9\r\n?", "?", "?", "?"}));
 }
 
 TEST(SerialLink, SplitAndJoinedReceptions) {
@@ -198,7 +202,7 @@ TEST(SerialLink, SplitAndJoinedReceptions) {
   EXPECT_EQ(state.image.edge_level, 0);
   EXPECT_EQ(state.image.white_level, 2);
   std::string heard;
-  link.SetReplyListener([&](std::string_view line) { heard = line; });
+  link.SetReplyListener([&](std::string_view line, bool) { heard = line; });
   link.OnSerialBytes("3\r\n");
   EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Command Error"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
