@@ -12,8 +12,15 @@ GlyphList::GlyphList(ControllerState& state, Link& link, Messages& messages, Seq
                      FileDialogs& dialogs, GlyphClass c)
     : state_(state), link_(link), messages_(messages), engine_(engine), dialogs_(dialogs), class_(c) {}
 
-// The engine may outlive the dialog; it must not call back into it.
-GlyphList::~GlyphList() { engine_.OnEnd({}); }
+GlyphList::~GlyphList() {
+  // A transfer must not outlive its list, or glyph_transfer_busy would block every later one.
+  if (Busy()) {
+    on_transfer_end_ = nullptr;
+    Close();
+  }
+  // The engine may outlive the dialog; it must not call back into it.
+  engine_.OnEnd({});
+}
 
 void GlyphList::Open() {
   int& page = state_.glyph.glyph_list_page;

@@ -116,7 +116,9 @@ void TcpTransport::ReadConnection() {
   DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
 }
 
+// Lines are short and each waits for its answer: a line is never held back for a fuller packet.
 void TcpTransport::OnConnected() {
+  if (connection_) connection_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
   established_ = true;
   state_.link.tcp_connected = 1;
   emit connected();
@@ -213,6 +215,7 @@ void TcpTransport::AcceptPending() {
       continue;
     }
     socket->setParent(this);
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const int peer = NextPeerId();
     units_[peer] = socket;
     connect(socket, &QTcpSocket::readyRead, this, [this, peer] { OnUnitReadable(peer); });

@@ -31,6 +31,7 @@ void SimulatedUnitServer::acceptConnections() {
       continue;
     }
     ++connections_;
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (log_) log_->record(name, "--", "connected");
     // Flushed at once: a peer that half-closes after its last line still gets the reply.
     auto* link = new UnitLink(

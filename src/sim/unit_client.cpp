@@ -36,6 +36,7 @@ void UnitClient::attempt() {
 
 void UnitClient::onConnected() {
   failed_attempts_ = 0;
+  socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
   if (log_) log_->record(name_, "--", "connected");
   link_ = new UnitLink(name_, {unit_}, settings_, log_, [this](const QByteArray& bytes) {
                          socket_.write(bytes);

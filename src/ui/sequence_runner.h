@@ -29,6 +29,10 @@ class SequenceRunner : public QObject, public SequenceView {
   void Abort() { engine_.Abort(); }
   // One timer tick: the dialog's timer calls it, tests call it in virtual time.
   void Tick() { engine_.Tick(); }
+  // The period the dialog's timer runs at; 0 while it is stopped.
+  int PeriodMs() const { return timer_.isActive() ? timer_.interval() : 0; }
+  // For core logic that starts its runs on the engine itself (the glyph lists).
+  SequenceEngine& engine() { return engine_; }
 
   void StartTimer(int period_ms) override;
   void StopTimer() override;

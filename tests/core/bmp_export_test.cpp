@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "scratch_dir.h"
 #include "glyphs/glyph_text.h"
 
 namespace vtg {
@@ -75,12 +76,7 @@ TEST(BmpExport, TitleAndNamePerClassAndNumber) {
 
 class BmpFiles : public ::testing::Test {
  protected:
-  BmpFiles() : dir(fs::temp_directory_path() / "vtg-bmp-export") {
-    ResetToDefaults(state);
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~BmpFiles() override { fs::remove_all(dir); }
+  BmpFiles() { ResetToDefaults(state); }
   bool Export(std::optional<std::string> name) {
     dialogs.choice = name ? std::optional((dir / *name).string()) : std::nullopt;
     return ExportGlyphBmp(state, messages, dialogs, GlyphClass::Medium, 4, picture);
@@ -90,7 +86,8 @@ class BmpFiles : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
-  fs::path dir;
+  testing::ScratchDir scratch;
+  const fs::path& dir = scratch.path();
   ControllerState state;
   RecordingMessages messages;
   testing::ScriptedFileDialogs dialogs;

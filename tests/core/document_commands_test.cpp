@@ -13,6 +13,7 @@
 #include <variant>
 
 #include "fakes.h"
+#include "scratch_dir.h"
 #include "settings/replace_file.h"
 #include "settings/settings_document.h"
 #include "test_text.h"
@@ -49,13 +50,7 @@ void WriteAll(const fs::path& path, std::string_view bytes) { std::ofstream(path
 
 class DocumentCommands : public ::testing::Test {
  protected:
-  DocumentCommands() {
-    ResetToDefaults(state);
-    dir = fs::temp_directory_path() / ("vtg-doc-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  ~DocumentCommands() override { fs::remove_all(dir); }
+  DocumentCommands() { ResetToDefaults(state); }
 
   std::string Path(const char* name) const { return (dir / name).string(); }
   std::string DocumentOf(const SettingsImage& image) { return std::get<std::string>(FormatDocument(image)); }
@@ -64,7 +59,8 @@ class DocumentCommands : public ::testing::Test {
   ControllerState state;
   testing::RecordingMessages messages;
   ScriptedFileDialogs ui;
-  fs::path dir;
+  testing::ScratchDir scratch;
+  const fs::path& dir = scratch.path();
 };
 
 TEST_F(DocumentCommands, NewAsksOnlyWhenModifiedAndNoKeepsEverything) {

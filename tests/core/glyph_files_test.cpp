@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "scratch_dir.h"
 #include "glyphs/glyph_file_actions.h"
 #include "glyphs/glyph_list_file.h"
 
@@ -24,14 +25,7 @@ void FillDistinct(ControllerState& state, GlyphClass c) {
 
 class GlyphFiles : public ::testing::Test {
  protected:
-  GlyphFiles() {
-    ResetToDefaults(state);
-    dir = fs::temp_directory_path() /
-          ("vtg-glyph-files-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~GlyphFiles() override { fs::remove_all(dir); }
+  GlyphFiles() { ResetToDefaults(state); }
 
   std::string Path(const std::string& name) const { return (dir / name).string(); }
   void Write(const std::string& name, const std::string& bytes) const {
@@ -50,7 +44,8 @@ class GlyphFiles : public ::testing::Test {
     return SaveGlyphListFileAs(state, messages, dialogs, c);
   }
 
-  fs::path dir;
+  testing::ScratchDir scratch;
+  const fs::path& dir = scratch.path();
   ControllerState state;
   RecordingMessages messages;
   testing::ScriptedFileDialogs dialogs;

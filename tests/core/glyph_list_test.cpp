@@ -255,6 +255,16 @@ TEST_F(GlyphListTest, WhileATransferRunsOnlyTheCombosAndCloseWork) {
   EXPECT_EQ(transfer_ends, 1);
 }
 
+TEST_F(GlyphListTest, AListThatGoesEndsItsTransfer) {
+  List(GlyphClass::Large).ReadAll();
+  Tick();
+  list.reset();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
+  EXPECT_EQ(transfer_ends, 0);  // nothing calls back into the dialog that has gone
+  ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
+}
+
 TEST_F(GlyphListTest, ClearAllAsksAfterEditingAndForgetsTheFile) {
   GlyphList& glyphs = List(GlyphClass::Small);
   state.image.glyphStore(GlyphClass::Small)[7] = std::string(144, 'A');

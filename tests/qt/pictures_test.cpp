@@ -6,6 +6,10 @@
 #include <QPainter>
 #include <QTest>
 
+#include "glyphs/glyph_editor_dialog.h"
+#include "glyphs/glyph_info_dialog.h"
+#include "glyphs/glyph_list_dialog.h"
+#include "glyphs/glyph_text.h"
 #include "link/com_port_dialog.h"
 #include "link/link_choice_dialog.h"
 #include "link/unit_network_dialog.h"
@@ -37,6 +41,20 @@ void Save(QWidget& window, const QString& name) {
   p.drawPixmap(0, bar, content);
   p.end();
   QVERIFY(picture.save(PictureDir() + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
+// A ring inside the outer ring and a diagonal, shifted by `shift`, so that glyphs differ.
+std::string SampleGlyph(GlyphClass c, int shift) {
+  std::string glyph = BlankGlyph(c);
+  const int w = Info(c).width;
+  for (int i = 1; i < w - 1; ++i) {
+    for (int dot : {1, w - 2}) {
+      SetDot(glyph, c, i, dot);
+      SetDot(glyph, c, dot, i);
+    }
+    SetDot(glyph, c, (i + shift) % (w - 2) + 1, i);
+  }
+  return glyph;
 }
 
 }  // namespace
@@ -80,6 +98,32 @@ class Pictures : public QObject {
     t.state.image.unit_mac_address = "00-11-22-33-44-55";
     vtg::UnitNetworkDialog dialog(t.context, nullptr);
     Save(dialog, QStringLiteral("dialog_122_protocol"));
+  }
+
+  void GlyphDialogs() {
+    struct Case { GlyphClass c; const char* editor; const char* list; } cases[] = {
+        {GlyphClass::Large, "dialog_115_glyph_editor_large", "dialog_137_glyph_list_large"},
+        {GlyphClass::Medium, "dialog_141_glyph_editor_medium", "dialog_139_glyph_list_medium"},
+        {GlyphClass::Small, "dialog_142_glyph_editor_small", "dialog_140_glyph_list_small"},
+    };
+    for (const Case& c : cases) {
+      TestApp t;
+      t.state.link.selected_peer = -1;
+      auto& store = t.state.image.glyphStore(c.c);
+      for (int i = 0; i < 16; i += 3) store[static_cast<std::size_t>(i)] = SampleGlyph(c.c, i);
+      t.state.glyph.sample_char = "\x88\x9F";
+      GlyphEditorDialog editor(t.context, c.c, nullptr);
+      Save(editor, QString::fromLatin1(c.editor));
+      GlyphListDialog list(t.context, c.c, nullptr);
+      Save(list, QString::fromLatin1(c.list));
+      // Half way through sending them all.
+      list.findChild<QPushButton*>(QStringLiteral("id1068"))->click();
+      for (int tick = 0; tick < Info(c.c).count / 2; ++tick) list.runner().Tick();
+      Save(list, QString::fromLatin1(c.list) + QStringLiteral("_sending"));
+    }
+    TestApp t;
+    GlyphInfoDialog info(t.context, nullptr);
+    Save(info, QStringLiteral("dialog_136_glyph_info"));
   }
 };
 
