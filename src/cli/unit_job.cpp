@@ -34,7 +34,7 @@ SequenceRun CommandLinesRun(std::vector<std::string> lines, Link& link, bool add
 }
 
 // A file can be put there: its folder exists. Whether it may be written shows at the end.
-bool FolderExists(const std::string& path) {
+bool OutputFolderExists(const std::string& path) {
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   return !std::filesystem::is_directory(path, error) &&
@@ -79,7 +79,7 @@ int UnitJob::Prepare() {
       return kExitOk;
     case Command::ReadAll:
     case Command::GlyphRead:
-      if (FolderExists(options_.file)) return kExitOk;
+      if (OutputFolderExists(options_.file)) return kExitOk;
       messages_.ErrorBox(kCantFileOpen);
       return kExitBadUsage;
     default:

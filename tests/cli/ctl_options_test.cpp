@@ -63,6 +63,10 @@ struct BadLine {
   std::string_view error;  // the start of what the operator is told
 };
 
+void PrintTo(const BadLine& line, std::ostream* os) {
+  for (std::string_view arg : line.args) *os << arg << ' ';
+}
+
 class CtlOptionsRefusal : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(CtlOptionsRefusal, SaysWhatIsWrong) {
