@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <array>
 
-#include "glyphs/cp932_text.h"
+#include "ui/cp932_text.h"
 #include "ui/qt_text.h"
 #include "ui/slave_address_combo.h"
 
@@ -88,11 +88,11 @@ QWidget* GlyphEditorDialog::NumberGroup(GlyphClass c) {
 
 QWidget* GlyphEditorDialog::SampleGroup() {
   auto* sample = ui::WithId(kSampleEdit, new QLineEdit(this));
-  sample->setValidator(new ui::Cp932ByteLimit(kSampleBytes, sample));
+  sample->setValidator(new Cp932ByteLimit(kSampleBytes, sample));
   // The sample outlives the dialog; the box shows what a sample read would ask for.
-  sample->setText(ui::FromCp932(state().glyph.sample_char));
+  sample->setText(Cp932BytesToText(state().glyph.sample_char));
   connect(sample, &QLineEdit::textChanged, this,
-          [this](const QString& text) { editor_.SetSampleText(ui::ToCp932(text).value_or(std::string())); });
+          [this](const QString& text) { editor_.SetSampleText(TextToCp932Bytes(text).value_or(std::string())); });
 
   QPushButton* read = Button(kSampleReadButton, QStringLiteral("リード"));
   connect(read, &QPushButton::clicked, this, [this] { editor_.ReadSample(); });

@@ -4,14 +4,13 @@
 #include <QVBoxLayout>
 
 #include "settings/config_file.h"
-#include "ui/qt_text.h"
 
 namespace vtg {
 
 ComPortDialog::ComPortDialog(ui::AppContext& app, QWidget* parent)
     : SettingsDialog(app, {QStringLiteral("RS-232Cの設定")}, parent) {
   ports_ = ui::WithId(1011, new QComboBox(this));
-  for (const std::string& name : app.serial_ports) ports_->addItem(ui::ToQString(name));
+  ports_->addItems(app.serial_ports);
   ports_->setCurrentIndex(state().link.com_port_index);
 
   QPushButton* ok = Button(1, QStringLiteral("OK"));

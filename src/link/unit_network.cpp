@@ -8,7 +8,7 @@ namespace vtg {
 namespace {
 
 constexpr std::array<std::string_view, 3> kAddressHeads{"IA", "GA", "AA"};
-constexpr std::array<std::string_view, 9> kReads{"RAA", "RGA", "RIA", "RMA", "RPN", "RSM", "RKA", "RTR", "RVN"};
+constexpr std::array<std::string_view, kUnitNetworkReads> kReads{"RAA", "RGA", "RIA", "RMA", "RPN", "RSM", "RKA", "RTR", "RVN"};
 constexpr std::size_t kMaxAddressText = 15;
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -61,6 +61,7 @@ SequenceRun UnitNetworkReadBack(Link& link) {
   run.period_ms = 200;
   run.last_step = static_cast<int>(kReads.size()) + 1;
   run.percent_divisor = run.last_step;
+  run.progress_range = kUnitNetworkReads;
   run.waits_for_reply = false;
   run.checks_link = false;
   // A flag left by an earlier failure must not end this run before it sends anything.

@@ -32,6 +32,8 @@ std::optional<std::string> UnitPortText(std::string_view entry);
 // "PN09004" CR LF from a port text of five digits.
 std::string PortCommand(std::string_view port_text);
 
+inline constexpr int kUnitNetworkReads = 9;
+
 // Nine reads ("RAA" … "RVN") 200 ms apart without waiting for the replies, then one quiet
 // tick for the last reply; the run is complete after that.
 SequenceRun UnitNetworkReadBack(Link& link);

@@ -60,7 +60,7 @@ UnitNetworkDialog::UnitNetworkDialog(ui::AppContext& app, QWidget* parent)
 
   QPushButton* read = Button(1069, QStringLiteral("読み込み"));
   progress_ = ui::WithId(1086, new QProgressBar(this));
-  progress_->setRange(0, 9);
+  progress_->setRange(0, kUnitNetworkReads);
   progress_->setTextVisible(false);
   QPushButton* close = Button(2, QStringLiteral("Close"));
   connect(close, &QPushButton::clicked, this, &QDialog::reject);

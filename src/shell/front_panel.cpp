@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "settings/document_commands.h"
 #include "ui/qt_text.h"
 
 namespace vtg::shell {
@@ -47,8 +48,7 @@ void FrontPanel::paintEvent(QPaintEvent*) {
   p.setPen(kPrint);
   text_at({234, 2}, QStringLiteral("TITLE GENERATOR"));
   text_at({519, 18}, QStringLiteral("POWER"));
-  const std::string& name = state_.doc.doc_file_name;
-  text_at(kFileNameAt, name.empty() ? QStringLiteral("File Name ") : ui::ToQString(name));
+  text_at(kFileNameAt, ui::ToQString(DocumentNameText(state_.doc)));
 }
 
 }  // namespace vtg::shell

@@ -1,28 +1,43 @@
 // vtg7300: the controller's window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTemporaryDir>
+#include <iostream>
+#include <memory>
+#include <optional>
 
+#include "link/tcp_transport.h"
+#include "shell/demo_unit.h"
 #include "shell/main_window.h"
 #include "shell/registered_dialogs.h"
+#include "shell/start_up.h"
+#include "sim/quit_on_signals.h"
 #include "ui/application.h"
 
 namespace {
 
-vtg::ui::ApplicationOptions ParseOptions(const QApplication& qt) {
+struct Options {
+  vtg::ui::ApplicationOptions application;
+  bool demo = false;
+};
+
+Options ParseOptions(const QApplication& qt) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("VTG-7300 controller"));
   parser.addHelpOption();
+  const QCommandLineOption demo(QStringLiteral("demo"),
+                                QStringLiteral("Talk to a simulated unit inside the program, over TCP/IP."));
   const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use FILE as the configuration file."),
                                   QStringLiteral("FILE"));
   const QCommandLineOption device(QStringLiteral("serial-device"),
                                   QStringLiteral("Offer DEVICE in the RS-232C settings (may be repeated)."),
                                   QStringLiteral("DEVICE"));
-  parser.addOption(config);
-  parser.addOption(device);
+  parser.addOptions({demo, config, device});
   parser.process(qt);
-  vtg::ui::ApplicationOptions options;
-  options.config_path = parser.value(config);
-  for (const QString& name : parser.values(device)) options.serial_devices.push_back(name.toStdString());
+  Options options;
+  options.demo = parser.isSet(demo);
+  options.application.config_path = parser.value(config);
+  options.application.serial_devices = parser.values(device);
   return options;
 }
 
@@ -31,14 +46,43 @@ vtg::ui::ApplicationOptions ParseOptions(const QApplication& qt) {
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vtg7300"));
-  vtg::ui::Application app(ParseOptions(qt));
-  vtg::shell::RegisterDialogs(app.registry());
+  Options options = ParseOptions(qt);
 
+  // The demo's configuration must not replace the operator's own.
+  std::optional<QTemporaryDir> demo_folder;
+  if (options.demo && options.application.config_path.isEmpty()) {
+    demo_folder.emplace();
+    options.application.config_path = demo_folder->filePath(QStringLiteral("vtg7300.ini"));
+  }
+  std::unique_ptr<vtg::shell::DemoUnit> demo_unit;
+  if (options.demo) {
+    demo_unit = std::make_unique<vtg::shell::DemoUnit>();
+    QString error;
+    if (!demo_unit->Start(error)) {
+      std::cerr << "vtg7300: the simulated unit cannot listen: " << error.toStdString() << '\n';
+      return 1;
+    }
+  }
+
+  vtg::ui::Application app(options.application);
+  vtg::shell::RegisterDialogs(app.registry());
   vtg::shell::MainWindow window(app.context(), app.registry());
   window.show();
-  app.PrepareState();
+  app.LoadState();
+  if (demo_unit) vtg::UseLoopbackUnit(app.state().link, demo_unit->port());
   window.RefreshCaption();
+  app.ListSerialPorts();
   app.OpenSerialPort();
-  QObject::connect(&window, &vtg::shell::MainWindow::exitConfirmed, &qt, [&app] { app.Shutdown(); });
-  return QApplication::exec();
+  if (demo_unit) {
+    QObject::connect(&app.tcp(), &vtg::TcpTransport::connected, [port = demo_unit->port()] {
+      std::cout << "vtg7300: connected to the simulated unit on 127.0.0.1:" << port << std::endl;
+    });
+    app.tcp().ConnectToHost();
+  }
+
+  // SIGINT and SIGTERM end the program as closing the window would, without its questions.
+  const vtg::sim::QuitOnSignals quit_on_signals;
+  const int code = QApplication::exec();
+  app.Shutdown();
+  return code;
 }

@@ -101,7 +101,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   watchdog_.stop();
   event->accept();
-  emit exitConfirmed();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -26,12 +26,9 @@ class MainWindow : public QMainWindow {
   // One 500 ms tick of the serial reply watchdog.
   void OnWatchdogTick();
 
- signals:
-  // The operator confirmed the exit; the program ends when the window has closed.
-  void exitConfirmed();
-
  protected:
   void showEvent(QShowEvent* event) override;
+  // The program ends when this window closes; the questions may keep it open.
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -25,7 +25,8 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
   connect(notifier_.get(), &QSocketNotifier::activated, this, [] {
     char byte;
     [[maybe_unused]] const auto read = ::read(signal_pipe[1], &byte, 1);
-    QCoreApplication::quit();
+    // Not quit(): in a window program that asks the windows first, and they may refuse.
+    QCoreApplication::exit(0);
   });
   struct sigaction action {};
   action.sa_handler = OnSignal;

@@ -9,6 +9,8 @@ namespace vtg {
 inline constexpr std::string_view kCrLf = "\r\n";
 
 inline constexpr std::array<std::string_view, 4> kLineNames{"ch.1 Top", "ch.1 Bottom", "ch.2 Top", "ch.2 Bottom"};
+// The channel lists of the dialogs write the first line differently.
+inline constexpr std::array<std::string_view, 4> kLineListNames{"ch1. Top", "ch.1 Bottom", "ch.2 Top", "ch.2 Bottom"};
 
 // Channel "01"/"02" and "T"/"B" of a line index, as in "CTD02B".
 std::string LineField(int line);

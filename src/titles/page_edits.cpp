@@ -11,6 +11,10 @@ void EditCurrentTitle(ControllerState& state, std::string_view title) {
   state.doc.doc_modified = 1;
 }
 
+bool TitleEditFits(std::size_t before, std::size_t after) {
+  return after <= static_cast<std::size_t>(kTitleBytes) || after <= before;
+}
+
 void SetWholeLine(std::array<int, kTitles>& values, int line, int value) {
   for (int page = 0; page < kPages; ++page) values[static_cast<std::size_t>(TitleIndex(line, page))] = value;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The operator's edits in the title dialogs, applied to the shared state.
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "settings/controller_state.h"
@@ -11,6 +12,10 @@ namespace vtg {
 // bytes; only a real change marks the document as modified, so loading a title into the
 // box does not.
 void EditCurrentTitle(ControllerState& state, std::string_view title);
+
+// Whether the title box keeps an edit that takes the title from `before` to `after` bytes:
+// up to 56 bytes, or any edit that does not lengthen a longer title loaded from a document.
+bool TitleEditFits(std::size_t before, std::size_t after);
 
 // "Same Display", "Same Size", "Same Time": one value for all 64 pages of a line.
 void SetWholeLine(std::array<int, kTitles>& values, int line, int value);

@@ -1,9 +1,8 @@
 #pragma once
 // What every window of the controller works on. The application object owns all of it and
 // hands it to each window; tests build one around fakes.
+#include <QStringList>
 #include <functional>
-#include <string>
-#include <vector>
 
 class QWidget;
 
@@ -24,7 +23,7 @@ struct AppContext {
   // The configuration file the connection dialogs write key by key.
   ProfileStore& profile;
   // What the RS-232C dialog offers: the system's ports, then the devices given at start-up.
-  const std::vector<std::string>& serial_ports;
+  const QStringList& serial_ports;
   // The socket link; null where a test runs without one.
   TcpTransport* tcp = nullptr;
   // Records the owner of the owned message boxes; empty where nobody cares.

@@ -2,11 +2,12 @@
 // The application object: owns the one controller state, the message boxes, the link, the
 // configuration file and the transports, and hands them to every window as an AppContext.
 #include <QString>
-#include <memory>
-#include <string>
-#include <vector>
+#include <QStringList>
 
 #include "link/link.h"
+#include "link/qt_reply_timer.h"
+#include "link/serial_transport.h"
+#include "link/tcp_transport.h"
 #include "settings/config_file_ini.h"
 #include "settings/controller_state.h"
 #include "ui/app_context.h"
@@ -16,15 +17,12 @@
 namespace vtg::ui {
 
 struct ApplicationOptions {
-  QString config_path;                        // empty: the user's vtg7300.ini
-  std::vector<std::string> serial_devices;    // offered after the system's serial ports
+  QString config_path;        // empty: the user's vtg7300.ini
+  QStringList serial_devices;  // offered after the system's serial ports
 };
 
 class Application {
  public:
-  // At most this many serial ports are offered.
-  static constexpr int kMaxSerialPorts = 20;
-
   explicit Application(const ApplicationOptions& options);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
@@ -32,10 +30,14 @@ class Application {
   AppContext& context() { return context_; }
   DialogRegistry& registry() { return registry_; }
   ControllerState& state() { return state_; }
+  TcpTransport& tcp() { return tcp_; }
 
-  // Start-up after the main window exists: client table cleared, settings at their
-  // defaults, configuration read, serial ports listed.
-  void PrepareState();
+  // Start-up once the main window exists: client table cleared, settings at their
+  // defaults, configuration read.
+  void LoadState();
+  // The serial ports the system reports and those named at start-up; a configured port
+  // that is not among them falls back to the first.
+  void ListSerialPorts();
   // On RS-232C the configured port opens now; a later change of interface or port takes
   // effect at the next start.
   void OpenSerialPort();
@@ -46,9 +48,12 @@ class Application {
   ControllerState state_;
   MessageBoxes boxes_;
   Link link_;
+  SerialTransport serial_;
+  TcpTransport tcp_;
+  QtReplyTimer reply_timer_;
   IniProfileStore profile_;
-  std::vector<std::string> serial_devices_;
-  std::vector<std::string> serial_ports_;
+  QStringList serial_devices_;
+  QStringList serial_ports_;
   DialogRegistry registry_;
   AppContext context_;
 };

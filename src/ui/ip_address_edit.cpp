@@ -27,6 +27,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QWidget(parent) {
     layout->addWidget(field);
     fields_[i] = field;
   }
+  layout->addStretch();
   setFocusProxy(fields_[0]);
 }
 

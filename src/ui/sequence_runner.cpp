@@ -16,7 +16,10 @@ SequenceRunner::~SequenceRunner() {
   engine_.Abort();
 }
 
-SequenceEngine::Start SequenceRunner::Begin(SequenceRun run) { return engine_.Begin(std::move(run)); }
+SequenceEngine::Start SequenceRunner::Begin(SequenceRun run) {
+  if (bar_ && run.progress_range > 0 && !engine_.Running()) bar_->setRange(0, run.progress_range);
+  return engine_.Begin(std::move(run));
+}
 
 void SequenceRunner::StartTimer(int period_ms) { timer_.start(period_ms); }
 

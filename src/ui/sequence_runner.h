@@ -23,6 +23,7 @@ class SequenceRunner : public QObject, public SequenceView {
                  QLineEdit* percent = nullptr);
   ~SequenceRunner() override;
 
+  // The bar takes the run's progress range when it gives one.
   SequenceEngine::Start Begin(SequenceRun run);
   void OnEnd(std::function<void(SequenceEngine::End)> handler) { engine_.OnEnd(std::move(handler)); }
   bool Running() const { return engine_.Running(); }

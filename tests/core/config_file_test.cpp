@@ -72,27 +72,6 @@ TEST(ConfigFile, OddValuesReadAsTheFileAlwaysDid) {
   }
 }
 
-TEST(ConfigFile, KeysAreWrittenAsDecimalText) {
-  MemoryProfile file;
-  LinkConfig link;
-  link.interface_setting = kTcpIp;
-  link.tcp_port_text = "09004";
-  link.selected_peer = -1;
-  link.host_list = {{192, 168, 0, 10}};
-  StoreKey(link, ConfigKey::Interface, file);
-  StoreKey(link, ConfigKey::PortNumber, file);
-  StoreKey(link, ConfigKey::SelectNumber, file);
-  StoreHost(link, 0, file);
-  EXPECT_EQ(file.writes, (Writes{{"Interface", "1"},
-                                 {"port_number", "09004"},
-                                 {"select_number", "-1"},
-                                 {"ip00_0", "192"},
-                                 {"ip00_1", "168"},
-                                 {"ip00_2", "0"},
-                                 {"ip00_3", "10"}}));
-  EXPECT_EQ(HostKeyName(99, 3), "ip99_3");
-}
-
 class HostListTest : public ::testing::Test {
  protected:
   void Add(IpBytes host) { ASSERT_TRUE(AddHost(link, host, file, messages)); }

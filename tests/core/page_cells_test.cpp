@@ -56,6 +56,16 @@ TEST_F(PageCells, OnlyARealTitleEditMarksTheDocument) {
   EXPECT_EQ(image.title_text[TitleIndex(2, 5)], std::string(59, 'a'));
 }
 
+TEST(TitleEditFits, UpTo56BytesOrNotLongerThanBefore) {
+  struct Case {
+    std::size_t before, after;
+    bool fits;
+  };
+  for (const Case& c : {Case{54, 56, true}, Case{56, 58, false}, Case{0, 57, false}, Case{59, 58, true},
+                        Case{58, 58, true}, Case{58, 59, false}})
+    EXPECT_EQ(TitleEditFits(c.before, c.after), c.fits) << c.before << " -> " << c.after;
+}
+
 TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
   SetWholeLine(image.char_size, 1, 2);
   EXPECT_EQ(CharSizeCells(image, 1, 0)[0], "Page01 = SMALL ");

@@ -4,7 +4,6 @@
 #include "memory_profile.h"
 #include "shell/corner_entry.h"
 #include "shell/exit_flow.h"
-#include "shell/menu_table.h"
 #include "shell/start_up.h"
 
 namespace vtg {
@@ -66,19 +65,6 @@ TEST(ExitFlow, AsksAndSavesAsTheOperatorChooses) {
       EXPECT_EQ(messages.asked.at(0).first, Question::UnsavedData) << c.name;
     }
   }
-}
-
-TEST(MenuTable, EveryCommandOnceWithItsInterface) {
-  for (const MenuItem& item : kMenuItems) EXPECT_EQ(FindMenuItem(item.id), &item);
-  EXPECT_EQ(FindMenuItem(12345), nullptr);
-  const std::pair<int, bool> on_tcp[] = {{kCmdRs232c, false}, {kCmdClientServer, true}, {kCmdTcpIp, true},
-                                         {kCmdInterface, true}, {kCmdProtocol, true}};
-  for (auto [id, enabled] : on_tcp) {
-    EXPECT_EQ(MenuItemEnabled(id, kTcpIp), enabled) << id;
-    EXPECT_EQ(MenuItemEnabled(id, kRs232c), id == kCmdClientServer || id == kCmdTcpIp ? false : true) << id;
-  }
-  EXPECT_TRUE(FindMenuItem(kCmdSlaveAddress)->rs232c_only);
-  EXPECT_TRUE(FindMenuItem(kCmdProtocol)->rs232c_only);
 }
 
 TEST(StartUp, ConfigurationIsReadAfterTheDefaults) {

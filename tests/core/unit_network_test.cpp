@@ -25,17 +25,6 @@ TEST(UnitNetwork, DottedAddressSetsOnlyTheFieldsThatAreBytes) {
   }
 }
 
-TEST(UnitNetwork, CommandsEndInCrLf) {
-  EXPECT_EQ(AddressCommand(UnitAddress::Ip, {192, 168, 1, 3}), "IA192.168.001.003\r\n");
-  EXPECT_EQ(AddressCommand(UnitAddress::Gateway, {10, 0, 0, 254}), "GA010.000.000.254\r\n");
-  EXPECT_EQ(AddressCommand(UnitAddress::Active, {0, 0, 0, 0}), "AA000.000.000.000\r\n");
-  EXPECT_EQ(SubnetCommand(2), "SMC\r\n");
-  EXPECT_EQ(KeepAliveCommand(1), "KAON\r\n");
-  EXPECT_EQ(KeepAliveCommand(0), "KAOF\r\n");
-  EXPECT_EQ(TimeRegisterCommand(5), "TR6\r\n");
-  EXPECT_EQ(PortCommand("09004"), "PN09004\r\n");
-}
-
 TEST(UnitNetwork, PortEntryIsPaddedOrRefused) {
   const std::pair<std::string_view, std::optional<std::string>> cases[] = {
       {"09004", "09004"}, {"9004", "09004"}, {"1", "00001"},          {"65535", "65535"},

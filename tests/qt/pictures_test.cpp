@@ -1,6 +1,7 @@
 // Grabs the main window and every dialog of the connection settings offscreen into
 // <build>/pictures, for a person to look at: Japanese text must render and nothing be clipped.
 #include <QDir>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,10 +13,19 @@
 #include "glyphs/glyph_text.h"
 #include "link/com_port_dialog.h"
 #include "link/link_choice_dialog.h"
+#include "link/tcp_client_dialog.h"
+#include "link/tcp_server_dialog.h"
 #include "link/unit_network_dialog.h"
 #include "shell/main_window.h"
+#include "ui/message_boxes.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
+#include "test_text.h"
+#include "titles/choice_rows_dialog.h"
+#include "titles/glyph_insert_dialog.h"
+#include "titles/page_setting_dialog.h"
+#include "titles/slave_address_dialog.h"
+#include "titles/title_dialog.h"
 
 namespace vtg::testing {
 
@@ -89,6 +99,28 @@ class Pictures : public QObject {
     Save(com_port, QStringLiteral("dialog_107_rs232c"));
     LinkChoiceDialog role(t.context, kRoleChoice, nullptr);
     Save(role, QStringLiteral("dialog_132_client_server"));
+
+    t.state.link.host_list = {{192, 168, 1, 3}, {10, 0, 0, 20}, {172, 16, 254, 1}};
+    t.state.link.selected_peer = 1;
+    TcpClientDialog client(t.context, nullptr);
+    Save(client, QStringLiteral("dialog_134_tcp_client"));
+
+    t.state.client_table.Accept(1, 11, "192.168.1.3");
+    t.state.client_table.Accept(3, 13, "10.0.0.20");
+    t.state.link.selected_peer = 3;
+    TcpServerDialog server(t.context, nullptr);
+    Save(server, QStringLiteral("dialog_102_tcp_server"));
+  }
+
+  void RefusalBox() {
+    ui::MessageBoxes boxes;
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      Save(*box, QStringLiteral("box_use_rs232c"));
+      box->close();
+    });
+    boxes.StopBox(text::kUseRs232c);
   }
 
   void UnitNetworkDialog() {
@@ -98,6 +130,42 @@ class Pictures : public QObject {
     t.state.image.unit_mac_address = "00-11-22-33-44-55";
     vtg::UnitNetworkDialog dialog(t.context, nullptr);
     Save(dialog, QStringLiteral("dialog_122_protocol"));
+  }
+
+  void TitleDialogs() {
+    TestApp t;
+    t.state.link.selected_peer = -1;
+    SettingsImage& image = t.state.image;
+    // 東京スタジオ, ニュース速報 with a glyph of the unit's own, and 28 full-width characters.
+    image.title_text[0] = Pair(0x938C) + Pair(0x8B9E) + Pair(0x8358) + Pair(0x835E) + Pair(0x8357) + Pair(0x8349);
+    image.title_text[1] = Pair(0x836A) + Pair(0x8385) + Pair(0x815B) + Pair(0x8358) + Pair(0x1100) + Pair(0x91AC) +
+                          Pair(0x95F1);
+    image.title_text[2] = Repeat(Pair(0x88A2), 28);
+    for (int page = 3; page < 64; page += 5) image.display_flag[static_cast<std::size_t>(page)] = 0;
+    for (int page = 0; page < 64; page += 3) image.char_size[static_cast<std::size_t>(page)] = page % 2 + 1;
+    image.auto_switch_time[4] = 10;
+    TitleDialogChoices choices;
+    TitleDialog title(t.context, nullptr);
+    Save(title, QStringLiteral("dialog_108_title"));
+    PageSettingDialog display(t.context, kTitleDisplaySetting, choices, nullptr);
+    Save(display, QStringLiteral("dialog_114_title_display"));
+    PageSettingDialog size(t.context, kCharSizeSetting, choices, nullptr);
+    Save(size, QStringLiteral("dialog_138_char_size"));
+    PageSettingDialog time(t.context, kAutoSwitchSetting, choices, nullptr);
+    Save(time, QStringLiteral("dialog_117_auto_switch"));
+    image.display_page[3] = kAutoSwitchPage;
+    PerLineDialog page_switch(t.context, kPageSwitchKind, nullptr);
+    Save(page_switch, QStringLiteral("dialog_109_page_switch"));
+    PerLineDialog startup(t.context, kStartupKind, nullptr);
+    Save(startup, QStringLiteral("dialog_110_startup"));
+    CharLevelDialog levels(t.context, nullptr);
+    Save(levels, QStringLiteral("dialog_111_char_level"));
+    PerLineDialog position(t.context, kDisplayPositionKind, nullptr);
+    Save(position, QStringLiteral("dialog_116_display_position"));
+    GlyphInsertDialog insert(t.context, choices, nullptr);
+    Save(insert, QStringLiteral("dialog_112_glyph_insert"));
+    SlaveAddressDialog slave(t.context, nullptr);
+    Save(slave, QStringLiteral("dialog_130_slave_address"));
   }
 
   void GlyphDialogs() {

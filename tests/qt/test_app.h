@@ -23,7 +23,7 @@ struct TestApp {
   Link link{state, messages};
   RecordingTransport serial = SerialPort();
   MemoryProfile profile;
-  std::vector<std::string> serial_ports;
+  QStringList serial_ports;
   ui::AppContext context{state, messages, link, profile, serial_ports};
 };
 

@@ -1,11 +1,10 @@
 // The pieces every dialog builds on: opening conventions, the sequence runner, the slave
-// address list and the dialog registry.
+// address list.
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTest>
 
 #include "test_app.h"
-#include "ui/dialog_registry.h"
 #include "ui/sequence_runner.h"
 #include "ui/settings_dialog.h"
 #include "ui/slave_address_combo.h"
@@ -154,17 +153,6 @@ class UiLayerTest : public QObject {
     QCOMPARE(t.state.flags.sequence_step, 0);
   }
 
-  void RegistryOpensWhatWasRegistered() {
-    TestApp t;
-    ui::DialogRegistry registry;
-    QWidget* seen = nullptr;
-    registry.Register(40010, [&](ui::AppContext&, QWidget* owner) { seen = owner; });
-    QWidget owner;
-    QVERIFY(registry.Has(40010));
-    QVERIFY(!registry.Open(40012, t.context, &owner));
-    QVERIFY(registry.Open(40010, t.context, &owner));
-    QCOMPARE(seen, &owner);
-  }
 };
 
 }  // namespace vtg::testing

@@ -1,0 +1,84 @@
+#include "link/tcp_server_dialog.h"
+
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "link/tcp_transport.h"
+#include "ui/qt_text.h"
+
+namespace vtg {
+namespace {
+constexpr int kRecordRole = Qt::UserRole;
+const QString kNoUnit(16, QLatin1Char(' '));
+}  // namespace
+
+TcpServerDialog::TcpServerDialog(ui::AppContext& app, QWidget* parent)
+    : TcpPortDialog(app, QStringLiteral("TCP/IPの設定（Server）"), parent) {
+  port_ = PortEdit(1004);
+  chosen_ = ui::WithId(1003, new QLineEdit(this));
+  chosen_->setReadOnly(true);
+  clients_ = ui::WithId(1002, new QListWidget(this));
+  start_ = Button(1, QStringLiteral("接続"));
+  stop_ = Button(1000, QStringLiteral("切断"));
+  QPushButton* close = Button(2, QStringLiteral("Close"));
+
+  connect(start_, &QPushButton::clicked, this, [this] {
+    if (this->app().tcp) this->app().tcp->StartServer();
+    Refresh();
+  });
+  connect(stop_, &QPushButton::clicked, this, &TcpServerDialog::Stop);
+  connect(clients_, &QListWidget::itemDoubleClicked, this, &TcpServerDialog::ChooseClient);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  if (app.tcp) connect(app.tcp, &TcpTransport::clientsChanged, this, &TcpServerDialog::Refresh);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(start_);
+  buttons->addWidget(stop_);
+  buttons->addStretch();
+  buttons->addWidget(close);
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(Group(QStringLiteral("Port No."), {port_}), 0, 0);
+  grid->addWidget(Group(QStringLiteral("Transmission place "), {chosen_}), 1, 0);
+  grid->addWidget(Group(QStringLiteral("Client List"), {clients_}), 2, 0);
+  grid->addLayout(buttons, 0, 1, 3, 1);
+  Refresh();
+}
+
+void TcpServerDialog::Refresh() {
+  const ControllerState& s = state();
+  const bool listening = app().tcp && app().tcp->Listening();
+  const int in_use = s.client_table.InUseCount();
+  start_->setEnabled(!listening && in_use == 0);
+  port_->setEnabled(!listening && in_use == 0);
+  stop_->setEnabled(listening || in_use > 0);
+
+  clients_->clear();
+  for (int record = 1; record < kClientRecords; ++record) {
+    if (!s.client_table[record].in_use) continue;
+    auto* item = new QListWidgetItem(ui::ToQString(s.client_table[record].address_text), clients_);
+    item->setData(kRecordRole, record);
+  }
+  if (s.link.selected_peer != -1)
+    chosen_->setText(ui::ToQString(PeerAddressText(s.client_table, s.link.selected_peer)));
+}
+
+void TcpServerDialog::ChooseClient(QListWidgetItem* item) {
+  LinkConfig& link = state().link;
+  if (state().client_table.InUseCount() == 0) {
+    link.selected_peer = -1;
+    return;
+  }
+  link.selected_peer = item->data(kRecordRole).toInt();
+  link.tcp_connected = 1;
+  chosen_->setText(ui::ToQString(PeerAddressText(state().client_table, link.selected_peer)));
+}
+
+void TcpServerDialog::Stop() {
+  if (app().tcp) app().tcp->CloseAllSockets();
+  state().link.selected_peer = -1;
+  state().link.tcp_connected = 0;
+  chosen_->setText(kNoUnit);
+  Refresh();
+}
+
+}  // namespace vtg

@@ -1,0 +1,36 @@
+#pragma once
+// The text the operator sees and types for code page 932 bytes (titles, the glyph sample).
+// Every byte string has a text that converts back to exactly those bytes:
+//  - a code page 932 character is itself; where the code page has several codes for one
+//    character (the NEC and IBM duplicates), the codes after the one Windows writes carry a
+//    variation selector, U+FE00 for the first, U+FE01 for the second;
+//  - an external-character pair (value at most 0x1339) is U+E000 + value;
+//  - any other byte is U+F700 + byte.
+#include <QString>
+#include <QValidator>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vtg {
+
+inline constexpr char16_t kExternalPairText = 0xE000;
+inline constexpr char16_t kOtherByteText = 0xF700;
+inline constexpr char16_t kOtherCodeSelector = 0xFE00;
+
+QString Cp932BytesToText(std::string_view bytes);
+
+// None when the text holds a character without a code page 932 code.
+std::optional<std::string> TextToCp932Bytes(const QString& text);
+
+// Refuses input longer than `max_bytes` in code page 932, or not expressible in it.
+class Cp932ByteLimit : public QValidator {
+ public:
+  Cp932ByteLimit(int max_bytes, QObject* parent) : QValidator(parent), max_bytes_(max_bytes) {}
+  State validate(QString& input, int& position) const override;
+
+ private:
+  int max_bytes_;
+};
+
+}  // namespace vtg

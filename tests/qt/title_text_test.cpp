@@ -1,0 +1,217 @@
+// The title edit box and the conversion between its text and a title's code page 932 bytes,
+// checked against glibc's own CP932 table.
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <cstring>
+#include <iconv.h>
+#include <optional>
+
+#include "test_text.h"
+#include "titles/title_edit.h"
+#include "ui/cp932_text.h"
+
+namespace vtg::testing {
+
+namespace {
+
+// glibc's CP932 converter, one character at a time.
+class GlibcCp932 {
+ public:
+  GlibcCp932() : decode_(iconv_open("UTF-32LE", "CP932")), encode_(iconv_open("CP932", "UTF-32LE")) {}
+  ~GlibcCp932() {
+    iconv_close(decode_);
+    iconv_close(encode_);
+  }
+  bool valid() const { return decode_ != kFailed && encode_ != kFailed; }
+
+  // The one character two bytes decode to.
+  std::optional<char32_t> Decode(const std::string& bytes) const {
+    char32_t out[2];
+    std::size_t written = Convert(decode_, bytes.data(), bytes.size(), reinterpret_cast<char*>(out), sizeof out);
+    if (written != sizeof(char32_t)) return std::nullopt;
+    return out[0];
+  }
+  std::string Encode(char32_t ch) const {
+    char out[4];
+    const std::size_t written = Convert(encode_, reinterpret_cast<const char*>(&ch), sizeof ch, out, sizeof out);
+    return written == 0 ? std::string() : std::string(out, written);
+  }
+
+ private:
+  static inline const iconv_t kFailed = reinterpret_cast<iconv_t>(-1);
+  // Bytes written, 0 when not all of the input converted.
+  static std::size_t Convert(iconv_t cd, const char* in, std::size_t in_size, char* out, std::size_t out_size) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in_p = const_cast<char*>(in);
+    char* out_p = out;
+    std::size_t out_left = out_size;
+    if (iconv(cd, &in_p, &in_size, &out_p, &out_left) == static_cast<std::size_t>(-1) || in_size != 0) return 0;
+    return out_size - out_left;
+  }
+
+  iconv_t decode_;
+  iconv_t encode_;
+};
+
+bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsShownCharacter(char32_t ch) { return ch >= 0x20 && ch != 0x7F && !(ch >= 0xE000 && ch <= 0xF8FF); }
+
+// What an input method hands over, one character at a time.
+void Type(QWidget* edit, const QString& text) {
+  for (QChar ch : text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(QString(ch));
+    QApplication::sendEvent(edit, &commit);
+  }
+}
+
+QString Text(std::initializer_list<char16_t> chars) {
+  QString text;
+  for (char16_t ch : chars) text += QChar(ch);
+  return text;
+}
+
+}  // namespace
+
+class TitleTextTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void EveryDoubleByteCodeShowsAsItsCharacterAndConvertsBack() {
+    GlibcCp932 glibc;
+    QVERIFY(glibc.valid());
+    int characters = 0, second_codes = 0;
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsLeadByte(lead)) continue;
+      for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+        const std::string bytes = Pair(lead * 256 + trail);
+        const QString text = Cp932BytesToText(bytes);
+        QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(bytes));
+        const std::optional<char32_t> ch = glibc.Decode(bytes);
+        if (ch && IsShownCharacter(*ch)) {
+          // Windows writes one code per character; a second code of it carries a selector.
+          const bool written = glibc.Encode(*ch) == bytes;
+          QCOMPARE(text.size(), written ? 1 : 2);
+          QCOMPARE(char32_t(text[0].unicode()), *ch);
+          if (!written) QVERIFY(text[1] == QChar(kOtherCodeSelector) || text[1] == QChar(kOtherCodeSelector + 1));
+          ++characters;
+          second_codes += !written;
+        } else {
+          QCOMPARE(text[0], QChar(char16_t(kOtherByteText + lead)));
+        }
+      }
+    }
+    // JIS levels 1 and 2, NEC row 13, the NEC-selected and the IBM extensions.
+    QCOMPARE(characters, 7724);
+    QCOMPARE(second_codes, 398);
+  }
+
+  void EveryExternalPairIsOneCharacterOfItsOwn() {
+    for (unsigned pair = 0; pair <= 0x1339; ++pair) {
+      const std::string bytes = Pair(pair);
+      const QString text = Cp932BytesToText(bytes);
+      QCOMPARE(text, QString(QChar(char16_t(kExternalPairText + pair))));
+      QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(bytes));
+    }
+  }
+
+  void WholeTitlesRoundTrip_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("characters");
+    QTest::newRow("pairs holding NUL, LF and CR") << QByteArray::fromHex("000a889f0d0d0a00") << 4;
+    QTest::newRow("the last external pair beside kana") << QByteArray::fromHex("133982a0") << 2;
+    QTest::newRow("odd offsets") << QByteArray::fromHex("41102042") << 3;
+    QTest::newRow("a lead byte at the end") << QByteArray::fromHex("889f88") << 2;
+    QTest::newRow("bytes outside the code page") << QByteArray::fromHex("80a0fdfeff7f1f") << 7;
+    QTest::newRow("user-defined area") << QByteArray::fromHex("f040f9fc") << 4;
+    QTest::newRow("half-width kana and ASCII") << QByteArray::fromHex("b1b2b35c7e") << 5;
+    QTest::newRow("the same character three ways") << QByteArray::fromHex("81caeef9fa54") << 5;
+  }
+  void WholeTitlesRoundTrip() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, characters);
+    const std::string title = bytes.toStdString();
+    const QString text = Cp932BytesToText(title);
+    QCOMPARE(int(text.size()), characters);
+    QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(title));
+  }
+
+  void AnyBytesRoundTrip() {
+    unsigned seed = 7300;
+    for (int n = 0; n < 3000; ++n) {
+      std::string title;
+      seed = seed * 1103515245u + 12345u;
+      const int length = static_cast<int>(seed >> 16) % 60;
+      for (int i = 0; i < length; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        title.push_back(static_cast<char>(seed >> 16));
+      }
+      QCOMPARE(TextToCp932Bytes(Cp932BytesToText(title)), std::optional<std::string>(title));
+    }
+  }
+
+  void TypedTextConvertsOrIsRefused_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("converts");
+    QTest::newRow("kana and kanji") << QStringLiteral("タイトル亜") << QByteArray::fromHex("835e83438367838b889f") << true;
+    QTest::newRow("NEC and IBM extensions as Windows writes them")
+        << QStringLiteral("①Ⅰⅰ纊") + QChar(0xFFE2) << QByteArray::fromHex("87408754fa40fa5c81ca") << true;
+    QTest::newRow("a second code") << Text({0x7E8A, 0xFE00}) << QByteArray::fromHex("ed40") << true;
+    QTest::newRow("a third code") << Text({0xFFE2, 0xFE01}) << QByteArray::fromHex("fa54") << true;
+    QTest::newRow("no second code") << Text({0x4E9C, 0xFE00}) << QByteArray() << false;
+    QTest::newRow("selector alone") << Text({0xFE00}) << QByteArray() << false;
+    QTest::newRow("euro sign") << QStringLiteral("€") << QByteArray() << false;
+    QTest::newRow("emoji") << QStringLiteral("😀") << QByteArray() << false;
+    QTest::newRow("tab") << QStringLiteral("\t") << QByteArray() << false;
+  }
+  void TypedTextConvertsOrIsRefused() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, converts);
+    const std::optional<std::string> converted = TextToCp932Bytes(text);
+    QCOMPARE(converted.has_value(), converts);
+    if (converts) QCOMPARE(*converted, bytes.toStdString());
+  }
+
+  void EditBoxKeepsTo56BytesAndReportsOnlyEdits() {
+    TitleEdit edit;
+    int edits = 0;
+    connect(&edit, &TitleEdit::titleEdited, this, [&] { ++edits; });
+    edit.ShowTitle(Pair(0x1020) + Pair(0x889F));
+    QCOMPARE(edits, 0);
+    QCOMPARE(edit.text(), Text({0xF020, 0x4E9C}));
+    edit.end(false);
+    Type(&edit, QString(26, QChar(0x3042)));  // あ
+    QCOMPARE(edit.title().size(), size_t(56));
+    QCOMPARE(edits, 26);
+    Type(&edit, QStringLiteral("あA"));
+    QCOMPARE(edit.title().size(), size_t(56));
+    QCOMPARE(edits, 26);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    Type(&edit, QStringLiteral("A€B"));
+    QCOMPARE(edit.title(), Pair(0x1020) + Pair(0x889F) + Repeat(Pair(0x82A0), 25) + "AB");
+    QCOMPARE(edits, 29);
+    edit.selectAll();
+    edit.insert(QString(29, QChar(0x3042)));  // a paste that would not fit is refused whole
+    QCOMPARE(edit.title().size(), size_t(56));
+    QCOMPARE(edit.text().size(), 29);
+  }
+
+  void LongerTitleFromADocumentCanOnlyShrink() {
+    TitleEdit edit;
+    const std::string loaded = Repeat(Pair(0x82A0), 29);
+    edit.ShowTitle(loaded);
+    QCOMPARE(edit.title(), loaded);
+    edit.end(false);
+    Type(&edit, QStringLiteral("あ"));
+    QCOMPARE(edit.title(), loaded);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    QCOMPARE(edit.title().size(), size_t(56));
+  }
+};
+
+}  // namespace vtg::testing
+
+QTEST_MAIN(vtg::testing::TitleTextTest)
+#include "title_text_test.moc"
