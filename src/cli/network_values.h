@@ -15,6 +15,4 @@ std::vector<std::string> NetSetLines(const NetSettings& net);
 // One "name value" line for each of the nine reads, in their order.
 std::string NetworkValuesText(const SettingsImage& image);
 
-inline constexpr int kNetworkReads = 9;
-
 }  // namespace vtg::cli

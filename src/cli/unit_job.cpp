@@ -160,7 +160,7 @@ int UnitJob::Conclude() {
       return kExitOk;
     case Command::NetRead:
       // The reads do not wait for each other: a reply that never came shows only here.
-      if (replies_ < kNetworkReads) {
+      if (replies_ < kUnitNetworkReads) {
         messages_.StopBox(text::kNoConnect);
         return kExitUnitFailed;
       }

@@ -4,6 +4,8 @@
 #include <QHostInfo>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "link/network_failures.h"
 #include "link/watchdog.h"
 
