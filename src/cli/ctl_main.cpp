@@ -1,6 +1,5 @@
 // vtg7300ctl: the controller without a window, for scripts and many units.
 #include <QCoreApplication>
-#include <QStringDecoder>
 #include <QTimer>
 #include <iostream>
 #include <vector>
@@ -9,16 +8,13 @@
 #include "cli/file_commands.h"
 #include "cli/terminal_messages.h"
 #include "cli/unit_session.h"
+#include "ui/cp932_text.h"
 
 namespace {
 
 using namespace vtg::cli;
 
-std::string ShiftJisToUtf8(std::string_view bytes) {
-  QStringDecoder decoder("CP932");
-  const QString text = decoder(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  return text.toStdString();
-}
+std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToText(bytes).toStdString(); }
 
 }  // namespace
 
