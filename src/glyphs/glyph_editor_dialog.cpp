@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <array>
 
+#include "ui/cp932_byte_limit.h"
 #include "ui/cp932_text.h"
 #include "ui/qt_text.h"
 #include "ui/slave_address_combo.h"

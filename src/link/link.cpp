@@ -84,7 +84,8 @@ void Link::EndSocketWait() {
 
 void Link::OnSerialBytes(std::string_view bytes) {
   serial_lines_.Feed(bytes, [this](std::string_view line, bool overlong) {
-    if (!overlong) InterpretSerialReply(context_, line);
+    if (overlong) return;
+    Tell(line, InterpretSerialReply(context_, line));
   });
 }
 
@@ -96,7 +97,7 @@ void Link::OnSocketBytes(std::string_view bytes) {
     if (overlong) return;
     if (!interpreted) EndSocketWait();
     interpreted = true;
-    InterpretSocketReply(context_, line);
+    Tell(line, InterpretSocketReply(context_, line));
   });
 }
 
@@ -107,6 +108,7 @@ void Link::OnSocketPeerLost() {
   state_.flags.announce_success = 0;
   state_.glyph.glyph_read_pending = 0;
   FailSocketCommand(kPeerLostText);
+  Tell({}, false);
 }
 
 void Link::OnReplyTimeout() {
@@ -117,9 +119,11 @@ void Link::OnReplyTimeout() {
   state_.glyph.glyph_read_pending = 0;
   state_.flags.reply_pending = 0;
   state_.flags.watchdog_ticks = 0;
-  if (broadcast) return;
-  state_.flags.announce_success = 0;
-  FailSocketCommand(text::kNoAnswer);
+  if (!broadcast) {
+    state_.flags.announce_success = 0;
+    FailSocketCommand(text::kNoAnswer);
+  }
+  Tell({}, false);
 }
 
 }  // namespace vtg

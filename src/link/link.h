@@ -29,6 +29,11 @@ class Link {
   void SetTiming(ReplyWaitTiming timing) { timing_ = timing; }
   // The dialog that waits for a glyph repaints when one arrives.
   void SetGlyphRepaint(std::function<void()> repaint) { context_.repaint_reply_target = std::move(repaint); }
+  // Told when a reply wait is over: after each interpreted reply, with the line as it came
+  // (address and line end included) and whether the interpreter understood it, and with an
+  // empty line when a socket wait ended without one (time-out, peer lost).
+  using ReplyListener = std::function<void(std::string_view line, bool understood)>;
+  void SetReplyListener(ReplyListener listener) { listener_ = std::move(listener); }
 
   bool LinkReady() const;
   void SendCommandLine(std::string_view text);
@@ -55,10 +60,14 @@ class Link {
   std::string AddressPrefix();
   void EndSocketWait();
   void FailSocketCommand(std::string_view text);
+  void Tell(std::string_view line, bool understood) {
+    if (listener_) listener_(line, understood);
+  }
 
   ControllerState& state_;
   Messages& messages_;
   ReplyContext context_;
+  ReplyListener listener_;
   Transport* serial_ = nullptr;
   Transport* socket_ = nullptr;
   ReplyTimer* timer_ = nullptr;

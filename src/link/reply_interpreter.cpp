@@ -263,13 +263,15 @@ const Row* Match(std::string_view stripped) {
   return nullptr;
 }
 
-void Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
+bool Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
   Reply r{context.state, link, stripped, WithoutLineEnd(stripped), std::nullopt, false};
+  bool understood = false;
   if (const Row* row = Match(stripped)) {
     if (row->apply) {
       // A reply whose fields do not fit is ignored like one that matches no row.
-      row->apply(r);
+      understood = row->apply(r);
     } else {
+      understood = true;
       r.state.flags.abort_flag = 1;
       r.notice = Refusal(r, *row);
     }
@@ -277,27 +279,28 @@ void Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
   context.state.glyph.glyph_read_pending = 0;
   if (r.repaint && context.repaint_reply_target) context.repaint_reply_target();
   if (r.notice) context.messages.Show(r.notice->box, r.notice->text);
+  return understood;
 }
 
 std::string_view WithoutAddress(std::string_view line) { return line.size() < 2 ? std::string_view{} : line.substr(2); }
 
 }  // namespace
 
-void InterpretSerialReply(ReplyContext& context, std::string_view line) {
+bool InterpretSerialReply(ReplyContext& context, std::string_view line) {
   LinkFlags& f = context.state.flags;
   f.watchdog_ticks = 0;
   f.reply_pending = 0;
   const std::string_view stripped = f.address_prefix == 1 ? WithoutAddress(line) : line;
   f.abort_flag = 0;
   f.step_pending = 0;
-  Classify(context, LinkKind::Serial, stripped);
+  return Classify(context, LinkKind::Serial, stripped);
 }
 
-void InterpretSocketReply(ReplyContext& context, std::string_view line) {
+bool InterpretSocketReply(ReplyContext& context, std::string_view line) {
   LinkFlags& f = context.state.flags;
   f.abort_flag = 0;
   f.step_pending = 0;
-  Classify(context, LinkKind::Socket, WithoutAddress(line));
+  return Classify(context, LinkKind::Socket, WithoutAddress(line));
 }
 
 }  // namespace vtg

@@ -18,11 +18,14 @@ struct ReplyContext {
   std::function<void()> repaint_reply_target;
 };
 
+// Both return true when the reply is one the table knows and its fields fit, a refusal
+// included; false when it was ignored.
+
 // A complete line from the serial link, LF included; the address is stripped when
 // address_prefix is 1.
-void InterpretSerialReply(ReplyContext& context, std::string_view line);
+bool InterpretSerialReply(ReplyContext& context, std::string_view line);
 
 // A complete line from the socket link, LF included; it always carries the address.
-void InterpretSocketReply(ReplyContext& context, std::string_view line);
+bool InterpretSocketReply(ReplyContext& context, std::string_view line);
 
 }  // namespace vtg

@@ -19,6 +19,10 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   // so that nothing it owns is left set for the new one.
   if (running_) Finish(End::Aborted);
   run_ = std::move(run);
+  if (pace_ == Pace::Reply) {
+    run_.period_ms = 0;
+    run_.waits_for_reply = true;
+  }
   LinkFlags& f = state_.flags;
   f.announce_success = 0;
   if (run_.clears_flags_at_start) {
@@ -45,7 +49,11 @@ void SequenceEngine::Tick() {
     Finish(End::Aborted);
     return;
   }
-  if (run_.waits_for_reply && f.step_pending) return;
+  if (run_.waits_for_reply && f.step_pending) {
+    // Without a timer floor nothing happens until the reply: sleep until Wake.
+    if (run_.period_ms == 0) view_.StopTimer();
+    return;
+  }
 
   const int s = f.sequence_step;
   // Set before the send: a reply or a Broadcast send clears it again.
@@ -53,7 +61,7 @@ void SequenceEngine::Tick() {
   const StepResult result = run_.step(s);
   if (result.kind != StepResult::Kind::Sent) f.step_pending = 0;
   if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
-  if (result.new_period_ms > 0) view_.StartTimer(result.new_period_ms);
+  if (result.new_period_ms > 0 && run_.period_ms > 0) view_.StartTimer(result.new_period_ms);
   // The bar moves on every handled tick, also while a step is held.
   ++position_;
   view_.ShowProgress(position_, run_.percent_text ? run_.percent_text(s)
@@ -67,6 +75,10 @@ void SequenceEngine::Tick() {
     Finish(End::Completed);
 }
 
+void SequenceEngine::Wake() {
+  if (running_ && run_.period_ms == 0) view_.StartTimer(0);
+}
+
 void SequenceEngine::Abort() {
   if (running_) Finish(End::Aborted);
 }
@@ -74,6 +86,7 @@ void SequenceEngine::Abort() {
 void SequenceEngine::Finish(End how) {
   LinkFlags& f = state_.flags;
   running_ = false;
+  last_end_ = how;
   view_.StopTimer();
   f.sequence_step = 0;
   f.abort_flag = 0;

@@ -27,6 +27,7 @@ struct StepResult {
 };
 
 struct SequenceRun {
+  // 0: no timer floor; the next step goes as soon as the reply to this one was interpreted.
   int period_ms = 1000;
   int last_step = 1;          // the run is complete once this step was handled
   int percent_divisor = 100;  // percentage shown = step * 100 / divisor
@@ -58,6 +59,12 @@ class SequenceView {
   virtual void ShowProgress(int position, std::string_view percent) = 0;
 };
 
+// How the steps of the runs begun on an engine follow one another.
+enum class Pace {
+  Timer,  // each run's own periods
+  Reply,  // each step once the reply to the one before was interpreted, with no timer floor
+};
+
 class SequenceEngine {
  public:
   enum class Start { Started, NotReady, Broadcast, Busy };
@@ -65,12 +72,20 @@ class SequenceEngine {
 
   SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view);
 
+  // For the runs begun from now on. Reply pace also makes the runs that send on regardless
+  // (the glyph transfers, the network read-back) wait for each reply.
+  void SetPace(Pace pace) { pace_ = pace; }
   Start Begin(SequenceRun run);
   // One timer tick.
   void Tick();
+  // The link is free again: a reply was interpreted or its wait ended. A run without a
+  // timer floor, asleep while its reply was out, goes on at once.
+  void Wake();
   // The dialog is going away while the run goes on: end it as an aborted run.
   void Abort();
   bool Running() const { return running_; }
+  // How the last run ended; Aborted before any run.
+  End LastEnd() const { return last_end_; }
   void OnEnd(std::function<void(End)> handler) { on_end_ = std::move(handler); }
 
  private:
@@ -81,7 +96,9 @@ class SequenceEngine {
   Messages& messages_;
   SequenceView& view_;
   SequenceRun run_;
+  Pace pace_ = Pace::Timer;
   bool running_ = false;
+  End last_end_ = End::Aborted;
   int position_ = 0;
   std::function<void(End)> on_end_;
 };

@@ -175,8 +175,15 @@ bool TcpTransport::StartServer() {
     ReportNetworkFailure(messages_, NetworkFailure::BadPort);
     return false;
   }
+  return StartServer(QHostAddress::AnyIPv4, *port);
+}
+
+quint16 TcpTransport::ServerPort() const { return server_ ? server_->serverPort() : 0; }
+
+bool TcpTransport::StartServer(const QHostAddress& address, quint16 port) {
+  if (server_) return true;
   auto* server = new QTcpServer(this);
-  if (!server->listen(QHostAddress::AnyIPv4, *port)) {
+  if (!server->listen(address, port)) {
     const SocketError error = server->serverError();
     delete server;
     Report(messages_, kListenErrors, error, NetworkFailure::ListenFailed);

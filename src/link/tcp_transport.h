@@ -3,6 +3,7 @@
 // it accepts up to 96 units into the client table and sends to the one chosen there.
 // Socket events are handled on the event loop whether or not a TCP/IP dialog is open.
 #include <QAbstractSocket>
+#include <QHostAddress>
 #include <QObject>
 #include <map>
 
@@ -35,6 +36,9 @@ class TcpTransport : public QObject, public Transport {
   bool ConnectToHost();
   // Server role: listens on every IPv4 address at tcp_port_text; true also when listening.
   bool StartServer();
+  // Listens on `address` at `port`; port 0 takes a free one, which ServerPort() then tells.
+  bool StartServer(const QHostAddress& address, quint16 port);
+  quint16 ServerPort() const;
   // Closes the connection, the listening socket and every unit's socket, empties the client
   // table and sets tcp_connected to 0 (in the server role selected_peer to -1 as well).
   void CloseAllSockets();

@@ -16,8 +16,8 @@ bool MayDiscard(const ControllerState& state, Messages& messages, std::string_vi
 }
 
 // The document text, or none after telling the operator why it cannot be written.
-std::optional<std::string> DocumentText(const ControllerState& state, Messages& messages) {
-  auto text = FormatDocument(state.image);
+std::optional<std::string> DocumentText(const SettingsImage& image, Messages& messages) {
+  auto text = FormatDocument(image);
   if (auto* fault = std::get_if<DocumentFault>(&text)) {
     messages.ErrorBox(fault->message);
     return std::nullopt;
@@ -25,18 +25,28 @@ std::optional<std::string> DocumentText(const ControllerState& state, Messages& 
   return std::get<std::string>(std::move(text));
 }
 
-DocumentResult WriteDocument(ControllerState& state, Messages& messages, const std::string& path,
-                             std::string_view text) {
+bool WriteFile(const std::string& path, std::string_view text, Messages& messages) {
   if (auto error = ReplaceFile(path, text)) {
     messages.ErrorBox(*error);
-    return DocumentResult::Failed;
+    return false;
   }
+  return true;
+}
+
+DocumentResult WriteDocument(ControllerState& state, Messages& messages, const std::string& path,
+                             std::string_view text) {
+  if (!WriteFile(path, text, messages)) return DocumentResult::Failed;
   state.doc.doc_file_name = path;
   state.doc.doc_modified = 0;
   return DocumentResult::Done;
 }
 
 }  // namespace
+
+bool WriteDocumentFile(const std::string& path, const SettingsImage& image, Messages& messages) {
+  const auto text = DocumentText(image, messages);
+  return text && WriteFile(path, *text, messages);
+}
 
 DocumentResult NewDocument(ControllerState& state, Messages& messages) {
   if (state.flags.sequence_step != 0) return DocumentResult::Busy;
@@ -45,20 +55,25 @@ DocumentResult NewDocument(ControllerState& state, Messages& messages) {
   return DocumentResult::Done;
 }
 
+bool ReadDocumentFile(const std::string& path, SettingsImage& image, Messages& messages) {
+  const auto bytes = ReadFileUpTo(path, kMaxDocumentBytes);
+  if (!bytes) {
+    messages.ErrorBox(kCantFileOpen);
+    return false;
+  }
+  if (auto fault = ParseDocument(*bytes, image)) {
+    messages.ErrorBox(fault->message);
+    return false;
+  }
+  return true;
+}
+
 DocumentResult OpenDocument(ControllerState& state, Messages& messages, FileDialogs& dialogs) {
   if (state.flags.sequence_step != 0) return DocumentResult::Busy;
   if (!MayDiscard(state, messages, kOpenWithoutSaving)) return DocumentResult::Cancelled;
   const auto path = dialogs.ChooseFileToOpen({std::string(kOpenDocumentTitle), kDocumentFilters, {}});
   if (!path) return DocumentResult::Cancelled;
-  const auto bytes = ReadFileUpTo(*path, kMaxDocumentBytes);
-  if (!bytes) {
-    messages.ErrorBox(kCantFileOpen);
-    return DocumentResult::Failed;
-  }
-  if (auto fault = ParseDocument(*bytes, state.image)) {
-    messages.ErrorBox(fault->message);
-    return DocumentResult::Failed;
-  }
+  if (!ReadDocumentFile(*path, state.image, messages)) return DocumentResult::Failed;
   state.doc.doc_file_name = *path;
   state.doc.doc_modified = 0;
   return DocumentResult::Done;
@@ -66,14 +81,14 @@ DocumentResult OpenDocument(ControllerState& state, Messages& messages, FileDial
 
 DocumentResult SaveDocument(ControllerState& state, Messages& messages, FileDialogs& dialogs) {
   if (state.doc.doc_file_name.empty()) return SaveDocumentAs(state, messages, dialogs);
-  const auto text = DocumentText(state, messages);
+  const auto text = DocumentText(state.image, messages);
   if (!text) return DocumentResult::Failed;
   return WriteDocument(state, messages, state.doc.doc_file_name, *text);
 }
 
 DocumentResult SaveDocumentAs(ControllerState& state, Messages& messages, FileDialogs& dialogs) {
   // Refused before the operator picks a name, not after.
-  const auto text = DocumentText(state, messages);
+  const auto text = DocumentText(state.image, messages);
   if (!text) return DocumentResult::Failed;
   const auto path = ChooseSaveName(dialogs, messages, {std::string(kSaveDocumentTitle), kDocumentFilters, {}}, kDocumentExtension);
   if (!path) return DocumentResult::Cancelled;

@@ -26,6 +26,13 @@ enum class DocumentResult {
   Failed,     // the operator was told why; the document state is as it was
 };
 
+// Reads the document at `path` into `image`. When it cannot be read or is no settings
+// document, tells the operator why, leaves `image` as it was and returns false.
+bool ReadDocumentFile(const std::string& path, SettingsImage& image, Messages& messages);
+// Writes `image` as a document to `path`, through a temporary name. When it cannot, tells
+// the operator why and returns false.
+bool WriteDocumentFile(const std::string& path, const SettingsImage& image, Messages& messages);
+
 DocumentResult NewDocument(ControllerState& state, Messages& messages);
 DocumentResult OpenDocument(ControllerState& state, Messages& messages, FileDialogs& dialogs);
 DocumentResult SaveDocument(ControllerState& state, Messages& messages, FileDialogs& dialogs);

@@ -177,9 +177,4 @@ std::optional<std::string> TextToCp932Bytes(const QString& text) {
   return bytes;
 }
 
-QValidator::State Cp932ByteLimit::validate(QString& input, int&) const {
-  const auto bytes = TextToCp932Bytes(input);
-  return bytes && static_cast<int>(bytes->size()) <= max_bytes_ ? Acceptable : Invalid;
-}
-
 }  // namespace vtg

@@ -7,7 +7,6 @@
 //  - an external-character pair (value at most 0x1339) is U+E000 + value;
 //  - any other byte is U+F700 + byte.
 #include <QString>
-#include <QValidator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,15 +21,5 @@ QString Cp932BytesToText(std::string_view bytes);
 
 // None when the text holds a character without a code page 932 code.
 std::optional<std::string> TextToCp932Bytes(const QString& text);
-
-// Refuses input longer than `max_bytes` in code page 932, or not expressible in it.
-class Cp932ByteLimit : public QValidator {
- public:
-  Cp932ByteLimit(int max_bytes, QObject* parent) : QValidator(parent), max_bytes_(max_bytes) {}
-  State validate(QString& input, int& position) const override;
-
- private:
-  int max_bytes_;
-};
 
 }  // namespace vtg

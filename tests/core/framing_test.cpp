@@ -168,6 +168,27 @@ TEST_F(SocketLink, PeerLostDuringAWaitEndsIt) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// Every way a wait ends tells the listener once: the reply line, or nothing.
+TEST_F(SocketLink, ListenerHearsTheEndOfEveryWait) {
+  std::vector<std::string> heard;
+  link.SetReplyListener([&](std::string_view line, bool understood) {
+    heard.push_back(std::string(line) + (understood ? "" : "?"));
+  });
+  link.SendCommandLine("RCEL\r\n");
+  link.OnSocketBytes("00CE");
+  link.OnSocketBytes("L2\r\n");
+  link.SendCommandLine("RCEL\r\n");
+  link.OnSocketBytes("00CEL9\r\n");
+  link.SendCommandLine("RCWL\r\n");
+  link.OnReplyTimeout();
+  link.SendCommandLine("RCWL\r\n");
+  link.OnSocketPeerLost();
+  state.selection.slave_index = kBroadcast;
+  link.SendCommandLine("CWL3\r\n");
+  link.OnReplyTimeout();
+  EXPECT_EQ(heard, (std::vector<std::string>{"00CEL2\r\n", "00CEL9\r\n?", "?", "?", "?"}));
+}
+
 TEST(SerialLink, SplitAndJoinedReceptions) {
   ControllerState state;
   ResetToDefaults(state);
@@ -180,9 +201,12 @@ TEST(SerialLink, SplitAndJoinedReceptions) {
   link.OnSerialBytes("L0\r\n05CWL2\r\n05E");
   EXPECT_EQ(state.image.edge_level, 0);
   EXPECT_EQ(state.image.white_level, 2);
+  std::string heard;
+  link.SetReplyListener([&](std::string_view line, bool) { heard = line; });
   link.OnSerialBytes("3\r\n");
   EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Command Error"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
+  EXPECT_EQ(heard, "05E3\r\n");
 }
 
 }  // namespace

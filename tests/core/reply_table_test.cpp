@@ -28,6 +28,7 @@ struct Row {
   std::optional<Shown> serial = std::nullopt;
   std::optional<Shown> socket = std::nullopt;
   int abort = 0;
+  bool understood = true;  // false: the interpreter ignored it
 };
 
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
@@ -101,7 +102,8 @@ std::vector<Row> Rows() {
        [](const auto& s) {
          EXPECT_EQ(s.image.glyphStore(GlyphClass::Small)[0], Repeat("0", 144));
          EXPECT_EQ(s.glyph.glyph_index, 0);
-       }},
+       },
+       std::nullopt, std::nullopt, 0, false},
       {"ActiveAddress", "AA192.168.001.003", nullptr,
        [](const auto& s) { EXPECT_EQ(s.image.unit_active_address, (IpBytes{192, 168, 1, 3})); }},
       {"GatewayAddress", "GA010.000.000.254", nullptr,
@@ -127,7 +129,7 @@ std::vector<Row> Rows() {
       {"Parity", "E1", nullptr, nullptr, Shown{Box::Error, "Parity Error"}, Shown{Box::Error, "Socket Parity"}, 1},
       {"Overrun", "E2", nullptr, nullptr, Shown{Box::Error, "Over run Error"}, Shown{Box::Error, "Socket Over run"}, 1},
       {"Command", "E3", nullptr, nullptr, Shown{Box::Error, "Command Error"}, Shown{Box::Error, "Socket Command"}, 1},
-      {"Unknown", "XYZ", nullptr, nullptr, std::nullopt, std::nullopt, 0},
+      {"Unknown", "XYZ", nullptr, nullptr, std::nullopt, std::nullopt, 0, false},
   };
 }
 
@@ -146,10 +148,9 @@ TEST_P(ReplyTable, EffectMessageAndFlags) {
   ReplyContext context{state, messages, {}};
 
   const std::string line = "05" + row.reply + "\r\n";
-  if (link == LinkKind::Serial)
-    InterpretSerialReply(context, line);
-  else
-    InterpretSocketReply(context, line);
+  const bool understood =
+      link == LinkKind::Serial ? InterpretSerialReply(context, line) : InterpretSocketReply(context, line);
+  EXPECT_EQ(understood, row.understood);
 
   if (row.check) row.check(state);
   const auto& expected = link == LinkKind::Serial ? row.serial : row.socket;
@@ -192,7 +193,7 @@ TEST(ReplyTable, MalformedRepliesChangeNothing) {
     RecordingMessages messages;
     ReplyContext context{state, messages, {}};
     state.flags.step_pending = 1;
-    InterpretSocketReply(context, "00" + reply + "\r\n");
+    EXPECT_FALSE(InterpretSocketReply(context, "00" + reply + "\r\n")) << reply;
     EXPECT_TRUE(state.image == before) << reply;
     EXPECT_TRUE(messages.shown.empty()) << reply;
     EXPECT_EQ(state.flags.step_pending, 0) << reply;
@@ -205,7 +206,7 @@ TEST(ReplyTable, SerialGoMustEndInCrLf) {
   RecordingMessages messages;
   ReplyContext context{state, messages, {}};
   state.flags.address_prefix = 1;
-  InterpretSerialReply(context, "05GO\n");
+  EXPECT_FALSE(InterpretSerialReply(context, "05GO\n"));
   EXPECT_TRUE(messages.shown.empty());
   InterpretSocketReply(context, "05GO\n");
   EXPECT_EQ(messages.shown.size(), 1u);

@@ -167,6 +167,54 @@ TEST_F(SequenceTest, RunMayLeaveCloseEnabled) {
   EXPECT_TRUE(view.close_enabled);
 }
 
+// Reply pace: no timer floor, the run sleeps while its reply is out and Wake goes on.
+TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
+  engine.SetPace(Pace::Reply);
+  engine.Begin(Run(5));
+  engine.Tick();
+  EXPECT_TRUE(view.timer_on);
+  engine.Tick();  // waiting: the timer sleeps
+  EXPECT_FALSE(view.timer_on);
+  EXPECT_EQ(socket.lines.size(), 1u);
+  Answer();
+  engine.Wake();
+  engine.Tick();
+  Answer();
+  engine.Wake();
+  engine.Tick();  // the idle step does not slow the run down
+  EXPECT_TRUE(view.timer_on);
+  engine.Tick();
+  Answer();
+  engine.Wake();
+  engine.Tick();
+  EXPECT_FALSE(engine.Running());
+  EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Completed);
+  EXPECT_EQ(socket.lines.size(), 4u);
+  EXPECT_EQ(view.periods, (std::vector<int>(4, 0)));
+}
+
+TEST_F(SequenceTest, ReplyPaceMakesARunThatSendsOnRegardlessWait) {
+  SequenceRun run = Run(5);
+  run.waits_for_reply = false;
+  engine.SetPace(Pace::Reply);
+  engine.Begin(std::move(run));
+  engine.Tick();
+  engine.Tick();
+  EXPECT_EQ(socket.lines.size(), 1u);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(view.timer_on);
+}
+
+TEST_F(SequenceTest, TimerPaceIgnoresWake) {
+  engine.Begin(Run(5));
+  engine.Tick();
+  Answer();
+  engine.Wake();
+  EXPECT_EQ(view.periods, (std::vector<int>{600}));
+  engine.Abort();
+  EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted);
+}
+
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {
   ControllerState state;
   ResetToDefaults(state);

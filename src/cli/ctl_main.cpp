@@ -1,0 +1,41 @@
+// vtg7300ctl: the controller without a window, for scripts and many units.
+#include <QCoreApplication>
+#include <QTimer>
+#include <iostream>
+#include <vector>
+
+#include "cli/ctl_options.h"
+#include "cli/file_commands.h"
+#include "cli/terminal_messages.h"
+#include "cli/unit_session.h"
+#include "ui/cp932_text.h"
+
+namespace {
+
+using namespace vtg::cli;
+
+std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToText(bytes).toStdString(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const ParsedCommandLine parsed = ParseCtlOptions(args);
+  if (parsed.help) {
+    std::cout << CtlUsage();
+    return kExitOk;
+  }
+  if (!parsed.options) {
+    std::cerr << "vtg7300ctl: " << parsed.error << "\n(vtg7300ctl --help shows the usage)\n";
+    return kExitBadUsage;
+  }
+  const CtlOptions& options = *parsed.options;
+  if (CommandNeeds(options.command) == Needs::Nothing) {
+    TerminalMessages messages(std::cerr);
+    return RunFileCommand(options, messages, std::cout, ShiftJisToUtf8);
+  }
+  UnitSession session(options);
+  QTimer::singleShot(0, &session, &UnitSession::Start);
+  return app.exec();
+}

@@ -1,0 +1,333 @@
+#include "cli/ctl_options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "link/messages.h"
+#include "link/text_helpers.h"
+#include "link/unit_network.h"
+#include "settings/controller_state.h"
+
+namespace vtg::cli {
+namespace {
+
+// A command line of at most 597 characters goes out whole, CR LF included.
+constexpr std::size_t kMaxRawText = 595;
+constexpr double kMaxTimeoutSeconds = 3600;
+
+struct CommandRow {
+  std::string_view name;
+  Command command;
+  Needs needs;
+  int positional;  // arguments after the command word
+  bool reads;      // a read needs one addressed unit
+};
+
+constexpr std::array<CommandRow, 11> kCommands{{
+    {"send-all", Command::SendAll, Needs::Unit, 1, false},
+    {"read-all", Command::ReadAll, Needs::Unit, 1, true},
+    {"glyph-send", Command::GlyphSend, Needs::Unit, 2, false},
+    {"glyph-read", Command::GlyphRead, Needs::Unit, 2, true},
+    {"glyph-bmp", Command::GlyphBmp, Needs::Nothing, 4, false},
+    {"raw", Command::Raw, Needs::Unit, 1, false},
+    {"net-read", Command::NetRead, Needs::SerialUnit, 0, false},
+    {"net-set", Command::NetSet, Needs::SerialUnit, 0, false},
+    {"set-address", Command::SetAddress, Needs::SerialUnit, 1, false},
+    {"doc-new", Command::DocNew, Needs::Nothing, 1, false},
+    {"doc-show", Command::DocShow, Needs::Nothing, 1, false},
+}};
+
+constexpr std::array<std::string_view, 3> kClassNames{"large", "medium", "small"};
+
+const CommandRow* FindCommand(std::string_view name) {
+  const auto it = std::ranges::find(kCommands, name, &CommandRow::name);
+  return it == kCommands.end() ? nullptr : &*it;
+}
+
+std::optional<int> ReadNumber(std::string_view text, int lo, int hi) {
+  if (text.empty() || text.size() > 9 || !IsDigits(text)) return std::nullopt;
+  int value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  if (value < lo || value > hi) return std::nullopt;
+  return value;
+}
+
+// "00".."31", exactly two digits, as the unit shows them.
+std::optional<int> ReadSlaveAddress(std::string_view text) {
+  if (text.size() != 2) return std::nullopt;
+  return ReadNumber(text, 0, kBroadcast - 1);
+}
+
+// Four fields of one to three digits, each up to 255.
+std::optional<IpBytes> ReadDotted(std::string_view text) {
+  IpBytes bytes{};
+  for (std::size_t k = 0; k < bytes.size(); ++k) {
+    const auto dot = text.find('.');
+    if ((dot == std::string_view::npos) != (k == bytes.size() - 1)) return std::nullopt;
+    const std::string_view field = text.substr(0, dot);
+    const auto value = field.size() <= 3 ? ReadNumber(field, 0, 255) : std::nullopt;
+    if (!value) return std::nullopt;
+    bytes[k] = static_cast<std::uint8_t>(*value);
+    text.remove_prefix(dot == std::string_view::npos ? text.size() : dot + 1);
+  }
+  return bytes;
+}
+
+std::optional<int> ReadTimeoutMs(std::string_view text) {
+  double seconds = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+  if (error != std::errc{} || end != text.data() + text.size() || !(seconds > 0) || seconds > kMaxTimeoutSeconds)
+    return std::nullopt;
+  return std::max(1, static_cast<int>(std::lround(seconds * 1000)));
+}
+
+bool IsPrintableAscii(std::string_view text) {
+  return std::ranges::all_of(text, [](char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+class Parser {
+ public:
+  explicit Parser(std::span<const std::string_view> args) : args_(args) {}
+  ParsedCommandLine Run();
+
+ private:
+  // The word after the current option; none at the end of the line.
+  std::optional<std::string_view> Value() {
+    if (at_ + 1 >= args_.size()) return std::nullopt;
+    return args_[++at_];
+  }
+  bool Fail(std::string why) {
+    if (error_.empty()) error_ = std::move(why);
+    return false;
+  }
+  bool ReachOption(Reach reach, std::string_view option);
+  bool LinkOption(std::string_view option);
+  bool NetOption(std::string_view option);
+  bool Positional(const std::vector<std::string_view>& words);
+
+  std::span<const std::string_view> args_;
+  std::size_t at_ = 0;
+  CtlOptions options_;
+  std::string error_;
+};
+
+bool Parser::ReachOption(Reach reach, std::string_view option) {
+  const auto value = Value();
+  if (options_.reach != Reach::None) return Fail("give one of --tcp, --listen and --serial, once");
+  options_.reach = reach;
+  if (!value || value->empty()) return Fail(std::string(option) + " needs a value");
+  if (reach == Reach::Serial) {
+    options_.device = std::string(*value);
+    return true;
+  }
+  const auto colon = value->rfind(':');
+  const std::string_view host = colon == std::string_view::npos ? std::string_view{} : value->substr(0, colon);
+  const std::string_view port = colon == std::string_view::npos ? *value : value->substr(colon + 1);
+  if (reach == Reach::TcpClient) {
+    options_.host = std::string(colon == std::string_view::npos ? *value : host);
+    const auto number = colon == std::string_view::npos ? std::optional(kDefaultTcpPort) : ReadNumber(port, 1, 65535);
+    if (options_.host.empty() || !number) return Fail("--tcp wants HOST or HOST:PORT with a port 1..65535");
+    options_.port = *number;
+    return true;
+  }
+  options_.host = colon == std::string_view::npos ? "0.0.0.0" : std::string(host);
+  const auto number = ReadNumber(port, 0, 65535);
+  if (options_.host.empty() || !number) return Fail("--listen wants PORT or ADDR:PORT with a port 0..65535");
+  options_.port = *number;
+  return true;
+}
+
+bool Parser::LinkOption(std::string_view option) {
+  if (option == "--tcp") return ReachOption(Reach::TcpClient, option);
+  if (option == "--listen") return ReachOption(Reach::TcpServer, option);
+  if (option == "--serial") return ReachOption(Reach::Serial, option);
+  const auto value = Value();
+  if (option == "--address") {
+    if (value == "broadcast" || value == "Broadcast") {
+      options_.slave_index = kBroadcast;
+      return true;
+    }
+    const auto address = value ? ReadSlaveAddress(*value) : std::nullopt;
+    if (!address) return Fail("--address wants 00..31 or broadcast");
+    options_.slave_index = *address;
+    return true;
+  }
+  if (option == "--pace") {
+    if (value != "timer" && value != "reply") return Fail("--pace wants timer or reply");
+    options_.pace = value == "reply" ? Pace::Reply : Pace::Timer;
+    return true;
+  }
+  // --timeout
+  const auto ms = value ? ReadTimeoutMs(*value) : std::nullopt;
+  if (!ms) return Fail("--timeout wants seconds, more than 0 and at most 3600");
+  options_.timeout_ms = *ms;
+  return true;
+}
+
+bool Parser::NetOption(std::string_view option) {
+  NetSettings& net = options_.net;
+  const auto value = Value();
+  if (!value) return Fail(std::string(option) + " needs a value");
+  if (option == "--ip" || option == "--gateway" || option == "--active") {
+    const auto bytes = ReadDotted(*value);
+    if (!bytes) return Fail(std::string(option) + " wants an address A.B.C.D, each part 0..255");
+    (option == "--ip" ? net.ip : option == "--gateway" ? net.gateway : net.active) = *bytes;
+  } else if (option == "--subnet") {
+    if (value->size() != 1 || (*value)[0] < 'A' || (*value)[0] > 'C') return Fail("--subnet wants A, B or C");
+    net.subnet_class = (*value)[0] - 'A';
+  } else if (option == "--port") {
+    net.port = UnitPortText(*value);
+    if (!net.port) return Fail(std::string(kUnitPortRefusedText));
+  } else if (option == "--keep-alive") {
+    if (value != "on" && value != "off") return Fail("--keep-alive wants on or off");
+    net.keep_alive = value == "on" ? 1 : 0;
+  } else {  // --time-register
+    const auto n = value->size() == 1 ? ReadNumber(*value, 1, 6) : std::nullopt;
+    if (!n) return Fail("--time-register wants 1..6");
+    net.time_register = *n - 1;
+  }
+  return true;
+}
+
+bool Parser::Positional(const std::vector<std::string_view>& words) {
+  CtlOptions& o = options_;
+  switch (o.command) {
+    case Command::GlyphSend:
+    case Command::GlyphRead:
+    case Command::GlyphBmp: {
+      const auto it = std::ranges::find(kClassNames, words[0]);
+      if (it == kClassNames.end()) return Fail("the glyph class is large, medium or small");
+      o.glyph_class = static_cast<GlyphClass>(it - kClassNames.begin());
+      o.file = std::string(words[1]);
+      if (o.command != Command::GlyphBmp) return true;
+      const auto n = ReadNumber(words[2], 1, Info(o.glyph_class).count);
+      if (!n) return Fail("glyph-bmp wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
+      o.glyph_index = *n - 1;
+      o.picture_file = std::string(words[3]);
+      return !o.picture_file.empty() || Fail("glyph-bmp needs a picture file name");
+    }
+    case Command::Raw:
+      o.raw_text = std::string(words[0]);
+      if (o.raw_text.empty() || o.raw_text.size() > kMaxRawText || !IsPrintableAscii(o.raw_text))
+        return Fail("raw wants one command line of 1..595 printable ASCII characters, without CR LF");
+      return true;
+    case Command::SetAddress: {
+      const auto address = ReadSlaveAddress(words[0]);
+      if (!address) return Fail("set-address wants 00..31");
+      o.new_address = *address;
+      return true;
+    }
+    case Command::NetRead:
+    case Command::NetSet:
+      return true;
+    default:
+      o.file = std::string(words[0]);
+      return !o.file.empty() || Fail("the file name is empty");
+  }
+}
+
+ParsedCommandLine Parser::Run() {
+  ParsedCommandLine parsed;
+  const CommandRow* command = nullptr;
+  std::vector<std::string_view> words;
+  if (std::ranges::count(args_, "--help") || std::ranges::count(args_, "-h")) {
+    parsed.help = true;
+    return parsed;
+  }
+  for (at_ = 0; at_ < args_.size() && error_.empty(); ++at_) {
+    const std::string_view arg = args_[at_];
+    constexpr std::array<std::string_view, 6> kLinkOptions{"--tcp", "--listen", "--serial",
+                                                           "--address", "--pace", "--timeout"};
+    constexpr std::array<std::string_view, 7> kNetOptions{"--ip", "--gateway", "--active", "--subnet",
+                                                          "--port", "--keep-alive", "--time-register"};
+    if (std::ranges::count(kLinkOptions, arg)) {
+      LinkOption(arg);
+    } else if (command && command->command == Command::NetSet && std::ranges::count(kNetOptions, arg)) {
+      NetOption(arg);
+    } else if (arg.starts_with("--")) {
+      Fail("unknown option " + std::string(arg));
+    } else if (!command) {
+      command = FindCommand(arg);
+      if (!command) Fail("unknown command " + std::string(arg));
+    } else {
+      words.push_back(arg);
+    }
+  }
+  if (error_.empty() && !command) Fail("no command given");
+  if (error_.empty() && static_cast<int>(words.size()) != command->positional)
+    Fail(std::string(command->name) + " takes " + std::to_string(command->positional) + " argument" +
+         (command->positional == 1 ? "" : "s"));
+  if (error_.empty()) {
+    options_.command = command->command;
+    Positional(words);
+  }
+  if (error_.empty() && command->needs != Needs::Nothing && options_.reach == Reach::None)
+    Fail(std::string(command->name) + " needs --tcp, --listen or --serial");
+  if (error_.empty() && command->needs == Needs::SerialUnit && options_.reach != Reach::Serial)
+    Fail(std::string(text::kUseRs232c));
+  if (error_.empty() && command->reads && options_.slave_index >= kBroadcast) Fail(std::string(text::kNoBroadcastRead));
+  const NetSettings& net = options_.net;
+  if (error_.empty() && options_.command == Command::NetSet &&
+      !(net.ip || net.gateway || net.active || net.subnet_class || net.port || net.keep_alive || net.time_register))
+    Fail("net-set wants at least one of --ip --gateway --active --subnet --port --keep-alive --time-register");
+  if (!error_.empty()) {
+    parsed.error = error_;
+    return parsed;
+  }
+  parsed.options = options_;
+  return parsed;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCtlOptions(std::span<const std::string_view> args) { return Parser(args).Run(); }
+
+Needs CommandNeeds(Command command) {
+  return std::ranges::find(kCommands, command, &CommandRow::command)->needs;
+}
+
+std::string_view CtlUsage() {
+  return R"(usage: vtg7300ctl [--tcp HOST[:PORT] | --listen [ADDR:]PORT | --serial DEVICE]
+                  [--address NN|broadcast] [--pace timer|reply] [--timeout SECONDS] COMMAND [ARGS]
+The VTG-7300 controller without a window.
+
+Link (one, for the commands that talk to a unit):
+  --tcp HOST[:PORT]      connect to the unit (client role), port 9004 unless given
+  --listen [ADDR:]PORT   wait for the first unit to connect (server role), then run the
+                         command against it; PORT 0 takes a free port; "listening on
+                         ADDR:PORT" goes to standard error first
+  --serial DEVICE        the unit on an RS-232C port (9600 baud 8E1); a pseudo-terminal works
+  --address NN|broadcast the unit's slave address, 00 unless given; reads need one unit
+  --pace timer           each run's own timer periods (the default)
+  --pace reply           each line as soon as the reply to the one before was interpreted
+  --timeout SECONDS      how long a reply may take, 6 unless given
+
+Commands:
+  send-all DOC.dat             Set All Items from a settings document (284 steps)
+  read-all OUT.dat             Read Setting Items (285 steps), saved as a settings document
+  glyph-send large|medium|small FILE
+                               send every glyph of a glyph list file
+  glyph-read large|medium|small FILE
+                               read every glyph and save a glyph list file
+  glyph-bmp large|medium|small FILE N OUT.bmp
+                               glyph N (from 1) of a glyph list file as a 24-bit BMP,
+                               2 x 2 pixels a dot, white set, black clear; no unit needed
+  raw 'TEXT'                   send one command line (CR LF added), print the reply
+                               without its address
+  net-read                     serial only: the unit's network settings, one a line
+  net-set [--ip A.B.C.D] [--gateway A.B.C.D] [--active A.B.C.D] [--subnet A|B|C]
+          [--port NNNNN] [--keep-alive on|off] [--time-register 1..6]
+                               serial only: change the unit's network settings
+  set-address NN               serial only: give the unit on the line slave address NN
+  doc-new OUT.dat              write the default settings document
+  doc-show IN.dat              print a settings document as text
+
+Progress goes to standard error as a percentage, and so do the controller's messages.
+Exit status: 0 done; 1 the unit refused, answered an error or did not answer;
+2 bad usage, or a file that cannot be read or written.
+)";
+}
+
+}  // namespace vtg::cli

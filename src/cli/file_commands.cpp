@@ -1,0 +1,38 @@
+#include "cli/file_commands.h"
+
+#include "glyphs/bmp_export.h"
+#include "glyphs/glyph_list_file.h"
+#include "settings/controller_state.h"
+#include "settings/document_commands.h"
+
+namespace vtg::cli {
+
+int RunFileCommand(const CtlOptions& options, Messages& messages, std::ostream& out, const ShiftJisDecoder& decode) {
+  ControllerState state;
+  ResetToDefaults(state);
+  switch (options.command) {
+    case Command::DocNew:
+      return WriteDocumentFile(options.file, state.image, messages) ? kExitOk : kExitBadUsage;
+    case Command::DocShow:
+      if (!ReadDocumentFile(options.file, state.image, messages)) return kExitBadUsage;
+      out << DocumentText(state.image, decode) << std::flush;
+      return kExitOk;
+    case Command::GlyphBmp: {
+      auto& store = state.image.glyphStore(options.glyph_class);
+      if (const std::string refusal = LoadGlyphList(options.file, options.glyph_class, store); !refusal.empty()) {
+        messages.ErrorBox(refusal);
+        return kExitBadUsage;
+      }
+      const Picture picture = RenderGlyph(options.glyph_class, store[static_cast<std::size_t>(options.glyph_index)]);
+      if (const auto error = SaveBmp(options.picture_file, picture)) {
+        messages.ErrorBox(*error);
+        return kExitBadUsage;
+      }
+      return kExitOk;
+    }
+    default:
+      return kExitBadUsage;
+  }
+}
+
+}  // namespace vtg::cli

@@ -1,0 +1,21 @@
+#include "cli/terminal_messages.h"
+
+namespace vtg::cli {
+
+void TerminalMessages::Line(std::string_view text, std::string_view tail) {
+  if (line_open_) out_ << '\n';
+  line_open_ = false;
+  out_ << "vtg7300ctl: " << text << tail << std::endl;
+}
+
+void TerminalMessages::Show(Box box, std::string_view text) {
+  if (box != Box::Success && box != Box::SerialSuccess) failed_ = true;
+  Line(text);
+}
+
+bool TerminalMessages::Ask(Question, std::string_view text) {
+  Line(text, " -> yes");
+  return true;
+}
+
+}  // namespace vtg::cli

@@ -1,0 +1,30 @@
+#pragma once
+// The controller's messages as lines on standard error. A question is answered yes: the
+// script that ran the command asked for what it does.
+#include <ostream>
+
+#include "link/messages.h"
+
+namespace vtg::cli {
+
+class TerminalMessages : public Messages {
+ public:
+  explicit TerminalMessages(std::ostream& out) : out_(out) {}
+
+  void Show(Box box, std::string_view text) override;
+  bool Ask(Question question, std::string_view text) override;
+
+  // An error, a refusal or a missing answer was told.
+  bool Failed() const { return failed_; }
+  // Progress shares the stream; a message starts on a line of its own.
+  void SetLineOpen(bool open) { line_open_ = open; }
+
+ private:
+  void Line(std::string_view text, std::string_view tail = {});
+
+  std::ostream& out_;
+  bool failed_ = false;
+  bool line_open_ = false;
+};
+
+}  // namespace vtg::cli

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/ctl_options.h"
+
+namespace vtg::cli {
+namespace {
+
+ParsedCommandLine Parse(std::vector<std::string_view> args) { return ParseCtlOptions(args); }
+
+TEST(CtlOptions, LinksAndTheirDefaults) {
+  const auto tcp = Parse({"--tcp", "192.168.1.3", "raw", "RCEL"}).options;
+  ASSERT_TRUE(tcp);
+  EXPECT_EQ(tcp->reach, Reach::TcpClient);
+  EXPECT_EQ(tcp->host, "192.168.1.3");
+  EXPECT_EQ(tcp->port, 9004);
+  EXPECT_EQ(tcp->slave_index, 0);
+  EXPECT_EQ(tcp->pace, Pace::Timer);
+  EXPECT_EQ(tcp->timeout_ms, 6000);
+  EXPECT_EQ(tcp->raw_text, "RCEL");
+
+  const auto listen = Parse({"read-all", "out.dat", "--listen", "0", "--pace", "reply", "--timeout", "0.25"}).options;
+  ASSERT_TRUE(listen);
+  EXPECT_EQ(listen->reach, Reach::TcpServer);
+  EXPECT_EQ(listen->host, "0.0.0.0");
+  EXPECT_EQ(listen->port, 0);
+  EXPECT_EQ(listen->pace, Pace::Reply);
+  EXPECT_EQ(listen->timeout_ms, 250);
+  EXPECT_EQ(listen->file, "out.dat");
+
+  const auto serial = Parse({"--serial", "/dev/ttyS0", "--address", "broadcast", "send-all", "a.dat"}).options;
+  ASSERT_TRUE(serial);
+  EXPECT_EQ(serial->device, "/dev/ttyS0");
+  EXPECT_EQ(serial->slave_index, 32);
+  EXPECT_EQ(Parse({"--listen", "127.0.0.1:9100", "--address", "31", "raw", "RCEL"}).options->slave_index, 31);
+}
+
+TEST(CtlOptions, CommandArguments) {
+  const auto bmp = Parse({"glyph-bmp", "small", "g.tls", "256", "p.bmp"}).options;
+  ASSERT_TRUE(bmp);
+  EXPECT_EQ(bmp->glyph_class, GlyphClass::Small);
+  EXPECT_EQ(bmp->glyph_index, 255);
+  EXPECT_EQ(bmp->picture_file, "p.bmp");
+  EXPECT_EQ(CommandNeeds(bmp->command), Needs::Nothing);
+
+  const auto net = Parse({"--serial", "/dev/pts/3", "net-set", "--ip", "10.0.0.255", "--port", "80", "--subnet", "C",
+                          "--keep-alive", "on", "--time-register", "6"})
+                       .options;
+  ASSERT_TRUE(net);
+  EXPECT_EQ(net->net.ip, (IpBytes{10, 0, 0, 255}));
+  EXPECT_EQ(net->net.port, "00080");
+  EXPECT_EQ(net->net.subnet_class, 2);
+  EXPECT_EQ(net->net.keep_alive, 1);
+  EXPECT_EQ(net->net.time_register, 5);
+  EXPECT_FALSE(net->net.gateway);
+
+  EXPECT_EQ(Parse({"--serial", "/dev/pts/3", "set-address", "07"}).options->new_address, 7);
+}
+
+struct BadLine {
+  std::vector<std::string_view> args;
+  std::string_view error;  // the start of what the operator is told
+};
+
+void PrintTo(const BadLine& line, std::ostream* os) {
+  for (std::string_view arg : line.args) *os << arg << ' ';
+}
+
+class CtlOptionsRefusal : public ::testing::TestWithParam<BadLine> {};
+
+TEST_P(CtlOptionsRefusal, SaysWhatIsWrong) {
+  const ParsedCommandLine parsed = ParseCtlOptions(GetParam().args);
+  EXPECT_FALSE(parsed.options);
+  EXPECT_TRUE(parsed.error.starts_with(GetParam().error)) << parsed.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadUsage, CtlOptionsRefusal,
+    ::testing::Values(
+        BadLine{{}, "no command given"}, BadLine{{"fly"}, "unknown command fly"},
+        BadLine{{"--tcp", "h", "raw"}, "raw takes 1 argument"},
+        BadLine{{"--tcp", "h", "raw", "a", "b"}, "raw takes 1 argument"},
+        BadLine{{"raw", "RCEL"}, "raw needs --tcp, --listen or --serial"},
+        BadLine{{"--tcp", "h", "--serial", "/dev/x", "raw", "RCEL"}, "give one of"},
+        BadLine{{"--tcp", "h:0", "raw", "RCEL"}, "--tcp wants"},
+        BadLine{{"--tcp", ":9004", "raw", "RCEL"}, "--tcp wants"},
+        BadLine{{"--listen", "h:70000", "raw", "RCEL"}, "--listen wants"},
+        BadLine{{"--tcp", "h", "--address", "32", "raw", "RCEL"}, "--address wants"},
+        BadLine{{"--tcp", "h", "--address", "7", "raw", "RCEL"}, "--address wants"},
+        BadLine{{"--tcp", "h", "--pace", "fast", "raw", "RCEL"}, "--pace wants"},
+        BadLine{{"--tcp", "h", "--timeout", "0", "raw", "RCEL"}, "--timeout wants"},
+        BadLine{{"--tcp", "h", "--timeout", "1s", "raw", "RCEL"}, "--timeout wants"},
+        BadLine{{"--tcp", "h", "--timeout"}, "--timeout wants"},
+        BadLine{{"--tcp", "h", "--verbose", "raw", "RCEL"}, "unknown option --verbose"},
+        BadLine{{"--tcp", "h", "raw", "RC\rEL"}, "raw wants"},
+        BadLine{{"--tcp", "h", "--address", "broadcast", "read-all", "a.dat"}, "Broadcastではリードできません"},
+        BadLine{{"--tcp", "h", "--address", "broadcast", "glyph-read", "large", "a.tll"}, "Broadcastではリードできません"},
+        BadLine{{"--tcp", "h", "net-read"}, "インターフェースをRS-232Cにしてください。"},
+        BadLine{{"--listen", "9004", "set-address", "01"}, "インターフェースをRS-232Cにしてください。"},
+        BadLine{{"--serial", "/dev/x", "set-address", "32"}, "set-address wants 00..31"},
+        BadLine{{"--serial", "/dev/x", "net-set"}, "net-set wants at least one"},
+        BadLine{{"--serial", "/dev/x", "net-set", "--ip", "10.0.0"}, "--ip wants"},
+        BadLine{{"--serial", "/dev/x", "net-set", "--gateway", "10.0.0.256"}, "--gateway wants"},
+        BadLine{{"--serial", "/dev/x", "net-set", "--port", "0"}, "Port Number には"},
+        BadLine{{"--serial", "/dev/x", "net-set", "--subnet", "D"}, "--subnet wants"},
+        BadLine{{"--serial", "/dev/x", "net-set", "--time-register", "7"}, "--time-register wants"},
+        BadLine{{"--serial", "/dev/x", "--ip", "1.2.3.4", "net-set"}, "unknown option --ip"},
+        BadLine{{"glyph-bmp", "huge", "g.tll", "1", "p.bmp"}, "the glyph class"},
+        BadLine{{"glyph-bmp", "large", "g.tll", "71", "p.bmp"}, "glyph-bmp wants a glyph number 1..70"}));
+
+TEST(CtlOptions, HelpWinsOverEverythingElse) {
+  EXPECT_TRUE(Parse({"fly", "--help"}).help);
+  EXPECT_NE(CtlUsage().find("glyph-bmp large|medium|small FILE N OUT.bmp"), std::string_view::npos);
+}
+
+}  // namespace
+}  // namespace vtg::cli

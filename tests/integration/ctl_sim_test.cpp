@@ -1,0 +1,371 @@
+// vtg7300ctl against vtg7300-sim: over TCP in both roles and over a pseudo-terminal.
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+#include <variant>
+
+#include "glyphs/glyph_list_file.h"
+#include "settings/controller_state.h"
+#include "settings/settings_document.h"
+#include "sim_process.h"
+
+namespace {
+
+constexpr int kRunMs = 60000;
+
+struct CtlRun {
+  int status = -1;  // -1: crashed or did not end
+  QByteArray out;
+  QByteArray err;
+};
+
+void StartCtl(QProcess& ctl, const QStringList& args) {
+  ctl.setProgram(QStringLiteral(VTG_CTL_PROGRAM));
+  ctl.setArguments(args);
+  ctl.start();
+}
+
+CtlRun Collect(QProcess& ctl) {
+  CtlRun run;
+  if (!ctl.waitForFinished(kRunMs)) {
+    ctl.kill();
+    ctl.waitForFinished(kWaitMs);
+  } else if (ctl.exitStatus() == QProcess::NormalExit) {
+    run.status = ctl.exitCode();
+  }
+  run.out = ctl.readAllStandardOutput();
+  run.err += ctl.readAllStandardError();
+  return run;
+}
+
+CtlRun RunCtl(const QStringList& args) {
+  QProcess ctl;
+  StartCtl(ctl, args);
+  return Collect(ctl);
+}
+
+QString Describe(const CtlRun& run) {
+  return QStringLiteral("status %1\nstdout: %2\nstderr: %3")
+      .arg(run.status)
+      .arg(QString::fromUtf8(run.out), QString::fromUtf8(run.err));
+}
+
+// "127.0.0.1:PORT" of a simulated unit listening on a free port; empty when it did not start.
+QString ListeningSim(SimProcess& sim, QStringList extra = {}) {
+  const QString first = sim.start(extra << QStringLiteral("--listen") << QStringLiteral("127.0.0.1:0"));
+  return QRegularExpression(QStringLiteral("^listening on (127\\.0\\.0\\.1:\\d+)$")).match(first).captured(1);
+}
+
+// The link of a simulated unit on a pseudo-terminal; empty when it did not start.
+QString PtySim(SimProcess& sim, const QTemporaryDir& dir, QStringList extra = {}) {
+  const QString link = dir.filePath(QStringLiteral("unit-tty"));
+  const QString first = sim.start(extra << QStringLiteral("--pty") << link);
+  return first.startsWith(QStringLiteral("pty at ") + link) ? link : QString();
+}
+
+// A port nothing listens on: taken from the system, then given back.
+QString ClosedPort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost, 0);
+  return QStringLiteral("127.0.0.1:%1").arg(server.serverPort());
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every kind of setting away from its default, and titles that read back as they went:
+// kanji, the unit's own glyphs (the pairs of glyph 1 and glyph 256), a full line of 28.
+QByteArray SampleDocument(unsigned seed) {
+  const std::string kTitleChoices[] = {
+      "", "\x88\x9f\x83\x65\x83\x58\x83\x67", std::string("\x10\x20\x81\x40\x13\x05", 6), "\x82\x75\x82\x73\x82\x66",
+      std::string(28, '\0'),
+  };
+  vtg::ControllerState state;
+  vtg::ResetToDefaults(state);
+  vtg::SettingsImage& image = state.image;
+  std::mt19937 random(seed);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  for (std::size_t i = 0; i < vtg::kTitles; ++i) {
+    image.display_flag[i] = pick(2);
+    image.char_size[i] = pick(3);
+    image.auto_switch_time[i] = pick(100);
+    image.title_text[i] = kTitleChoices[pick(5)];
+    if (image.title_text[i].size() == 28)
+      for (std::size_t k = 0; k < 28; k += 2) image.title_text[i].replace(k, 2, "\x88\x9f");
+  }
+  for (std::size_t line = 0; line < vtg::kLines; ++line) {
+    image.startup_page[line] = pick(65);
+    image.display_page[line] = pick(65);
+    image.display_position[line] = pick(16);
+  }
+  image.white_level = pick(4);
+  image.edge_level = pick(4);
+  return QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)));
+}
+
+QByteArray SampleGlyphList(vtg::GlyphClass c, unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::string> store;
+  for (int i = 0; i < vtg::Info(c).count; ++i) {
+    std::string glyph;
+    for (int k = 0; k < vtg::Info(c).digits; ++k) glyph += "0123456789ABCDEF"[random() % 16];
+    store.push_back(glyph);
+  }
+  return QByteArray::fromStdString(vtg::GlyphListFileText(c, store));
+}
+
+}  // namespace
+
+class CtlSimTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  // send-all of `doc`, then read-all; both go through `link` (link options first).
+  void RoundTripDocument(const QStringList& link, const QByteArray& doc, const QString& name);
+
+  QTemporaryDir dir_;
+
+ private slots:
+  void documentRoundTripsAsClient();
+  void documentRoundTripsAsServer();
+  void documentAndNetworkSettingsRoundTripOverSerial();
+  void glyphsRoundTripInEveryClass();
+  void unitsAreWorkedOnConcurrently();
+  void rawPrintsTheReplyAndFilesNeedNoUnit();
+  void failuresTellAndExit_data();
+  void failuresTellAndExit();
+};
+
+void CtlSimTest::RoundTripDocument(const QStringList& link, const QByteArray& doc, const QString& name) {
+  QVERIFY(WriteFile(Path(name + ".dat"), doc));
+  const CtlRun sent = RunCtl(link + QStringList{"--pace", "reply", "send-all", Path(name + ".dat")});
+  QVERIFY2(sent.status == 0, qPrintable(Describe(sent)));
+  const CtlRun read = RunCtl(link + QStringList{"--pace", "reply", "read-all", Path(name + "-back.dat")});
+  QVERIFY2(read.status == 0, qPrintable(Describe(read)));
+  QVERIFY(read.err.endsWith("vtg7300ctl: Socket ＯＫ\n") || read.err.endsWith("vtg7300ctl: Success\n"));
+  QCOMPARE(ReadFile(Path(name + "-back.dat")), doc);
+}
+
+void CtlSimTest::documentRoundTripsAsClient() {
+  SimProcess sim;
+  const QString unit = ListeningSim(sim, {"--address", "05"});
+  QVERIFY(!unit.isEmpty());
+  RoundTripDocument({"--tcp", unit, "--address", "05"}, SampleDocument(1), "client");
+  QCOMPARE(sim.terminate(), 0);
+}
+
+void CtlSimTest::documentRoundTripsAsServer() {
+  // The first run takes a free port; the unit comes back to it for the second run.
+  const QByteArray doc = SampleDocument(2);
+  QVERIFY(WriteFile(Path("server.dat"), doc));
+  SimProcess sim;
+  QString port = QStringLiteral("0");
+  for (const QStringList& command : {QStringList{"send-all", Path("server.dat")},
+                                     QStringList{"read-all", Path("server-back.dat")}}) {
+    QProcess ctl;
+    ctl.setReadChannel(QProcess::StandardError);
+    StartCtl(ctl, QStringList{"--listen", "127.0.0.1:" + port, "--pace", "reply"} + command);
+    QVERIFY(QTest::qWaitFor([&] { return ctl.canReadLine(); }, kWaitMs));
+    const QByteArray first = ctl.readLine();
+    const auto listening = QRegularExpression(QStringLiteral("^vtg7300ctl: listening on 127\\.0\\.0\\.1:(\\d+)\n$"))
+                               .match(QString::fromUtf8(first));
+    QVERIFY2(listening.hasMatch(), first.constData());
+    if (port == "0") {
+      port = listening.captured(1);
+      QVERIFY(sim.start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
+    }
+    const CtlRun run = Collect(ctl);
+    QVERIFY2(run.status == 0, qPrintable(Describe(run)));
+  }
+  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(ReadFile(Path("server-back.dat")), doc);
+}
+
+void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
+  SimProcess sim;
+  const QString tty = PtySim(sim, dir_);
+  QVERIFY(!tty.isEmpty());
+  RoundTripDocument({"--serial", tty}, SampleDocument(3), "serial");
+
+  const CtlRun set = RunCtl({"--serial", tty, "net-set", "--ip", "10.1.2.3", "--gateway", "10.1.2.254", "--active",
+                             "10.1.2.4", "--subnet", "A", "--port", "9100", "--keep-alive", "on", "--time-register",
+                             "3"});
+  QVERIFY2(set.status == 0, qPrintable(Describe(set)));
+  const CtlRun read = RunCtl({"--serial", tty, "net-read"});
+  QVERIFY2(read.status == 0, qPrintable(Describe(read)));
+  QCOMPARE(read.out, QByteArray("active 10.1.2.4\ngateway 10.1.2.254\nip 10.1.2.3\nmac 00-11-22-33-44-55\n"
+                                "port 09100\nsubnet A\nkeep-alive on\ntime-register 3\nversion 1.00\n"));
+
+  const CtlRun moved = RunCtl({"--serial", tty, "set-address", "07"});
+  QVERIFY2(moved.status == 0, qPrintable(Describe(moved)));
+  const CtlRun asked = RunCtl({"--serial", tty, "--address", "07", "raw", "RCWL"});
+  QVERIFY2(asked.status == 0, qPrintable(Describe(asked)));
+  QCOMPARE(sim.terminate(), 0);
+}
+
+void CtlSimTest::glyphsRoundTripInEveryClass() {
+  SimProcess sim;
+  const QString unit = ListeningSim(sim);
+  QVERIFY(!unit.isEmpty());
+  for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
+                                std::pair{vtg::GlyphClass::Small, "small"}}) {
+    const QByteArray glyphs = SampleGlyphList(c, static_cast<unsigned>(c) + 10);
+    const QString sent = Path(QStringLiteral("%1-sent").arg(name)), back = Path(QStringLiteral("%1-back").arg(name));
+    QVERIFY(WriteFile(sent, glyphs));
+    const CtlRun send = RunCtl({"--tcp", unit, "--pace", "reply", "glyph-send", name, sent});
+    QVERIFY2(send.status == 0, qPrintable(Describe(send)));
+    const CtlRun read = RunCtl({"--tcp", unit, "--pace", "reply", "glyph-read", name, back});
+    QVERIFY2(read.status == 0, qPrintable(Describe(read)));
+    QCOMPARE(ReadFile(back), glyphs);
+  }
+  QCOMPARE(sim.terminate(), 0);
+}
+
+void CtlSimTest::unitsAreWorkedOnConcurrently() {
+  SimProcess first, second;
+  const QString units[] = {ListeningSim(first), ListeningSim(second)};
+  QVERIFY(!units[0].isEmpty() && !units[1].isEmpty());
+  const QByteArray docs[] = {SampleDocument(4), SampleDocument(5)};
+  for (const QString step : {"send-all", "read-all"}) {
+    QProcess runs[2];
+    for (int u = 0; u < 2; ++u) {
+      const QString file = Path(QStringLiteral("unit%1%2.dat").arg(u).arg(step == "send-all" ? "" : "-back"));
+      if (step == "send-all") QVERIFY(WriteFile(file, docs[u]));
+      StartCtl(runs[u], {"--tcp", units[u], "--pace", "reply", step, file});
+    }
+    for (QProcess& run : runs) {
+      const CtlRun done = Collect(run);
+      QVERIFY2(done.status == 0, qPrintable(Describe(done)));
+    }
+  }
+  QCOMPARE(ReadFile(Path("unit0-back.dat")), docs[0]);
+  QCOMPARE(ReadFile(Path("unit1-back.dat")), docs[1]);
+  QCOMPARE(first.terminate(), 0);
+  QCOMPARE(second.terminate(), 0);
+}
+
+void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
+  SimProcess sim;
+  const QString unit = ListeningSim(sim, {"--address", "12"});
+  QVERIFY(!unit.isEmpty());
+  const CtlRun raw = RunCtl({"--tcp", unit, "--address", "12", "raw", "RCEL"});
+  QVERIFY2(raw.status == 0, qPrintable(Describe(raw)));
+  QCOMPARE(raw.out, QByteArray("CEL1\n"));
+  QCOMPARE(sim.terminate(), 0);
+
+  const CtlRun made = RunCtl({"doc-new", Path("new.dat")});
+  QCOMPARE(made.status, 0);
+  vtg::ControllerState defaults;
+  vtg::ResetToDefaults(defaults);
+  QCOMPARE(ReadFile(Path("new.dat")).toStdString(), std::get<std::string>(vtg::FormatDocument(defaults.image)));
+  const CtlRun shown = RunCtl({"doc-show", Path("new.dat")});
+  QCOMPARE(shown.status, 0);
+  QCOMPARE(shown.out.count('\n'), 2 + 4 + 256);
+  QVERIFY(shown.out.contains("ch.2 Bottom page 64: on, L, auto 02, \"\"\n"));
+
+  // LARGE glyph 2 with its top-left dot set: 96 x 96 pixels, white at the top-left 2 x 2.
+  std::vector<std::string> store(70, vtg::BlankGlyph(vtg::GlyphClass::Large));
+  store[1][0] = '8';
+  QVERIFY(WriteFile(Path("one.tll"), QByteArray::fromStdString(vtg::GlyphListFileText(vtg::GlyphClass::Large, store))));
+  const CtlRun bmp = RunCtl({"glyph-bmp", "large", Path("one.tll"), "2", Path("one.bmp")});
+  QVERIFY2(bmp.status == 0, qPrintable(Describe(bmp)));
+  const QByteArray picture = ReadFile(Path("one.bmp"));
+  QCOMPARE(picture.size(), 54 + 96 * 96 * 3);
+  QVERIFY(picture.startsWith("BM"));
+  const qsizetype top_row = 54 + 95 * 96 * 3;  // rows are stored bottom-up
+  QCOMPARE(picture.mid(top_row, 9), QByteArray("\xff\xff\xff\xff\xff\xff\x00\x00\x00", 9));
+}
+
+void CtlSimTest::failuresTellAndExit_data() {
+  QTest::addColumn<QString>("sim");  // "", "tcp", "pty" or "closed"
+  QTest::addColumn<QStringList>("sim_args");
+  QTest::addColumn<QStringList>("args");  // "LINK" stands for the link options
+  QTest::addColumn<int>("status");
+  QTest::addColumn<QString>("told");
+
+  const QStringList none;
+  QTest::newRow("usage") << "" << none << QStringList{"send-all"} << 2 << "send-all takes 1 argument";
+  QTest::newRow("read on Broadcast") << "" << none
+                                     << QStringList{"--tcp", "127.0.0.1", "--address", "broadcast", "read-all", "x.dat"}
+                                     << 2 << "Broadcastではリードできません";
+  QTest::newRow("serial only") << "" << none << QStringList{"--tcp", "127.0.0.1", "net-read"} << 2
+                               << "インターフェースをRS-232Cにしてください。";
+  QTest::newRow("no document") << "" << none << QStringList{"--tcp", "127.0.0.1", "send-all", "DIR/none.dat"} << 2
+                               << "Can't file open";
+  QTest::newRow("not a document") << "" << none << QStringList{"doc-show", "DIR/odd.dat"} << 2 << "設定ファイルの";
+  QTest::newRow("title the unit cannot take") << "" << none << QStringList{"--tcp", "127.0.0.1", "send-all", "DIR/odd-title.dat"}
+                                               << 2 << "ch.1 Top page 02: ＪＩＳ第１水準,第２水準以外の字が選択されてます";
+  QTest::newRow("no folder for the output") << "" << none
+                                            << QStringList{"--tcp", "127.0.0.1", "read-all", "DIR/none/out.dat"} << 2
+                                            << "Can't file open";
+  QTest::newRow("short glyph list") << "" << none << QStringList{"glyph-bmp", "small", "DIR/short.tls", "1", "DIR/p.bmp"}
+                                    << 2 << "外字ファイルが短すぎます";
+  QTest::newRow("picture not writable") << "" << none
+                                        << QStringList{"glyph-bmp", "large", "DIR/blank.tll", "1", "DIR/none/p.bmp"}
+                                        << 2 << "Can't file open";
+  QTest::newRow("connection refused") << "closed" << none << QStringList{"LINK", "raw", "RCEL"} << 1 << "接続できません";
+  QTest::newRow("no serial port") << "" << none << QStringList{"--serial", "DIR/none-tty", "raw", "RCEL"} << 1
+                                  << "Miss! File Open";
+  QTest::newRow("no answer on TCP/IP") << "tcp" << none << QStringList{"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"}
+                                       << 1 << "Answer が､きません";
+  QTest::newRow("no answer on RS-232C") << "pty" << none
+                                        << QStringList{"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"} << 1
+                                        << "No Connect";
+  QTest::newRow("error reply") << "tcp" << QStringList{"--error-every", "1", "E3"} << QStringList{"LINK", "raw", "RCEL"}
+                               << 1 << "Socket Command";
+  QTest::newRow("error reply in a run") << "pty" << QStringList{"--error-every", "40", "E1"}
+                                        << QStringList{"LINK", "--pace", "reply", "read-all", "DIR/x.dat"} << 1
+                                        << "Parity Error";
+  QTest::newRow("refused glyph read") << "tcp" << QStringList{"--error-every", "3", "GN"}
+                                      << QStringList{"LINK", "--pace", "reply", "glyph-read", "medium", "DIR/x.tlm"} << 1
+                                      << "Socket 自動切換え中！";
+}
+
+void CtlSimTest::failuresTellAndExit() {
+  QFETCH(QString, sim);
+  QFETCH(QStringList, sim_args);
+  QFETCH(QStringList, args);
+  QFETCH(int, status);
+  QFETCH(QString, told);
+
+  const QByteArray doc = SampleDocument(6);
+  QVERIFY(WriteFile(Path("odd.dat"), doc.left(doc.size() / 2)));
+  vtg::ControllerState odd;
+  vtg::ResetToDefaults(odd);
+  odd.image.title_text[1] = "A";
+  QVERIFY(WriteFile(Path("odd-title.dat"), QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(odd.image)))));
+  QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
+  QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
+
+  SimProcess unit;
+  QStringList link;
+  if (sim == "tcp") link = QStringList{"--tcp", ListeningSim(unit, sim_args)};
+  if (sim == "pty") link = QStringList{"--serial", PtySim(unit, dir_, sim_args)};
+  if (sim == "closed") link = QStringList{"--tcp", ClosedPort()};
+  QStringList line;
+  for (const QString& arg : args) {
+    if (arg == "LINK")
+      line += link;
+    else
+      line += QString(arg).replace(QStringLiteral("DIR"), dir_.path());
+  }
+  const CtlRun run = RunCtl(line);
+  QVERIFY2(run.status == status, qPrintable(Describe(run)));
+  QVERIFY2(QString::fromUtf8(run.err).contains(told), qPrintable(Describe(run)));
+  QVERIFY(!QFileInfo::exists(Path("x.dat")) && !QFileInfo::exists(Path("x.tlm")));
+}
+
+QTEST_GUILESS_MAIN(CtlSimTest)
+#include "ctl_sim_test.moc"
