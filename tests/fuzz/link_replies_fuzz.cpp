@@ -5,7 +5,8 @@
 // Input: a set-up byte (bit 0 address_prefix, bit 1 socket link, bits 2-4 the run, bits 5-6
 // the glyph class, bit 7 a glyph read outstanding when no run goes), the slave index, a seed
 // (bits 0-1 the largest piece, bits 2-3 how often events come, bit 4 one tick per line
-// rather than per piece), then the bytes from the unit.
+// rather than per piece), then the bytes from the unit. Bit 7 of the slave index byte sets
+// the reply pace.
 #include <array>
 #include <memory>
 #include <variant>
@@ -39,12 +40,12 @@ constexpr std::array<std::uint32_t, 4> kEventOdds{16, 256, 4096, 0};
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
 
-// Counts the runs that ended: the engine stops the timer exactly then.
+// Counts the runs that ended: only then does the engine set the progress back to 0.
 class EndCountingView : public testing::RecordingView {
  public:
-  void StopTimer() override {
-    RecordingView::StopTimer();
-    ++ends;
+  void ShowProgress(int position, std::string_view percent) override {
+    RecordingView::ShowProgress(position, percent);
+    if (position == 0) ++ends;
   }
   int ends = 0;
 };
@@ -69,9 +70,14 @@ struct Controller {
     on_socket = setup & 2;
     state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
     state.link.tcp_connected = on_socket ? 1 : 0;
-    state.selection.slave_index = slave % (kBroadcast + 1);
+    state.selection.slave_index = (slave & 0x7F) % (kBroadcast + 1);
     link.AttachSerial(&serial);
     link.AttachSocket(&socket, &timer);
+    // At the reply pace a run sleeps while its reply is out; each reply wakes it.
+    if (slave & 0x80) {
+      engine.SetPace(Pace::Reply);
+      link.SetReplyListener([this](std::string_view, bool) { engine.Wake(); });
+    }
     run_kind = static_cast<RunKind>((setup >> 2) & 7);
     if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
       const auto c = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
@@ -139,11 +145,13 @@ struct Controller {
       link.OnReplyTimeout();
     } else {
       for (int tick = 0; tick < 12; ++tick) WatchdogTick(state, messages);
+      engine.Wake();
     }
   }
 
+  // The dialog's timer fires, when it runs.
   void Tick() {
-    engine.Tick();
+    if (view.timer_on) engine.Tick();
     Require(!engine.Running() || state.flags.sequence_step != 0, "a run goes on with sequence_step 0");
     Require(engine.Running() || state.flags.sequence_step == 0, "sequence_step set without a run");
   }

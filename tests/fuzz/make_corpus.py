@@ -27,8 +27,8 @@ def glyph_code(index):
 
 # --- replies from the unit -------------------------------------------------------------
 # Set-up byte: bit 0 address_prefix, bit 1 socket, bits 2-4 run, bits 5-6 glyph class,
-# bit 7 glyph read outstanding. Then the slave index and the seed: bits 0-1 the largest
-# piece, bits 2-3 how often events come, bit 4 one tick per line.
+# bit 7 glyph read outstanding. Then the slave index (bit 7: the reply pace) and the seed:
+# bits 0-1 the largest piece, bits 2-3 how often events come, bit 4 one tick per line.
 RUN_NONE, RUN_READ, RUN_SET_ALL, RUN_READ_GLYPHS, RUN_SEND_GLYPHS, RUN_UNIT_NETWORK = range(6)
 
 
@@ -87,6 +87,8 @@ read_all += ["CT%s%02d" % (l, p + 1) + "2121" * 28 for l in LINES for p in range
 BY_LINE = b"\x1f"
 write("link_replies", "socket_read_settings", setup(socket=1, run=RUN_READ) + b"\x05" + BY_LINE + replies(*read_all))
 write("link_replies", "serial_read_settings", setup(run=RUN_READ) + b"\x05" + BY_LINE + replies(*read_all))
+write("link_replies", "serial_read_settings_reply_pace",
+      setup(run=RUN_READ) + b"\x85" + BY_LINE + replies(*read_all))
 write("link_replies", "socket_read_settings_cut", setup(socket=1, run=RUN_READ) + b"\x05\x02" + replies(*read_all))
 write("link_replies", "socket_set_all", setup(socket=1, run=RUN_SET_ALL) + b"\x05" + BY_LINE + replies(*["GO"] * 284))
 write("link_replies", "serial_set_all_error", setup(run=RUN_SET_ALL) + b"\x05\x01" + replies(*["GO"] * 40, "E3"))
@@ -97,6 +99,8 @@ for c, letter in enumerate("LMS"):
           setup(socket=1, run=RUN_READ_GLYPHS, glyph_class=c) + b"\x05" + BY_LINE + replies(*glyphs))
     write("link_replies", "serial_read_glyphs_cut_" + letter,
           setup(run=RUN_READ_GLYPHS, glyph_class=c) + b"\x05\x03" + replies(*glyphs[:12]))
+    write("link_replies", "socket_send_glyphs_reply_pace_" + letter,
+          setup(socket=1, run=RUN_SEND_GLYPHS, glyph_class=c) + b"\x85" + BY_LINE + replies(*["GO"] * count))
     write("link_replies", "serial_send_glyphs_" + letter,
           setup(run=RUN_SEND_GLYPHS, glyph_class=c) + b"\x05\x01" + replies(*["GO"] * 12))
 write("link_replies", "serial_unit_network", setup(prefix=0, run=RUN_UNIT_NETWORK) + b"\x00\x01" +
