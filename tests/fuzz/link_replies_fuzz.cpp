@@ -139,14 +139,12 @@ struct Controller {
     }
   }
 
-  // The unit stays silent for one reply wait.
+  // The unit stays silent for one reply wait: the socket's wait ends, and the main window's
+  // watchdog, which runs whatever the interface, gives up on a serial line.
   void Silence() {
-    if (on_socket) {
-      link.OnReplyTimeout();
-    } else {
-      for (int tick = 0; tick < 12; ++tick) WatchdogTick(state, messages);
-      engine.Wake();
-    }
+    if (on_socket) link.OnReplyTimeout();
+    for (int tick = 0; tick < 12; ++tick) WatchdogTick(state, messages);
+    engine.Wake();
   }
 
   // The dialog's timer fires, when it runs.
