@@ -8,6 +8,7 @@
 #include "cli/file_commands.h"
 #include "cli/terminal_messages.h"
 #include "cli/unit_session.h"
+#include "shell/option_scanner.h"
 #include "ui/cp932_text.h"
 
 namespace {
@@ -21,11 +22,8 @@ std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToTex
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (vtg::AnswerHelpOrVersion(args, "vtg7300ctl", CtlUsage(), std::cout)) return kExitOk;
   const ParsedCommandLine parsed = ParseCtlOptions(args);
-  if (parsed.help) {
-    std::cout << CtlUsage();
-    return kExitOk;
-  }
   if (!parsed.options) {
     std::cerr << "vtg7300ctl: " << parsed.error << "\n(vtg7300ctl --help shows the usage)\n";
     return kExitBadUsage;

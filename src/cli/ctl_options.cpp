@@ -9,6 +9,7 @@
 #include "link/text_helpers.h"
 #include "link/unit_network.h"
 #include "settings/controller_state.h"
+#include "shell/option_scanner.h"
 
 namespace vtg::cli {
 namespace {
@@ -89,15 +90,11 @@ bool IsPrintableAscii(std::string_view text) {
 
 class Parser {
  public:
-  explicit Parser(std::span<const std::string_view> args) : args_(args) {}
+  explicit Parser(std::span<const std::string_view> args) : words_(args) {}
   ParsedCommandLine Run();
 
  private:
-  // The word after the current option; none at the end of the line.
-  std::optional<std::string_view> Value() {
-    if (at_ + 1 >= args_.size()) return std::nullopt;
-    return args_[++at_];
-  }
+  std::optional<std::string_view> Value() { return words_.Value(); }
   bool Fail(std::string why) {
     if (error_.empty()) error_ = std::move(why);
     return false;
@@ -107,8 +104,7 @@ class Parser {
   bool NetOption(std::string_view option);
   bool Positional(const std::vector<std::string_view>& words);
 
-  std::span<const std::string_view> args_;
-  std::size_t at_ = 0;
+  OptionScanner words_;
   CtlOptions options_;
   std::string error_;
 };
@@ -232,27 +228,24 @@ ParsedCommandLine Parser::Run() {
   ParsedCommandLine parsed;
   const CommandRow* command = nullptr;
   std::vector<std::string_view> words;
-  if (std::ranges::count(args_, "--help") || std::ranges::count(args_, "-h")) {
-    parsed.help = true;
-    return parsed;
-  }
-  for (at_ = 0; at_ < args_.size() && error_.empty(); ++at_) {
-    const std::string_view arg = args_[at_];
+  while (error_.empty() && words_.Next()) {
+    const std::string_view name = words_.Name();
     constexpr std::array<std::string_view, 6> kLinkOptions{"--tcp", "--listen", "--serial",
                                                            "--address", "--pace", "--timeout"};
     constexpr std::array<std::string_view, 7> kNetOptions{"--ip", "--gateway", "--active", "--subnet",
                                                           "--port", "--keep-alive", "--time-register"};
-    if (std::ranges::count(kLinkOptions, arg)) {
-      LinkOption(arg);
-    } else if (command && command->command == Command::NetSet && std::ranges::count(kNetOptions, arg)) {
-      NetOption(arg);
-    } else if (arg.starts_with("--")) {
-      Fail("unknown option " + std::string(arg));
-    } else if (!command) {
-      command = FindCommand(arg);
-      if (!command) Fail("unknown command " + std::string(arg));
+    if (!words_.IsOption()) {
+      if (command) {
+        words.push_back(name);
+      } else if (command = FindCommand(name); !command) {
+        Fail("unknown command " + std::string(name));
+      }
+    } else if (std::ranges::count(kLinkOptions, name)) {
+      LinkOption(name);
+    } else if (command && command->command == Command::NetSet && std::ranges::count(kNetOptions, name)) {
+      NetOption(name);
     } else {
-      words.push_back(arg);
+      Fail("unknown option " + std::string(name));
     }
   }
   if (error_.empty() && !command) Fail("no command given");
@@ -292,6 +285,11 @@ std::string_view CtlUsage() {
   return R"(usage: vtg7300ctl [--tcp HOST[:PORT] | --listen [ADDR:]PORT | --serial DEVICE]
                   [--address NN|broadcast] [--pace timer|reply] [--timeout SECONDS] COMMAND [ARGS]
 The VTG-7300 controller without a window.
+An option's value follows it as a word of its own or after "=" (--tcp=HOST); "--" ends
+the options, so that a file name may start with a dash.
+
+  -h, --help             this text
+  --version              the program's version
 
 Link (one, for the commands that talk to a unit):
   --tcp HOST[:PORT]      connect to the unit (client role), port 9004 unless given

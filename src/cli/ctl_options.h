@@ -69,7 +69,6 @@ struct CtlOptions {
 
 struct ParsedCommandLine {
   std::optional<CtlOptions> options;  // set when the command line is good
-  bool help = false;
   std::string error;  // what is wrong, for the operator
 };
 
@@ -77,6 +76,7 @@ ParsedCommandLine ParseCtlOptions(std::span<const std::string_view> args);
 
 Needs CommandNeeds(Command command);
 
+// What --help prints; every option it names is in the manual page too.
 std::string_view CtlUsage();
 
 inline constexpr int kDefaultTcpPort = 9004;

@@ -14,6 +14,7 @@
 #include "shell/start_up.h"
 #include "sim/quit_on_signals.h"
 #include "ui/application.h"
+#include "vtg_version.h"
 
 namespace {
 
@@ -22,10 +23,11 @@ struct Options {
   bool demo = false;
 };
 
-Options ParseOptions(const QApplication& qt) {
+std::optional<Options> ParseOptions(const QApplication& qt) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("VTG-7300 controller"));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption demo(QStringLiteral("demo"),
                                 QStringLiteral("Talk to a simulated unit inside the program, over TCP/IP."));
   const QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Use FILE as the configuration file."),
@@ -34,6 +36,14 @@ Options ParseOptions(const QApplication& qt) {
                                   QStringLiteral("Offer DEVICE in the RS-232C settings (may be repeated)."),
                                   QStringLiteral("DEVICE"));
   parser.addOptions({demo, config, device});
+  // process() answers --help, --help-all and --version, but would end a usage error with status 1.
+  if (!parser.parse(qt.arguments()) || !parser.positionalArguments().isEmpty()) {
+    const QString error = parser.errorText().isEmpty()
+                              ? QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first())
+                              : parser.errorText();
+    std::cerr << "vtg7300: " << error.toStdString() << "\n(vtg7300 --help shows the usage)\n";
+    return std::nullopt;
+  }
   parser.process(qt);
   Options options;
   options.demo = parser.isSet(demo);
@@ -48,7 +58,10 @@ int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setWindowIcon(vtg::shell::ProgramIcon());
   QApplication::setApplicationName(QStringLiteral("vtg7300"));
-  Options options = ParseOptions(qt);
+  QApplication::setApplicationVersion(QString::fromUtf8(vtg::kVersion.data(), vtg::kVersion.size()));
+  std::optional<Options> parsed = ParseOptions(qt);
+  if (!parsed) return 2;
+  Options& options = *parsed;
 
   // The demo's configuration must not replace the operator's own.
   std::optional<QTemporaryDir> demo_folder;

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 
+#include "shell/option_scanner.h"
 #include "sim/pty_link.h"
 #include "sim/quit_on_signals.h"
 #include "sim/serial_link.h"
@@ -45,11 +46,8 @@ Link* AddLink(std::vector<std::unique_ptr<QObject>>& links, const std::function<
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (vtg::AnswerHelpOrVersion(args, "vtg7300-sim", SimUsage(), std::cout)) return 0;
   const ParsedOptions parsed = ParseSimOptions(args);
-  if (parsed.help) {
-    std::cout << SimUsage();
-    return 0;
-  }
   if (!parsed.options)
     return Fail(QString::fromStdString(parsed.error) + QStringLiteral("\n(vtg7300-sim --help shows the usage)"),
                 kBadUsage);

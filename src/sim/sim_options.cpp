@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "shell/option_scanner.h"
 #include "sim/wire_fields.h"
 
 namespace vtg::sim {
@@ -83,7 +84,11 @@ Faults:
   --line-rate BAUD       pace replies like a serial line of BAUD at 11 bits a byte
   --auto-switching       refuse glyph reads (GN) while a line is on auto switching
 
-  --help                 this text; bad usage exits with status 2
+  -h, --help             this text
+  --version              the program's version
+
+An option's value follows it as a word of its own or after "=" (--listen=9004); bad usage
+exits with status 2.
 )";
 }
 
@@ -95,22 +100,19 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
     parsed.error = std::move(why);
     return parsed;
   };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view option = args[i];
-    auto value = [&]() -> std::optional<std::string_view> {
-      if (i + 1 >= args.size()) return std::nullopt;
-      return args[++i];
-    };
+  OptionScanner words(args);
+  while (words.Next()) {
+    const std::string_view option = words.Name();
+    auto value = [&] { return words.Value(); };
     auto set_mode = [&](LinkMode mode) {
       if (have_mode) return false;
       have_mode = true;
       options.mode = mode;
       return true;
     };
-    if (option == "--help" || option == "-h") {
-      parsed.help = true;
-      return parsed;
-    }
+    if (!words.IsOption()) return fail("unexpected argument " + std::string(option));
+    if ((option == "--split" || option == "--auto-switching") && words.HasUnusedValue())
+      return fail(std::string(option) + " takes no value");
     if (option == "--split") {
       options.pacing.split = true;
     } else if (option == "--auto-switching") {

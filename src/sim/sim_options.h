@@ -28,12 +28,12 @@ struct SimOptions {
 
 struct ParsedOptions {
   std::optional<SimOptions> options;  // set when the command line is good
-  bool help = false;                  // --help was asked for
   std::string error;                  // what is wrong with the command line
 };
 
 ParsedOptions ParseSimOptions(std::span<const std::string_view> args);
 
+// What --help prints; every option it names is in the manual page too.
 std::string_view SimUsage();
 
 }  // namespace vtg::sim

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/ctl_options.h"
 
 namespace vtg::cli {
@@ -93,6 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--tcp", "h", "--timeout", "1s", "raw", "RCEL"}, "--timeout wants"},
         BadLine{{"--tcp", "h", "--timeout"}, "--timeout wants"},
         BadLine{{"--tcp", "h", "--verbose", "raw", "RCEL"}, "unknown option --verbose"},
+        BadLine{{"--tcp", "h", "--verbose=2", "raw", "RCEL"}, "unknown option --verbose"},
+        BadLine{{"doc-show", "-x.dat"}, "unknown option -x.dat"},
+        BadLine{{"--tcp=", "raw", "RCEL"}, "--tcp needs a value"},
+        BadLine{{"--", "--tcp", "h", "raw", "RCEL"}, "unknown command --tcp"},
         BadLine{{"--tcp", "h", "raw", "RC\rEL"}, "raw wants"},
         BadLine{{"--tcp", "h", "--address", "broadcast", "read-all", "a.dat"}, "Broadcastではリードできません"},
         BadLine{{"--tcp", "h", "--address", "broadcast", "glyph-read", "large", "a.tll"}, "Broadcastではリードできません"},
@@ -109,9 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"glyph-bmp", "huge", "g.tll", "1", "p.bmp"}, "the glyph class"},
         BadLine{{"glyph-bmp", "large", "g.tll", "71", "p.bmp"}, "glyph-bmp wants a glyph number 1..70"}));
 
-TEST(CtlOptions, HelpWinsOverEverythingElse) {
-  EXPECT_TRUE(Parse({"fly", "--help"}).help);
-  EXPECT_NE(CtlUsage().find("glyph-bmp large|medium|small FILE N OUT.bmp"), std::string_view::npos);
+TEST(CtlOptions, ValuesAfterEqualsAndOperandsAfterTheEndOfTheOptions) {
+  const auto inline_values =
+      Parse({"--serial=/dev/pts/3", "--address=07", "net-set", "--ip=10.0.0.1", "--keep-alive=off"}).options;
+  ASSERT_TRUE(inline_values);
+  EXPECT_EQ(inline_values->device, "/dev/pts/3");
+  EXPECT_EQ(inline_values->slave_index, 7);
+  EXPECT_EQ(inline_values->net.ip, (IpBytes{10, 0, 0, 1}));
+  EXPECT_EQ(inline_values->net.keep_alive, 0);
+
+  const auto dashed = Parse({"--tcp", "h", "raw", "--", "--RCEL"}).options;
+  ASSERT_TRUE(dashed);
+  EXPECT_EQ(dashed->raw_text, "--RCEL");
+  EXPECT_EQ(Parse({"doc-show", "--", "-x.dat"}).options->file, "-x.dat");
+  EXPECT_EQ(Parse({"doc-show", "-"}).options->file, "-");
 }
 
 }  // namespace

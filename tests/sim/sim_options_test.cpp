@@ -44,6 +44,7 @@ const Mode kModes[] = {
     {{"--units", "3", "--connect", "10.0.0.2:9004"}, LinkMode::kConnect, "10.0.0.2", 9004, "", {0, 1, 2}},
     {{"--pty", "/tmp/vtg"}, LinkMode::kPty, "", 0, "/tmp/vtg", {0}},
     {{"--serial", "/dev/ttyUSB0", "--address", "31"}, LinkMode::kSerial, "", 0, "/dev/ttyUSB0", {31}},
+    {{"--units=2", "--error-every=3", "E1", "--pty=/tmp/vtg"}, LinkMode::kPty, "", 0, "/tmp/vtg", {0, 1}},
 };
 
 TEST(SimOptions, EachMode) {
@@ -80,6 +81,8 @@ const Refusal kRefusals[] = {
     {{"--state"}, "--state needs a file name"},
     {{"--pty", ""}, "--pty needs a path"},
     {{"--frobnicate"}, "unknown option --frobnicate"},
+    {{"--split=yes", "--listen", "0"}, "--split takes no value"},
+    {{"--listen", "0", "--", "--split"}, "unexpected argument --split"},
 };
 
 TEST(SimOptions, BadCommandLinesSayWhatIsWrong) {
@@ -88,11 +91,6 @@ TEST(SimOptions, BadCommandLinesSayWhatIsWrong) {
     EXPECT_FALSE(parsed.options);
     EXPECT_NE(parsed.error.find(reason), std::string::npos) << parsed.error;
   }
-}
-
-TEST(SimOptions, HelpWins) {
-  EXPECT_TRUE(Parse({"--listen", "0", "--help"}).help);
-  EXPECT_NE(SimUsage().find("--listen [ADDR:]PORT"), std::string_view::npos);
 }
 
 }  // namespace
