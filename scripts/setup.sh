@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev
   fonts-noto-cjk socat xvfb xauth
   clang libclang-rt-14-dev
