@@ -1,0 +1,234 @@
+// vtg_pictures [FOLDER]: every window and dialog drawn offscreen into FOLDER (pictures/ beside
+// the program unless given), for a person to look at and for the operator's guide: Japanese
+// text must render and nothing be clipped. scripts/pictures.sh runs it for the guide.
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include "glyphs/glyph_editor_dialog.h"
+#include "glyphs/glyph_info_dialog.h"
+#include "glyphs/glyph_list_dialog.h"
+#include "glyphs/glyph_text.h"
+#include "link/com_port_dialog.h"
+#include "link/link_choice_dialog.h"
+#include "link/tcp_client_dialog.h"
+#include "link/tcp_server_dialog.h"
+#include "link/unit_network_dialog.h"
+#include "shell/main_window.h"
+#include "shell/menu_table.h"
+#include "shell/version_dialog.h"
+#include "shell/whole_unit_run_dialog.h"
+#include "test_app.h"
+#include "test_text.h"
+#include "titles/choice_rows_dialog.h"
+#include "titles/glyph_insert_dialog.h"
+#include "titles/page_setting_dialog.h"
+#include "titles/slave_address_dialog.h"
+#include "titles/title_dialog.h"
+#include "ui/message_boxes.h"
+
+namespace vtg::testing {
+namespace {
+
+// A ring inside the outer ring and a diagonal, shifted by `shift`, so that glyphs differ.
+std::string SampleGlyph(GlyphClass c, int shift) {
+  std::string glyph = BlankGlyph(c);
+  const int w = Info(c).width;
+  for (int i = 1; i < w - 1; ++i) {
+    for (int dot : {1, w - 2}) {
+      SetDot(glyph, c, i, dot);
+      SetDot(glyph, c, dot, i);
+    }
+    SetDot(glyph, c, (i + shift) % (w - 2) + 1, i);
+  }
+  return glyph;
+}
+
+// A controller with something in every list, and the widgets of one picture.
+struct Scene {
+  Scene() {
+    t.serial_ports = {"ttyS0", "ttyUSB0", "/dev/pts/4"};
+    t.state.link.host_list = {{192, 168, 1, 3}, {10, 0, 0, 20}, {172, 16, 254, 1}};
+    t.state.client_table.Accept(1, 11, "192.168.1.3");
+    t.state.client_table.Accept(3, 13, "10.0.0.20");
+    t.state.link.selected_peer = -1;
+    t.state.selection.slave_index = 5;
+    SettingsImage& image = t.state.image;
+    image.unit_ip_address = {192, 168, 1, 3};
+    image.unit_mac_address = "00-11-22-33-44-55";
+    // 東京スタジオ, ニュース速報 with a glyph of the unit's own, and 28 full-width characters.
+    image.title_text[0] = Pair(0x938C) + Pair(0x8B9E) + Pair(0x8358) + Pair(0x835E) + Pair(0x8357) + Pair(0x8349);
+    image.title_text[1] = Pair(0x836A) + Pair(0x8385) + Pair(0x815B) + Pair(0x8358) + Pair(0x1100) + Pair(0x91AC) +
+                          Pair(0x95F1);
+    image.title_text[2] = Repeat(Pair(0x88A2), 28);
+    for (int page = 3; page < 64; page += 5) image.display_flag[static_cast<std::size_t>(page)] = 0;
+    for (int page = 0; page < 64; page += 3) image.char_size[static_cast<std::size_t>(page)] = page % 2 + 1;
+    image.auto_switch_time[4] = 10;
+    image.display_page[3] = kAutoSwitchPage;
+    for (GlyphClass c : {GlyphClass::Large, GlyphClass::Medium, GlyphClass::Small})
+      for (int i = 0; i < 16; i += 3) image.glyphStore(c)[static_cast<std::size_t>(i)] = SampleGlyph(c, i);
+    t.state.glyph.sample_char = "\x88\x9F";
+    for (const MenuItem& item : kMenuItems) registry.Register(item.id, [](ui::AppContext&, QWidget*) {});
+  }
+
+  template <typename Widget, typename... Args>
+  Widget* Make(Args&&... args) {
+    keep.push_back(std::make_unique<Widget>(std::forward<Args>(args)...));
+    keep.back()->show();
+    return static_cast<Widget*>(keep.back().get());
+  }
+  template <typename Dialog, typename... Args>
+  Dialog* Open(Args&&... args) {
+    return Make<Dialog>(t.context, std::forward<Args>(args)..., nullptr);
+  }
+
+  QWidget* Menu(int index) {
+    auto* window = Make<shell::MainWindow>(t.context, registry);
+    QMenu* menu = window->menuBar()->actions()[index]->menu();
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    return menu;
+  }
+
+  TestApp t;
+  ui::DialogRegistry registry;
+  TitleDialogChoices choices;
+  std::vector<std::unique_ptr<QWidget>> keep;
+};
+
+// The window with its caption written above it, as its frame would show it.
+bool Save(QWidget& window, const QDir& folder, const QString& name) {
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return false;
+  const QPixmap content = window.grab();
+  const int bar = window.windowTitle().isEmpty() ? 0 : window.fontMetrics().height() + 8;
+  QPixmap picture(content.width(), content.height() + bar);
+  picture.fill(QColor(0xd8, 0xd8, 0xe8));
+  QPainter p(&picture);
+  p.drawText(QRect(6, 0, content.width() - 6, bar), Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+  p.drawPixmap(0, bar, content);
+  p.end();
+  return !content.isNull() && picture.save(folder.filePath(name + QStringLiteral(".png")));
+}
+
+// A box that shows itself modally, grabbed from inside its own loop.
+bool SaveModalBox(const std::function<void()>& show, const QDir& folder, const QString& name) {
+  bool saved = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    saved = box && Save(*box, folder, name);
+    if (box) box->close();
+  });
+  show();
+  return saved;
+}
+
+// Sends half of a glyph class, to show the list while it sends.
+QWidget* Sending(Scene& s, GlyphClass c) {
+  auto* list = s.Open<GlyphListDialog>(c);
+  list->findChild<QPushButton*>(QStringLiteral("id1068"))->click();
+  for (int tick = 0; tick < Info(c).count / 2; ++tick) list->runner().Tick();
+  return list;
+}
+
+// Set All Items a hundred steps in, each answered.
+QWidget* SettingAll(Scene& s) {
+  auto* dialog = s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout);
+  QTest::mouseClick(dialog->findChild<QPushButton*>(ui::ControlName(1012)), Qt::LeftButton);
+  for (int step = 0; step < 100; ++step) {
+    dialog->runner().Tick();
+    s.t.link.OnSerialBytes("05GO\r\n");
+  }
+  return dialog;
+}
+
+struct Picture {
+  const char* name;
+  std::function<QWidget*(Scene&)> show;
+};
+
+// One line a picture.
+const Picture kPictures[] = {
+    {"main_window", [](Scene& s) -> QWidget* { return s.Make<shell::MainWindow>(s.t.context, s.registry); }},
+    {"main_window_with_document",
+     [](Scene& s) -> QWidget* {
+       s.t.state.doc.doc_file_name = "/home/operator/設定/スタジオ1.dat";
+       return s.Make<shell::MainWindow>(s.t.context, s.registry);
+     }},
+    {"menu_0", [](Scene& s) { return s.Menu(0); }},
+    {"menu_1", [](Scene& s) { return s.Menu(1); }},
+    {"menu_2", [](Scene& s) { return s.Menu(2); }},
+    {"menu_3", [](Scene& s) { return s.Menu(3); }},
+    {"menu_4", [](Scene& s) { return s.Menu(4); }},
+    {"dialog_105_interface", [](Scene& s) -> QWidget* { return s.Open<LinkChoiceDialog>(kInterfaceChoice); }},
+    {"dialog_107_rs232c", [](Scene& s) -> QWidget* { return s.Open<ComPortDialog>(); }},
+    {"dialog_132_client_server", [](Scene& s) -> QWidget* { return s.Open<LinkChoiceDialog>(kRoleChoice); }},
+    {"dialog_134_tcp_client",
+     [](Scene& s) -> QWidget* { return s.t.state.link.selected_peer = 1, s.Open<TcpClientDialog>(); }},
+    {"dialog_102_tcp_server",
+     [](Scene& s) -> QWidget* { return s.t.state.link.selected_peer = 3, s.Open<TcpServerDialog>(); }},
+    {"dialog_122_protocol", [](Scene& s) -> QWidget* { return s.Open<UnitNetworkDialog>(); }},
+    {"dialog_106_set_all_items",
+     [](Scene& s) -> QWidget* { return s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout); }},
+    {"dialog_106_set_all_items_running", SettingAll},
+    {"dialog_118_read_setting_items",
+     [](Scene& s) -> QWidget* {
+       return s.t.state.link.selected_peer = 3, s.Open<shell::WholeUnitRunDialog>(shell::kReadSettingItemsLayout);
+     }},
+    {"dialog_100_version", [](Scene& s) -> QWidget* { return s.Open<shell::VersionDialog>(); }},
+    {"dialog_108_title", [](Scene& s) -> QWidget* { return s.Open<TitleDialog>(); }},
+    {"dialog_114_title_display",
+     [](Scene& s) -> QWidget* { return s.Open<PageSettingDialog>(kTitleDisplaySetting, s.choices); }},
+    {"dialog_138_char_size",
+     [](Scene& s) -> QWidget* { return s.Open<PageSettingDialog>(kCharSizeSetting, s.choices); }},
+    {"dialog_117_auto_switch",
+     [](Scene& s) -> QWidget* { return s.Open<PageSettingDialog>(kAutoSwitchSetting, s.choices); }},
+    {"dialog_109_page_switch", [](Scene& s) -> QWidget* { return s.Open<PerLineDialog>(kPageSwitchKind); }},
+    {"dialog_110_startup", [](Scene& s) -> QWidget* { return s.Open<PerLineDialog>(kStartupKind); }},
+    {"dialog_111_char_level", [](Scene& s) -> QWidget* { return s.Open<CharLevelDialog>(); }},
+    {"dialog_116_display_position",
+     [](Scene& s) -> QWidget* { return s.Open<PerLineDialog>(kDisplayPositionKind); }},
+    {"dialog_112_glyph_insert",
+     [](Scene& s) -> QWidget* { return s.Open<GlyphInsertDialog>(s.choices); }},
+    {"dialog_130_slave_address", [](Scene& s) -> QWidget* { return s.Open<SlaveAddressDialog>(); }},
+    {"dialog_115_glyph_editor_large", [](Scene& s) -> QWidget* { return s.Open<GlyphEditorDialog>(GlyphClass::Large); }},
+    {"dialog_141_glyph_editor_medium", [](Scene& s) -> QWidget* { return s.Open<GlyphEditorDialog>(GlyphClass::Medium); }},
+    {"dialog_142_glyph_editor_small", [](Scene& s) -> QWidget* { return s.Open<GlyphEditorDialog>(GlyphClass::Small); }},
+    {"dialog_137_glyph_list_large", [](Scene& s) -> QWidget* { return s.Open<GlyphListDialog>(GlyphClass::Large); }},
+    {"dialog_139_glyph_list_medium", [](Scene& s) -> QWidget* { return s.Open<GlyphListDialog>(GlyphClass::Medium); }},
+    {"dialog_140_glyph_list_small", [](Scene& s) -> QWidget* { return s.Open<GlyphListDialog>(GlyphClass::Small); }},
+    {"dialog_137_glyph_list_large_sending",
+     [](Scene& s) { return Sending(s, GlyphClass::Large); }},
+    {"dialog_139_glyph_list_medium_sending",
+     [](Scene& s) { return Sending(s, GlyphClass::Medium); }},
+    {"dialog_140_glyph_list_small_sending",
+     [](Scene& s) { return Sending(s, GlyphClass::Small); }},
+    {"dialog_136_glyph_info", [](Scene& s) -> QWidget* { return s.Open<GlyphInfoDialog>(); }},
+};
+
+}  // namespace
+}  // namespace vtg::testing
+
+int main(int argc, char** argv) {
+  using namespace vtg::testing;
+  QApplication app(argc, argv);
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                             : QCoreApplication::applicationDirPath() + QStringLiteral("/pictures"));
+  int failed = !QDir().mkpath(folder.path());
+  for (const Picture& picture : kPictures) {
+    Scene scene;
+    QWidget* widget = picture.show(scene);
+    failed += !(widget && Save(*widget, folder, QString::fromUtf8(picture.name)));
+  }
+  failed += !SaveModalBox([] { vtg::ui::MessageBoxes().StopBox(vtg::text::kUseRs232c); }, folder,
+                          QStringLiteral("box_use_rs232c"));
+  std::printf("%d pictures in %s, %d failed\n", static_cast<int>(std::size(kPictures)) + 1,
+              qPrintable(folder.absolutePath()), failed);
+  return failed ? 1 : 0;
+}
