@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-noto-cjk socat xvfb xauth
   clang libclang-rt-14-dev
+  lintian appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j2
 
+# The Debian package, from a Release build of its own, checked by lintian and appstreamcli.
+bash scripts/package.sh
+
 # Then every parser under libFuzzer: a clang build of the core and the simulated unit alone,
 # in which CTest runs each fuzz target for FUZZ_SECONDS on a scratch copy of its corpus.
 fuzz_build=${FUZZ_BUILD_DIR:-build-fuzz}
