@@ -94,7 +94,6 @@ class Parser {
   ParsedCommandLine Run();
 
  private:
-  std::optional<std::string_view> Value() { return words_.Value(); }
   bool Fail(std::string why) {
     if (error_.empty()) error_ = std::move(why);
     return false;
@@ -110,7 +109,7 @@ class Parser {
 };
 
 bool Parser::ReachOption(Reach reach, std::string_view option) {
-  const auto value = Value();
+  const auto value = words_.Value();
   if (options_.reach != Reach::None) return Fail("give one of --tcp, --listen and --serial, once");
   options_.reach = reach;
   if (!value || value->empty()) return Fail(std::string(option) + " needs a value");
@@ -139,7 +138,7 @@ bool Parser::LinkOption(std::string_view option) {
   if (option == "--tcp") return ReachOption(Reach::TcpClient, option);
   if (option == "--listen") return ReachOption(Reach::TcpServer, option);
   if (option == "--serial") return ReachOption(Reach::Serial, option);
-  const auto value = Value();
+  const auto value = words_.Value();
   if (option == "--address") {
     if (value == "broadcast" || value == "Broadcast") {
       options_.slave_index = kBroadcast;
@@ -164,7 +163,7 @@ bool Parser::LinkOption(std::string_view option) {
 
 bool Parser::NetOption(std::string_view option) {
   NetSettings& net = options_.net;
-  const auto value = Value();
+  const auto value = words_.Value();
   if (!value) return Fail(std::string(option) + " needs a value");
   if (option == "--ip" || option == "--gateway" || option == "--active") {
     const auto bytes = ReadDotted(*value);

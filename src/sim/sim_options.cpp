@@ -103,7 +103,6 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
   OptionScanner words(args);
   while (words.Next()) {
     const std::string_view option = words.Name();
-    auto value = [&] { return words.Value(); };
     auto set_mode = [&](LinkMode mode) {
       if (have_mode) return false;
       have_mode = true;
@@ -118,7 +117,7 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
     } else if (option == "--auto-switching") {
       options.auto_switching = true;
     } else if (option == "--address" || option == "--units") {
-      const auto v = value();
+      const auto v = words.Value();
       if (!v) return fail(std::string(option) + " needs a value");
       if (have_addresses) return fail("give either --address or --units, once");
       have_addresses = true;
@@ -133,31 +132,31 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
         for (int a = 0; a < *units; ++a) options.addresses.push_back(a);
       }
     } else if (option == "--state" || option == "--log") {
-      const auto v = value();
+      const auto v = words.Value();
       if (!v || v->empty()) return fail(std::string(option) + " needs a file name");
       (option == "--state" ? options.state_file : options.log_file) = std::string(*v);
     } else if (const auto number = std::ranges::find(kNumberOptions, option, &NumberOption::name);
                number != std::end(kNumberOptions)) {
-      const auto v = value();
+      const auto v = words.Value();
       const auto n = v ? ReadNumber(*v, number->lo, number->hi) : std::nullopt;
       if (!n) return fail(std::string(option) + " wants " + std::string(number->wants));
       number->field(options) = *n;
     } else if (option == "--error-every") {
-      const auto v = value();
+      const auto v = words.Value();
       const auto n = v ? ReadNumber(*v, 1, 100000) : std::nullopt;
-      const auto code = value();
+      const auto code = words.Value();
       if (!n || !code || std::ranges::find(kErrorCodes, *code) == kErrorCodes.end())
         return fail("--error-every wants a number 1..100000 and a code: E0 E1 E2 E3 GN MENU");
       options.faults.error_every = *n;
       options.faults.error_code = std::string(*code);
     } else if (option == "--listen" || option == "--connect") {
       const bool listen = option == "--listen";
-      const auto v = value();
+      const auto v = words.Value();
       if (!set_mode(listen ? LinkMode::kListen : LinkMode::kConnect)) return fail("give exactly one mode");
       if (!v || !ReadHostPort(*v, listen ? "127.0.0.1" : "", listen ? 0 : 1, options))
         return fail(listen ? "--listen wants [ADDR:]PORT" : "--connect wants HOST:PORT");
     } else if (option == "--pty" || option == "--serial") {
-      const auto v = value();
+      const auto v = words.Value();
       if (!set_mode(option == "--pty" ? LinkMode::kPty : LinkMode::kSerial)) return fail("give exactly one mode");
       if (!v || v->empty()) return fail(std::string(option) + " needs a path");
       options.path = std::string(*v);
