@@ -94,6 +94,7 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
   Add({1, 1, 1, 1});
   Add({2, 2, 2, 2});
   Add({3, 3, 3, 3});
+  link.selected_peer = -1;  // nothing chosen: only the list's keys change
   file.writes.clear();
   DeleteHost(link, 0, file);
   EXPECT_EQ(link.host_list, (std::vector<IpBytes>{{2, 2, 2, 2}, {3, 3, 3, 3}}));
@@ -113,16 +114,31 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
   EXPECT_TRUE(file.writes.empty()) << "no such entry: nothing changes";
 }
 
-TEST_F(HostListTest, TheChosenHostStaysChosenWhenAnEarlierOneGoes) {
-  Add({1, 1, 1, 1});
-  Add({2, 2, 2, 2});
-  SelectHost(link, 1, file);
-  EXPECT_EQ(file.keys["select_number"], "1");
-  DeleteHost(link, 0, file);
-  EXPECT_EQ(link.selected_peer, 0);
-  EXPECT_EQ(file.keys["select_number"], "0");
+TEST_F(HostListTest, DeletingAHostKeepsTheChoiceOnTheChosenHost) {
+  struct Case {
+    int chosen, deleted, chosen_after;
+    const char* key_after;
+  };
+  // Three hosts; key_after is "select_number" afterwards, as SelectHost left it or rewritten.
+  const Case cases[] = {
+      {2, 0, 1, "1"},    // the chosen host moves down with the others
+      {1, 1, -1, "-1"},  // the chosen host itself goes: nothing is chosen
+      {2, 2, -1, "-1"},  // the last one, nothing moves into its place
+      {0, 2, 0, "0"},    // a later host goes
+      {-1, 0, -1, "-1"},
+  };
+  for (const Case& c : cases) {
+    link = LinkConfig{};
+    file = MemoryProfile{};
+    for (std::uint8_t h = 1; h <= 3; ++h) Add({h, h, h, h});
+    link.selected_peer = c.chosen;
+    file.keys["select_number"] = std::to_string(c.chosen);
+    DeleteHost(link, c.deleted, file);
+    EXPECT_EQ(link.selected_peer, c.chosen_after) << c.chosen << " chosen, " << c.deleted << " deleted";
+    EXPECT_EQ(file.keys["select_number"], c.key_after) << c.chosen << " chosen, " << c.deleted << " deleted";
+  }
   SelectHost(link, 4, file);
-  EXPECT_EQ(link.selected_peer, 0);
+  EXPECT_EQ(link.selected_peer, -1) << "no such entry: nothing changes";
 }
 
 TEST_F(HostListTest, AHundredAndFirstHostIsRefused) {

@@ -92,6 +92,11 @@ class TcpDialogsTest : public QObject {
     QCOMPARE(t.state.link.selected_peer, 1);
     QCOMPARE(t.profile.keys["select_number"], std::string("1"));
     QCOMPARE(address->text(), QStringLiteral("10.0.0.3"));
+
+    Click(dialog, 1105);  // the chosen host goes: nothing is chosen
+    QCOMPARE(Entries(hosts), QStringList({"010 .000 .000 .002"}));
+    QCOMPARE(t.profile.keys["select_number"], std::string("-1"));
+    QCOMPARE(address->text(), QStringLiteral("..."));  // blank
   }
 
   void ClosingWritesThePort() {
