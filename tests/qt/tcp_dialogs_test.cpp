@@ -172,6 +172,10 @@ class TcpDialogsTest : public QObject {
     QTRY_COMPARE(clients->count(), 3);
     DoubleClick(clients, 1);
     QCOMPARE(t.state.link.selected_peer, 2);
+    units[3]->disconnectFromHost();  // the chosen unit leaves
+    QTRY_COMPARE(clients->count(), 2);
+    QCOMPARE(t.state.link.selected_peer, -1);
+    QCOMPARE(Find<QLineEdit>(dialog, 1003)->text(), QString(16, QLatin1Char(' ')));
 
     Click(dialog, 1000);
     QCOMPARE(clients->count(), 0);
