@@ -107,7 +107,9 @@ bool TcpTransport::ConnectToHost() {
   connect(socket, &QTcpSocket::disconnected, this, [this] { LoseConnection(QAbstractSocket::RemoteHostClosedError); });
   connect(socket, &QTcpSocket::readyRead, this, &TcpTransport::ReadConnection);
   const QString host = QString::fromStdString(HostAddressText(state_.link.host_list[static_cast<size_t>(entry)]));
+  starting_connection_ = true;
   socket->connectToHost(QHostAddress(host), *port);
+  starting_connection_ = false;
   // A refusal at once has been reported and has dropped the socket already.
   return connection_ != nullptr;
 }
@@ -129,7 +131,8 @@ void TcpTransport::OnConnectionError(SocketError error) {
   if (!established_) {
     DropConnection();
     emit disconnected();
-    ReportNetworkFailure(messages_, NetworkFailure::CannotConnect);
+    // An attempt that started and failed later failed in a socket event.
+    ReportNetworkFailure(messages_, starting_connection_ ? NetworkFailure::CannotConnect : NetworkFailure::EventError);
     return;
   }
   // A close by the host is an error to Qt; disconnected() tells it.

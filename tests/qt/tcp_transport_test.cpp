@@ -60,6 +60,7 @@ class TcpTransportTest : public QObject {
   void silentUnitTimesOut();
   void hostClosing_data();
   void hostClosing();
+  void refusedConnection_data();
   void refusedConnection();
   void hostClosesWhileABoxIsOpen();
 
@@ -268,12 +269,25 @@ void TcpTransportTest::hostClosing() {
   QCOMPARE(disconnected.count(), 1);
 }
 
+void TcpTransportTest::refusedConnection_data() {
+  QTest::addColumn<IpBytes>("host");
+  QTest::addColumn<bool>("started");
+  QTest::addColumn<QString>("shown");
+  // The system refuses a connection to a broadcast address before the attempt starts; a
+  // closed port on loopback answers the attempt with a reset.
+  QTest::newRow("at once") << IpBytes{255, 255, 255, 255} << false << "Network 接続できません";
+  QTest::newRow("later") << IpBytes{127, 0, 0, 1} << true << "OwnedStop ソケットイベントにエラーが発生しました。";
+}
+
 void TcpTransportTest::refusedConnection() {
-  c->state.link.host_list = {{127, 0, 0, 1}};
+  QFETCH(IpBytes, host);
+  QFETCH(bool, started);
+  QFETCH(QString, shown);
+  c->state.link.host_list = {host};
   c->UsePort(FreePort());
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
-  c->tcp.ConnectToHost();  // loopback may refuse at once or a moment later
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{"Network 接続できません"}, kWaitMs);
+  QCOMPARE(c->tcp.ConnectToHost(), started);
+  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{shown}, kWaitMs);
   QCOMPARE(disconnected.count(), 1);
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.Connecting());
