@@ -102,6 +102,7 @@ bool TcpTransport::ConnectToHost() {
   DropConnection();
   QTcpSocket* socket = connection_ = new QTcpSocket(this);
   socket->setObjectName(QStringLiteral("connection"));
+  socket->setReadBufferSize(kMaxUnreadBytes);
   connect(socket, &QTcpSocket::connected, this, &TcpTransport::OnConnected);
   connect(socket, &QAbstractSocket::errorOccurred, this, &TcpTransport::OnConnectionError);
   connect(socket, &QTcpSocket::disconnected, this, [this] { LoseConnection(QAbstractSocket::RemoteHostClosedError); });
@@ -115,7 +116,9 @@ bool TcpTransport::ConnectToHost() {
 }
 
 void TcpTransport::ReadConnection() {
-  DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
+  DrainDevice(
+      connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); },
+      [this] { link_.OnSocketBytesDropped(); });
 }
 
 // Lines are short and each waits for its answer: a line is never held back for a fuller packet.
@@ -218,6 +221,7 @@ void TcpTransport::AcceptPending() {
       continue;
     }
     socket->setParent(this);
+    socket->setReadBufferSize(kMaxUnreadBytes);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const int peer = NextPeerId();
     units_[peer] = socket;
@@ -241,10 +245,15 @@ bool TcpTransport::IsChosen(int peer) const {
 void TcpTransport::OnUnitReadable(int peer) {
   const auto it = units_.find(peer);
   if (it == units_.end()) return;
-  DrainDevice(it->second, [this, peer](std::string_view bytes) {
-    // Only the chosen unit answers commands; what the others send is read and thrown away.
-    if (IsChosen(peer)) link_.OnSocketBytes(bytes);
-  });
+  // Only the chosen unit answers commands; what the others send is read and thrown away.
+  DrainDevice(
+      it->second,
+      [this, peer](std::string_view bytes) {
+        if (IsChosen(peer)) link_.OnSocketBytes(bytes);
+      },
+      [this, peer] {
+        if (IsChosen(peer)) link_.OnSocketBytesDropped();
+      });
 }
 
 void TcpTransport::OnUnitClosed(int peer, SocketError error) {

@@ -30,6 +30,25 @@ TEST(LineAssembler, OverlongLinesKeepTheirStartAndAreFlagged) {
   EXPECT_EQ(Feed(a, {"\n"}).front().size(), LineAssembler::kMaxLine + std::string("[overlong]").size());
 }
 
+TEST(LineAssembler, ALineThatLostBytesIsDroppedThroughItsEnd) {
+  struct Case {
+    std::string_view before, after;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"05CW", "L2\r\n05CEL1\r\n", {"05CW[overlong]", "05CEL1\r\n"}},
+      {"", "CEL0\r\n05GO\r\n", {"[overlong]", "05GO\r\n"}},  // the loss may have begun a line
+      {"05GO\r\n", "\n05E3\r\n", {"05GO\r\n", "[overlong]", "05E3\r\n"}},
+  };
+  for (const Case& c : cases) {
+    LineAssembler a;
+    std::vector<std::string> lines = Feed(a, {c.before});
+    a.DropPartialLine();
+    for (std::string& line : Feed(a, {c.after})) lines.push_back(std::move(line));
+    EXPECT_EQ(lines, c.lines) << c.before;
+  }
+}
+
 TEST(SettingsImage, ResetToDefaults) {
   ControllerState state;
   state.selection = {9, 2, 30};

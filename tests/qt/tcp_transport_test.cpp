@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controller_fixture.h"
+#include "link/device_drain.h"
 #include "link/tcp_endpoint.h"
 
 namespace vtg {
@@ -63,6 +64,7 @@ class TcpTransportTest : public QObject {
   void refusedConnection_data();
   void refusedConnection();
   void hostClosesWhileABoxIsOpen();
+  void peerKeepsSendingWhileABoxIsOpen();
 
   void serverTakes96UnitsAndRefusesThe97th();
   void serverTalksToTheChosenUnitOnly();
@@ -309,6 +311,34 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
   QCOMPARE(Shown(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection")));
+}
+
+void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
+  QTcpSocket* unit = ConnectToUnit();
+  QVERIFY(unit);
+  auto* connection = c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection"));
+  const QByteArray flood = QByteArray(16 * kMaxUnreadBytes, 'x') + "\r\n05CEL0\r\n";
+  c->messages.during_first_box = [&] {
+    unit->write(flood);
+    // Until the controller holds it all, or stopped taking it at its bound.
+    QVERIFY(QTest::qWaitFor(
+        [&] { return connection->bytesAvailable() >= flood.size() || connection->bytesAvailable() == kMaxUnreadBytes; },
+        kWaitMs));
+    QCOMPARE(connection->bytesAvailable(), kMaxUnreadBytes);
+  };
+  c->link.SendCommandLine("RCEL\r\n");
+  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  unit->write("05E3\r\n");
+  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_first_box, kWaitMs);
+  QTRY_VERIFY_WITH_TIMEOUT(unit->bytesToWrite() == 0 && connection->bytesAvailable() == 0, kWaitMs);
+
+  // What came while no reply was awaited changed nothing, and the link answers as before.
+  QCOMPARE(c->state.image.edge_level, 1);
+  c->link.SendCommandLine("RCEL\r\n");
+  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  unit->write("05CEL2\r\n");
+  QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
+  QCOMPARE(Shown(c->messages), QStringList{"Error Socket Command"});
 }
 
 void TcpTransportTest::serverTakes96UnitsAndRefusesThe97th() {
