@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "link/cp932.h"
 #include "titles/title_codes.h"
 
 namespace vtg {
@@ -147,11 +148,11 @@ QString Cp932BytesToText(std::string_view bytes) {
   return text;
 }
 
-std::optional<std::string> TextToCp932Bytes(const QString& text) {
+std::optional<std::string> TextToCp932Bytes(const QString& text, QString* refused) {
   const Cp932Table& table = Table();
   std::string bytes;
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t ch = text[i].unicode();
+    const char16_t ch = Cp932FormOf(text[i].unicode());
     if (ch >= kExternalPairText && ch <= kExternalPairText + kLastExternalPair) {
       const unsigned pair = ch - kExternalPairText;
       bytes.push_back(static_cast<char>(pair >> 8));
@@ -162,6 +163,7 @@ std::optional<std::string> TextToCp932Bytes(const QString& text) {
       bytes.push_back(static_cast<char>(ch - kOtherByteText));
       continue;
     }
+    const qsizetype start = i;
     Shown shown{ch, 0};
     if (i + 1 < text.size()) {
       const char16_t next = text[i + 1].unicode();
@@ -171,10 +173,19 @@ std::optional<std::string> TextToCp932Bytes(const QString& text) {
       }
     }
     const std::string* code = table.CodeOf(shown);
-    if (!code) return std::nullopt;
+    if (!code) {
+      // With its selector, or both halves of a character beyond 16 bits.
+      if (refused) *refused = text.mid(start, i > start ? i - start + 1 : text[start].isHighSurrogate() ? 2 : 1);
+      return std::nullopt;
+    }
     bytes += *code;
   }
   return bytes;
+}
+
+QString WithCp932Forms(QString text) {
+  for (QChar& ch : text) ch = QChar(Cp932FormOf(ch.unicode()));
+  return text;
 }
 
 }  // namespace vtg

@@ -19,7 +19,11 @@ inline constexpr char16_t kOtherCodeSelector = 0xFE00;
 
 QString Cp932BytesToText(std::string_view bytes);
 
-// None when the text holds a character without a code page 932 code.
-std::optional<std::string> TextToCp932Bytes(const QString& text);
+// None when the text holds a character without a code page 932 code; that character is then
+// left in `refused`. A character in its JIS form converts as the one it stands for.
+std::optional<std::string> TextToCp932Bytes(const QString& text, QString* refused = nullptr);
+
+// The text with each character in its JIS form replaced by the one it stands for.
+QString WithCp932Forms(QString text);
 
 }  // namespace vtg
