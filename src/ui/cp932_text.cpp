@@ -15,7 +15,6 @@
 namespace vtg {
 namespace {
 
-constexpr const char* kCodePage = "windows-31j";
 constexpr auto kLeadBytes = [] {
   std::array<unsigned, 60> leads{};
   unsigned b = 0x81;
@@ -39,7 +38,7 @@ bool IsPrivateUse(char16_t ch) { return ch >= 0xE000 && ch <= 0xF8FF; }
 
 // The one character `code` (one or two bytes) decodes to, or 0.
 char16_t DecodeOne(const QByteArray& code) {
-  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+  QStringDecoder decoder(kCp932Codec, QStringConverter::Flag::Stateless);
   const QString text = decoder.decode(code);
   if (decoder.hasError() || text.size() != 1) return 0;
   const char16_t ch = text[0].unicode();
@@ -49,7 +48,7 @@ char16_t DecodeOne(const QByteArray& code) {
 }
 
 QByteArray EncodeOne(char16_t ch) {
-  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(kCp932Codec, QStringConverter::Flag::Stateless);
   const QByteArray code = encoder.encode(QString(QChar(ch)));
   return encoder.hasError() ? QByteArray() : code;
 }
@@ -118,6 +117,18 @@ void Append(QString& text, Shown shown) {
 }
 
 }  // namespace
+
+bool Cp932ConversionAvailable(const char* codec) {
+  // The code page's own wave dash, a kanji and an NEC special character.
+  const QByteArray probe("\x81\x60\x88\x9F\x87\x40");
+  const QString characters = QString::fromUtf16(u"\uFF5E\u4E9C\u2460");
+  QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
+  if (!decoder.isValid() || !encoder.isValid()) return false;
+  const QString decoded = decoder.decode(probe);
+  const QByteArray encoded = encoder.encode(characters);
+  return !decoder.hasError() && !encoder.hasError() && decoded == characters && encoded == probe;
+}
 
 QString Cp932BytesToText(std::string_view bytes) {
   const Cp932Table& table = Table();
