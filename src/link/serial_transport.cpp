@@ -70,7 +70,8 @@ bool SerialTransport::send(std::string_view line) {
 
 void SerialTransport::OnReadyRead() {
   DrainDevice(
-      &port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); }, [this] { link_.OnSerialBytesDropped(); });
+      &port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); },
+      [this] { link_.OnSerialBytesDropped(); });
 }
 
 void SerialTransport::OnError(QSerialPort::SerialPortError error) {

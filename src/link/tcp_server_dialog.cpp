@@ -59,7 +59,8 @@ void TcpServerDialog::Refresh() {
     item->setData(kRecordRole, record);
   }
   // The chosen unit may have left meanwhile.
-  chosen_->setText(s.link.selected_peer == -1 ? kNoUnit : ui::ToQString(PeerAddressText(s.client_table, s.link.selected_peer)));
+  const int chosen = s.link.selected_peer;
+  chosen_->setText(chosen == -1 ? kNoUnit : ui::ToQString(PeerAddressText(s.client_table, chosen)));
 }
 
 void TcpServerDialog::ChooseClient(QListWidgetItem* item) {

@@ -8,7 +8,8 @@ namespace vtg {
 
 TitleEdit::TitleEdit(QWidget* parent) : QLineEdit(parent), note_(new ui::RefusedCharacterNote(this, this)) {
   // title_ is still the title before the edit.
-  setValidator(new Cp932ByteLimit([this](std::size_t bytes) { return TitleEditFits(title_.size(), bytes); }, note_, this));
+  const auto fits = [this](std::size_t bytes) { return TitleEditFits(title_.size(), bytes); };
+  setValidator(new Cp932ByteLimit(fits, note_, this));
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     std::optional<std::string> bytes = TextToCp932Bytes(text);
     if (!bytes) return;
