@@ -115,30 +115,18 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
 }
 
 TEST_F(HostListTest, DeletingAHostKeepsTheChoiceOnTheChosenHost) {
-  struct Case {
-    int chosen, deleted, chosen_after;
-    const char* key_after;
-  };
-  // Three hosts; key_after is "select_number" afterwards, as SelectHost left it or rewritten.
-  const Case cases[] = {
-      {2, 0, 1, "1"},    // the chosen host moves down with the others
-      {1, 1, -1, "-1"},  // the chosen host itself goes: nothing is chosen
-      {2, 2, -1, "-1"},  // the last one, nothing moves into its place
-      {0, 2, 0, "0"},    // a later host goes
-      {-1, 0, -1, "-1"},
-  };
-  for (const Case& c : cases) {
+  struct Case { int chosen, deleted, chosen_after; };
+  // Of three: the chosen host moves down with the others, or goes, and then none is chosen.
+  for (const Case c : {Case{2, 0, 1}, Case{1, 1, -1}, Case{2, 2, -1}, Case{0, 2, 0}}) {
     link = LinkConfig{};
-    file = MemoryProfile{};
     for (std::uint8_t h = 1; h <= 3; ++h) Add({h, h, h, h});
-    link.selected_peer = c.chosen;
-    file.keys["select_number"] = std::to_string(c.chosen);
+    SelectHost(link, c.chosen, file);
     DeleteHost(link, c.deleted, file);
     EXPECT_EQ(link.selected_peer, c.chosen_after) << c.chosen << " chosen, " << c.deleted << " deleted";
-    EXPECT_EQ(file.keys["select_number"], c.key_after) << c.chosen << " chosen, " << c.deleted << " deleted";
+    EXPECT_EQ(file.keys["select_number"], std::to_string(c.chosen_after)) << c.chosen << " chosen";
   }
   SelectHost(link, 4, file);
-  EXPECT_EQ(link.selected_peer, -1) << "no such entry: nothing changes";
+  EXPECT_EQ(link.selected_peer, 0) << "no such entry: nothing changes";
 }
 
 TEST_F(HostListTest, AHundredAndFirstHostIsRefused) {

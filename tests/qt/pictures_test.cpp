@@ -28,7 +28,6 @@
 #include "titles/slave_address_dialog.h"
 #include "titles/title_dialog.h"
 #include "ui/message_boxes.h"
-#include "ui/refused_character_note.h"
 
 namespace vtg::testing {
 
@@ -171,9 +170,6 @@ class Pictures : public QObject {
     TitleDialogChoices choices;
     TitleDialog title(t.context, nullptr);
     Save(title, QStringLiteral("dialog_108_title"));
-    title.findChild<ui::RefusedCharacterNote*>()->Refuse(QStringLiteral("€"));
-    QCoreApplication::processEvents();
-    Save(title, QStringLiteral("dialog_108_title_refused_character"));
     PageSettingDialog display(t.context, kTitleDisplaySetting, choices, nullptr);
     Save(display, QStringLiteral("dialog_114_title_display"));
     PageSettingDialog size(t.context, kCharSizeSetting, choices, nullptr);
@@ -209,9 +205,6 @@ class Pictures : public QObject {
       t.state.glyph.sample_char = "\x88\x9F";
       GlyphEditorDialog editor(t.context, c.c, nullptr);
       Save(editor, QString::fromLatin1(c.editor));
-      editor.findChild<ui::RefusedCharacterNote*>()->Refuse(QStringLiteral("€"));
-      QCoreApplication::processEvents();
-      Save(editor, QString::fromLatin1(c.editor) + QStringLiteral("_refused_character"));
       GlyphListDialog list(t.context, c.c, nullptr);
       Save(list, QString::fromLatin1(c.list));
       // Half way through sending them all.

@@ -106,17 +106,10 @@ class TitleTextTest : public QObject {
     QCOMPARE(second_codes, 398);
   }
 
-  void OnlyTheCodePageItselfPassesTheStartUpCheck_data() {
-    QTest::addColumn<QByteArray>("codec");
-    QTest::addColumn<bool>("available");
-    QTest::newRow("the one the boxes use") << QByteArray(kCp932Codec) << true;
-    QTest::newRow("another Japanese conversion") << QByteArray("EUC-JP") << false;
-    QTest::newRow("none of that name") << QByteArray("no-such-code-page") << false;
-  }
   void OnlyTheCodePageItselfPassesTheStartUpCheck() {
-    QFETCH(QByteArray, codec);
-    QFETCH(bool, available);
-    QCOMPARE(Cp932ConversionAvailable(codec.constData()), available);
+    QVERIFY(Cp932ConversionAvailable());
+    QVERIFY(!Cp932ConversionAvailable("EUC-JP"));  // another Japanese conversion
+    QVERIFY(!Cp932ConversionAvailable("no-such-code-page"));
   }
 
   void EveryExternalPairIsOneCharacterOfItsOwn() {
