@@ -30,6 +30,11 @@ int main(int argc, char** argv) {
   }
   const CtlOptions& options = *parsed.options;
   if (CommandNeeds(options.command) == Needs::Nothing) {
+    // Only doc-show converts text; it would print every title as unknown bytes.
+    if (options.command == Command::DocShow && !vtg::Cp932ConversionAvailable()) {
+      std::cerr << "vtg7300ctl: " << vtg::kNoCp932ConversionText << '\n';
+      return kExitBadUsage;
+    }
     TerminalMessages messages(std::cerr);
     return RunFileCommand(options, messages, std::cout, ShiftJisToUtf8);
   }

@@ -34,7 +34,7 @@ constexpr int kSampleEdit = 1076;
 constexpr int kSampleReadButton = 1075;
 constexpr int kCloseButton = 2;
 // One double-byte character.
-constexpr int kSampleBytes = 2;
+constexpr std::size_t kSampleBytes = 2;
 
 const EditorControls& ControlsOf(GlyphClass c) { return kEditorControls[static_cast<std::size_t>(c)]; }
 
@@ -89,7 +89,8 @@ QWidget* GlyphEditorDialog::NumberGroup(GlyphClass c) {
 
 QWidget* GlyphEditorDialog::SampleGroup() {
   auto* sample = ui::WithId(kSampleEdit, new QLineEdit(this));
-  sample->setValidator(new Cp932ByteLimit(kSampleBytes, sample));
+  auto* note = new ui::RefusedCharacterNote(sample, this);
+  sample->setValidator(new Cp932ByteLimit([](std::size_t bytes) { return bytes <= kSampleBytes; }, note, sample));
   // The sample outlives the dialog; the box shows what a sample read would ask for.
   sample->setText(Cp932BytesToText(state().glyph.sample_char));
   connect(sample, &QLineEdit::textChanged, this,
@@ -97,7 +98,12 @@ QWidget* GlyphEditorDialog::SampleGroup() {
 
   QPushButton* read = Button(kSampleReadButton, QStringLiteral("リード"));
   connect(read, &QPushButton::clicked, this, [this] { editor_.ReadSample(); });
-  return Group(QStringLiteral("サンプル"), {sample, read});
+  auto* row = new QWidget(this);
+  auto* row_layout = new QHBoxLayout(row);
+  row_layout->setContentsMargins(0, 0, 0, 0);
+  row_layout->addWidget(sample);
+  row_layout->addWidget(read);
+  return Group(QStringLiteral("サンプル"), {row, note}, Qt::Vertical);
 }
 
 void GlyphEditorDialog::done(int result) {

@@ -18,6 +18,20 @@ constexpr IbmMove kIbmMoves[] = {
 
 bool IsInByteRange(unsigned b) { return b >= 0x21 && b <= 0x7E; }
 
+struct JisForm {
+  char16_t jis, cp932;
+};
+
+constexpr JisForm kJisForms[] = {
+    {u'\u301C', u'\uFF5E'},  // wave dash
+    {u'\u2212', u'\uFF0D'},  // minus sign
+    {u'\u2016', u'\u2225'},  // double vertical line
+    {u'\u00A2', u'\uFFE0'},  // cent sign
+    {u'\u00A3', u'\uFFE1'},  // pound sign
+    {u'\u00AC', u'\uFFE2'},  // not sign
+    {u'\u2014', u'\u2015'},  // em dash
+};
+
 }  // namespace
 
 bool IsJisCode(unsigned code) { return code <= 0xFFFF && IsInByteRange(code >> 8) && IsInByteRange(code & 0xFF); }
@@ -43,6 +57,12 @@ std::optional<unsigned> ShiftJisToJis(unsigned sjis) {
     code = ((2 * h + 0x21) << 8) + (lo - 0x20);
   if (code < 0x2121 || code > 0x7E7E || !IsInByteRange(code & 0xFF)) return std::nullopt;
   return code;
+}
+
+char16_t Cp932FormOf(char16_t ch) {
+  for (const JisForm& form : kJisForms)
+    if (form.jis == ch) return form.cp932;
+  return ch;
 }
 
 std::optional<unsigned> JisToShiftJis(unsigned jis) {

@@ -17,4 +17,8 @@ std::optional<unsigned> ShiftJisToJis(unsigned sjis);
 // JIS code with both bytes in 0x21..0x7E to its Shift-JIS pair, or none.
 std::optional<unsigned> JisToShiftJis(unsigned jis);
 
+// Input methods and pasted texts give seven characters of the code page in their JIS form
+// ("〜" for "～" and the like): the code page's own character for each; any other is itself.
+char16_t Cp932FormOf(char16_t ch);
+
 }  // namespace vtg

@@ -28,10 +28,9 @@ void DeleteHost(LinkConfig& link, int index, ProfileStore& store) {
   StoreKey(link, ConfigKey::ListCount, store);
   for (int entry = index; entry < count - 1; ++entry) StoreHost(link, entry, store);
   // Otherwise "接続" would reach whichever host moved into the chosen place.
-  if (link.selected_peer > index) {
-    --link.selected_peer;
-    StoreKey(link, ConfigKey::SelectNumber, store);
-  }
+  if (link.selected_peer < index) return;
+  link.selected_peer = link.selected_peer == index ? -1 : link.selected_peer - 1;
+  StoreKey(link, ConfigKey::SelectNumber, store);
 }
 
 void SelectHost(LinkConfig& link, int index, ProfileStore& store) {

@@ -18,7 +18,8 @@ std::string HostEntryText(const IpBytes& host);
 bool AddHost(LinkConfig& link, const IpBytes& host, ProfileStore& store, Messages& messages);
 
 // Removes entry `index`, moves the later ones down and rewrites their keys; the keys of the
-// old last entry stay in the file beyond "list_count". A chosen host after it stays chosen.
+// old last entry stay in the file beyond "list_count". A chosen host after it stays chosen;
+// when the chosen host itself goes, none is chosen (-1).
 void DeleteHost(LinkConfig& link, int index, ProfileStore& store);
 
 // The host "接続" connects to; written to "select_number".

@@ -8,7 +8,8 @@ void LineAssembler::Feed(std::string_view bytes, const LineHandler& on_line) {
   while (!bytes.empty()) {
     const std::size_t lf = bytes.find('\n');
     const std::size_t text_length = lf == std::string_view::npos ? bytes.size() : lf;
-    const std::size_t room = kMaxLine - buffer_.size();
+    // Nothing is added to a line once part of it was lost.
+    const std::size_t room = overlong_ ? 0 : kMaxLine - buffer_.size();
     buffer_.append(bytes.substr(0, std::min(text_length, room)));
     if (text_length > room) overlong_ = true;
     if (lf == std::string_view::npos) return;

@@ -45,6 +45,9 @@ class Link {
   void OnSerialBytes(std::string_view bytes);
   // Bytes from the unit that receives commands on the socket link.
   void OnSocketBytes(std::string_view bytes);
+  // The port or socket dropped bytes unread (see DrainDevice).
+  void OnSerialBytesDropped() { serial_lines_.DropPartialLine(); }
+  void OnSocketBytesDropped() { socket_lines_.DropPartialLine(); }
   // That unit's connection ended.
   void OnSocketPeerLost();
   void OnReplyTimeout();

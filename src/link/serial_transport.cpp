@@ -38,6 +38,7 @@ SerialTransport::SerialTransport(Link& link, Messages& messages, QObject* parent
   port_.setParity(QSerialPort::EvenParity);
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
+  port_.setReadBufferSize(kMaxUnreadBytes);
   connect(&port_, &QSerialPort::readyRead, this, &SerialTransport::OnReadyRead);
   connect(&port_, &QSerialPort::errorOccurred, this, &SerialTransport::OnError);
 }
@@ -68,7 +69,9 @@ bool SerialTransport::send(std::string_view line) {
 }
 
 void SerialTransport::OnReadyRead() {
-  DrainDevice(&port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); });
+  DrainDevice(
+      &port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); },
+      [this] { link_.OnSerialBytesDropped(); });
 }
 
 void SerialTransport::OnError(QSerialPort::SerialPortError error) {

@@ -59,8 +59,10 @@ void TcpClientDialog::AddHost() {
 void TcpClientDialog::DeleteHost() {
   const int row = hosts_->currentRow();
   if (row < 0 || !hosts_->currentItem()->isSelected()) return;
+  const bool chosen = state().link.selected_peer == row;
   vtg::DeleteHost(state().link, row, app().profile);
   delete hosts_->takeItem(row);
+  if (chosen) address_->setText(QString());
 }
 
 void TcpClientDialog::ChooseHost() {

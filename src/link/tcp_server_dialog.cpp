@@ -58,8 +58,9 @@ void TcpServerDialog::Refresh() {
     auto* item = new QListWidgetItem(ui::ToQString(s.client_table[record].address_text), clients_);
     item->setData(kRecordRole, record);
   }
-  if (s.link.selected_peer != -1)
-    chosen_->setText(ui::ToQString(PeerAddressText(s.client_table, s.link.selected_peer)));
+  // The chosen unit may have left meanwhile.
+  const int chosen = s.link.selected_peer;
+  chosen_->setText(chosen == -1 ? kNoUnit : ui::ToQString(PeerAddressText(s.client_table, chosen)));
 }
 
 void TcpServerDialog::ChooseClient(QListWidgetItem* item) {

@@ -102,18 +102,23 @@ bool TcpTransport::ConnectToHost() {
   DropConnection();
   QTcpSocket* socket = connection_ = new QTcpSocket(this);
   socket->setObjectName(QStringLiteral("connection"));
+  socket->setReadBufferSize(kMaxUnreadBytes);
   connect(socket, &QTcpSocket::connected, this, &TcpTransport::OnConnected);
   connect(socket, &QAbstractSocket::errorOccurred, this, &TcpTransport::OnConnectionError);
   connect(socket, &QTcpSocket::disconnected, this, [this] { LoseConnection(QAbstractSocket::RemoteHostClosedError); });
   connect(socket, &QTcpSocket::readyRead, this, &TcpTransport::ReadConnection);
   const QString host = QString::fromStdString(HostAddressText(state_.link.host_list[static_cast<size_t>(entry)]));
+  starting_connection_ = true;
   socket->connectToHost(QHostAddress(host), *port);
+  starting_connection_ = false;
   // A refusal at once has been reported and has dropped the socket already.
   return connection_ != nullptr;
 }
 
 void TcpTransport::ReadConnection() {
-  DrainDevice(connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); });
+  DrainDevice(
+      connection_, [this](std::string_view bytes) { link_.OnSocketBytes(bytes); },
+      [this] { link_.OnSocketBytesDropped(); });
 }
 
 // Lines are short and each waits for its answer: a line is never held back for a fuller packet.
@@ -129,7 +134,8 @@ void TcpTransport::OnConnectionError(SocketError error) {
   if (!established_) {
     DropConnection();
     emit disconnected();
-    ReportNetworkFailure(messages_, NetworkFailure::CannotConnect);
+    // An attempt that started and failed later failed in a socket event.
+    ReportNetworkFailure(messages_, starting_connection_ ? NetworkFailure::CannotConnect : NetworkFailure::EventError);
     return;
   }
   // A close by the host is an error to Qt; disconnected() tells it.
@@ -215,6 +221,7 @@ void TcpTransport::AcceptPending() {
       continue;
     }
     socket->setParent(this);
+    socket->setReadBufferSize(kMaxUnreadBytes);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const int peer = NextPeerId();
     units_[peer] = socket;
@@ -238,10 +245,15 @@ bool TcpTransport::IsChosen(int peer) const {
 void TcpTransport::OnUnitReadable(int peer) {
   const auto it = units_.find(peer);
   if (it == units_.end()) return;
-  DrainDevice(it->second, [this, peer](std::string_view bytes) {
-    // Only the chosen unit answers commands; what the others send is read and thrown away.
-    if (IsChosen(peer)) link_.OnSocketBytes(bytes);
-  });
+  // Only the chosen unit answers commands; what the others send is read and thrown away.
+  DrainDevice(
+      it->second,
+      [this, peer](std::string_view bytes) {
+        if (IsChosen(peer)) link_.OnSocketBytes(bytes);
+      },
+      [this, peer] {
+        if (IsChosen(peer)) link_.OnSocketBytesDropped();
+      });
 }
 
 void TcpTransport::OnUnitClosed(int peer, SocketError error) {

@@ -31,8 +31,8 @@ class TcpTransport : public QObject, public Transport {
   bool send(std::string_view line) override;
 
   // Client role: starts connecting to host_list[selected_peer] at tcp_port_text; true when the
-  // attempt started (connected() follows), or when connected already. An attempt still in
-  // progress gives way to the new one.
+  // attempt started (connected() follows, or disconnected() and the event error box), or when
+  // connected already. An attempt still in progress gives way to the new one.
   bool ConnectToHost();
   // Server role: listens on every IPv4 address at tcp_port_text; true also when listening.
   bool StartServer();
@@ -83,6 +83,7 @@ class TcpTransport : public QObject, public Transport {
   Link& link_;
   Messages& messages_;
   QTcpSocket* connection_ = nullptr;
+  bool starting_connection_ = false;  // within the call that starts an attempt
   bool established_ = false;
   QTcpServer* server_ = nullptr;
   std::map<int, QTcpSocket*> units_;  // by peer id, as kept in the client table

@@ -1,6 +1,7 @@
 // vtg7300: the controller's window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <iostream>
 #include <memory>
@@ -14,6 +15,8 @@
 #include "shell/start_up.h"
 #include "sim/quit_on_signals.h"
 #include "ui/application.h"
+#include "ui/cp932_text.h"
+#include "ui/qt_text.h"
 #include "vtg_version.h"
 
 namespace {
@@ -52,6 +55,17 @@ std::optional<Options> ParseOptions(const QApplication& qt) {
   return options;
 }
 
+// Without the conversion the title and sample boxes would refuse every character.
+int RefuseToStartWithoutCp932() {
+  std::cerr << "vtg7300: " << vtg::kNoCp932ConversionText << '\n';
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QStringLiteral("offscreen") && platform != QStringLiteral("minimal")) {
+    QApplication::beep();
+    QMessageBox::critical(nullptr, QStringLiteral("Error"), vtg::ui::ToQString(vtg::kNoCp932ConversionText));
+  }
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,6 +76,7 @@ int main(int argc, char** argv) {
   std::optional<Options> parsed = ParseOptions(qt);
   if (!parsed) return 2;
   Options& options = *parsed;
+  if (!vtg::Cp932ConversionAvailable()) return RefuseToStartWithoutCp932();
 
   // The demo's configuration must not replace the operator's own.
   std::optional<QTemporaryDir> demo_folder;

@@ -74,7 +74,7 @@ TitleDialog::TitleDialog(ui::AppContext& app, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(choices);
-  layout->addWidget(Group(QStringLiteral("Title"), {edit_}));
+  layout->addWidget(Group(QStringLiteral("Title"), {edit_, edit_->note()}, Qt::Vertical));
   layout->addLayout(buttons);
   KeepControlsWhole(this);
   ShowPage();

@@ -1,31 +1,15 @@
 #include "titles/title_edit.h"
 
-#include <QValidator>
-
 #include "titles/page_edits.h"
+#include "ui/cp932_byte_limit.h"
 #include "ui/cp932_text.h"
 
 namespace vtg {
-namespace {
 
-class TitleValidator : public QValidator {
- public:
-  TitleValidator(const std::string& title, QObject* parent) : QValidator(parent), title_(title) {}
-
-  State validate(QString& input, int&) const override {
-    const std::optional<std::string> bytes = TextToCp932Bytes(input);
-    return bytes && TitleEditFits(title_.size(), bytes->size()) ? Acceptable : Invalid;
-  }
-
- private:
-  // The title before the edit.
-  const std::string& title_;
-};
-
-}  // namespace
-
-TitleEdit::TitleEdit(QWidget* parent) : QLineEdit(parent) {
-  setValidator(new TitleValidator(title_, this));
+TitleEdit::TitleEdit(QWidget* parent) : QLineEdit(parent), note_(new ui::RefusedCharacterNote(this, this)) {
+  // title_ is still the title before the edit.
+  const auto fits = [this](std::size_t bytes) { return TitleEditFits(title_.size(), bytes); };
+  setValidator(new Cp932ByteLimit(fits, note_, this));
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
     std::optional<std::string> bytes = TextToCp932Bytes(text);
     if (!bytes) return;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/refused_character_note.h"
+
 namespace vtg {
 
 class TitleEdit : public QLineEdit {
@@ -17,6 +19,8 @@ class TitleEdit : public QLineEdit {
   // Shows a title; this is no edit.
   void ShowTitle(std::string_view title);
   const std::string& title() const { return title_; }
+  // Why a character was refused; the dialog places it beside the box.
+  ui::RefusedCharacterNote* note() const { return note_; }
 
  signals:
   // The operator changed the title.
@@ -24,6 +28,7 @@ class TitleEdit : public QLineEdit {
 
  private:
   std::string title_;
+  ui::RefusedCharacterNote* note_;
 };
 
 }  // namespace vtg

@@ -5,8 +5,15 @@
 namespace vtg {
 
 QValidator::State Cp932ByteLimit::validate(QString& input, int&) const {
-  const auto bytes = TextToCp932Bytes(input);
-  return bytes && static_cast<int>(bytes->size()) <= max_bytes_ ? Acceptable : Invalid;
+  QString refused;
+  const auto bytes = TextToCp932Bytes(input, &refused);
+  if (!bytes) {
+    note_->Refuse(refused);
+    return Invalid;
+  }
+  if (!fits_(bytes->size())) return Invalid;
+  input = WithCp932Forms(input);
+  return Acceptable;
 }
 
 }  // namespace vtg

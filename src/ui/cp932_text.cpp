@@ -9,12 +9,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "link/cp932.h"
 #include "titles/title_codes.h"
 
 namespace vtg {
 namespace {
 
-constexpr const char* kCodePage = "windows-31j";
 constexpr auto kLeadBytes = [] {
   std::array<unsigned, 60> leads{};
   unsigned b = 0x81;
@@ -38,7 +38,7 @@ bool IsPrivateUse(char16_t ch) { return ch >= 0xE000 && ch <= 0xF8FF; }
 
 // The one character `code` (one or two bytes) decodes to, or 0.
 char16_t DecodeOne(const QByteArray& code) {
-  QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+  QStringDecoder decoder(kCp932Codec, QStringConverter::Flag::Stateless);
   const QString text = decoder.decode(code);
   if (decoder.hasError() || text.size() != 1) return 0;
   const char16_t ch = text[0].unicode();
@@ -48,7 +48,7 @@ char16_t DecodeOne(const QByteArray& code) {
 }
 
 QByteArray EncodeOne(char16_t ch) {
-  QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(kCp932Codec, QStringConverter::Flag::Stateless);
   const QByteArray code = encoder.encode(QString(QChar(ch)));
   return encoder.hasError() ? QByteArray() : code;
 }
@@ -118,6 +118,18 @@ void Append(QString& text, Shown shown) {
 
 }  // namespace
 
+bool Cp932ConversionAvailable(const char* codec) {
+  // The code page's own wave dash, a kanji and an NEC special character.
+  const QByteArray probe("\x81\x60\x88\x9F\x87\x40");
+  const QString characters = QString::fromUtf16(u"\uFF5E\u4E9C\u2460");
+  QStringDecoder decoder(codec, QStringConverter::Flag::Stateless);
+  QStringEncoder encoder(codec, QStringConverter::Flag::Stateless);
+  if (!decoder.isValid() || !encoder.isValid()) return false;
+  const QString decoded = decoder.decode(probe);
+  const QByteArray encoded = encoder.encode(characters);
+  return !decoder.hasError() && !encoder.hasError() && decoded == characters && encoded == probe;
+}
+
 QString Cp932BytesToText(std::string_view bytes) {
   const Cp932Table& table = Table();
   QString text;
@@ -147,11 +159,11 @@ QString Cp932BytesToText(std::string_view bytes) {
   return text;
 }
 
-std::optional<std::string> TextToCp932Bytes(const QString& text) {
+std::optional<std::string> TextToCp932Bytes(const QString& text, QString* refused) {
   const Cp932Table& table = Table();
   std::string bytes;
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t ch = text[i].unicode();
+    const char16_t ch = Cp932FormOf(text[i].unicode());
     if (ch >= kExternalPairText && ch <= kExternalPairText + kLastExternalPair) {
       const unsigned pair = ch - kExternalPairText;
       bytes.push_back(static_cast<char>(pair >> 8));
@@ -162,6 +174,7 @@ std::optional<std::string> TextToCp932Bytes(const QString& text) {
       bytes.push_back(static_cast<char>(ch - kOtherByteText));
       continue;
     }
+    const qsizetype start = i;
     Shown shown{ch, 0};
     if (i + 1 < text.size()) {
       const char16_t next = text[i + 1].unicode();
@@ -171,10 +184,19 @@ std::optional<std::string> TextToCp932Bytes(const QString& text) {
       }
     }
     const std::string* code = table.CodeOf(shown);
-    if (!code) return std::nullopt;
+    if (!code) {
+      // With its selector, or both halves of a character beyond 16 bits.
+      if (refused) *refused = text.mid(start, i > start ? i - start + 1 : text[start].isHighSurrogate() ? 2 : 1);
+      return std::nullopt;
+    }
     bytes += *code;
   }
   return bytes;
+}
+
+QString WithCp932Forms(QString text) {
+  for (QChar& ch : text) ch = QChar(Cp932FormOf(ch.unicode()));
+  return text;
 }
 
 }  // namespace vtg

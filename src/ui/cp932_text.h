@@ -13,13 +13,25 @@
 
 namespace vtg {
 
+inline constexpr const char* kCp932Codec = "windows-31j";
+inline constexpr std::string_view kNoCp932ConversionText =
+    "この Qt にはコードページ932 (windows-31j) の文字変換がありません";
+
 inline constexpr char16_t kExternalPairText = 0xE000;
 inline constexpr char16_t kOtherByteText = 0xF700;
 inline constexpr char16_t kOtherCodeSelector = 0xFE00;
 
+// Whether Qt converts `codec` as code page 932 both ways; a Qt built without ICU has no such
+// conversion, and every character would then be refused.
+bool Cp932ConversionAvailable(const char* codec = kCp932Codec);
+
 QString Cp932BytesToText(std::string_view bytes);
 
-// None when the text holds a character without a code page 932 code.
-std::optional<std::string> TextToCp932Bytes(const QString& text);
+// None when the text holds a character without a code page 932 code; that character is then
+// left in `refused`. A character in its JIS form converts as the one it stands for.
+std::optional<std::string> TextToCp932Bytes(const QString& text, QString* refused = nullptr);
+
+// The text with each character in its JIS form replaced by the one it stands for.
+QString WithCp932Forms(QString text);
 
 }  // namespace vtg

@@ -94,6 +94,7 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
   Add({1, 1, 1, 1});
   Add({2, 2, 2, 2});
   Add({3, 3, 3, 3});
+  link.selected_peer = -1;  // nothing chosen: only the list's keys change
   file.writes.clear();
   DeleteHost(link, 0, file);
   EXPECT_EQ(link.host_list, (std::vector<IpBytes>{{2, 2, 2, 2}, {3, 3, 3, 3}}));
@@ -113,16 +114,19 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
   EXPECT_TRUE(file.writes.empty()) << "no such entry: nothing changes";
 }
 
-TEST_F(HostListTest, TheChosenHostStaysChosenWhenAnEarlierOneGoes) {
-  Add({1, 1, 1, 1});
-  Add({2, 2, 2, 2});
-  SelectHost(link, 1, file);
-  EXPECT_EQ(file.keys["select_number"], "1");
-  DeleteHost(link, 0, file);
-  EXPECT_EQ(link.selected_peer, 0);
-  EXPECT_EQ(file.keys["select_number"], "0");
+TEST_F(HostListTest, DeletingAHostKeepsTheChoiceOnTheChosenHost) {
+  struct Case { int chosen, deleted, chosen_after; };
+  // Of three: the chosen host moves down with the others, or goes, and then none is chosen.
+  for (const Case c : {Case{2, 0, 1}, Case{1, 1, -1}, Case{2, 2, -1}, Case{0, 2, 0}}) {
+    link = LinkConfig{};
+    for (std::uint8_t h = 1; h <= 3; ++h) Add({h, h, h, h});
+    SelectHost(link, c.chosen, file);
+    DeleteHost(link, c.deleted, file);
+    EXPECT_EQ(link.selected_peer, c.chosen_after) << c.chosen << " chosen, " << c.deleted << " deleted";
+    EXPECT_EQ(file.keys["select_number"], std::to_string(c.chosen_after)) << c.chosen << " chosen";
+  }
   SelectHost(link, 4, file);
-  EXPECT_EQ(link.selected_peer, 0);
+  EXPECT_EQ(link.selected_peer, 0) << "no such entry: nothing changes";
 }
 
 TEST_F(HostListTest, AHundredAndFirstHostIsRefused) {

@@ -30,6 +30,15 @@ TEST(LineAssembler, OverlongLinesKeepTheirStartAndAreFlagged) {
   EXPECT_EQ(Feed(a, {"\n"}).front().size(), LineAssembler::kMaxLine + std::string("[overlong]").size());
 }
 
+TEST(LineAssembler, ALineThatLostBytesIsDroppedThroughItsEnd) {
+  LineAssembler a;
+  Feed(a, {"05CW"});
+  a.DropPartialLine();
+  EXPECT_EQ(Feed(a, {"L2\r\n05CEL1\r\n"}), (std::vector<std::string>{"05CW[overlong]", "05CEL1\r\n"}));
+  a.DropPartialLine();  // the loss may have begun a line
+  EXPECT_EQ(Feed(a, {"CEL0\r\n05GO\r\n"}), (std::vector<std::string>{"[overlong]", "05GO\r\n"}));
+}
+
 TEST(SettingsImage, ResetToDefaults) {
   ControllerState state;
   state.selection = {9, 2, 30};

@@ -315,7 +315,8 @@ void CtlSimTest::failuresTellAndExit_data() {
   QTest::newRow("picture not writable") << "" << none
                                         << QStringList{"glyph-bmp", "large", "DIR/blank.tll", "1", "DIR/none/p.bmp"}
                                         << 2 << "Can't file open";
-  QTest::newRow("connection refused") << "closed" << none << QStringList{"LINK", "raw", "RCEL"} << 1 << "接続できません";
+  QTest::newRow("connection refused") << "closed" << none << QStringList{"LINK", "raw", "RCEL"} << 1
+                                      << "ソケットイベントにエラーが発生しました。";
   QTest::newRow("no serial port") << "" << none << QStringList{"--serial", "DIR/none-tty", "raw", "RCEL"} << 1
                                   << "Miss! File Open";
   QTest::newRow("no answer on TCP/IP") << "tcp" << none << QStringList{"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"}

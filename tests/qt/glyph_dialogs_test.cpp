@@ -188,12 +188,13 @@ class GlyphDialogsTest : public QObject {
   }
 
   void SampleBoxTakesOneDoubleByteCharacter() {
-    struct Case { QString typed; QString shown; std::string sample; const char* line; } cases[] = {
-        {QStringLiteral("亜"), QStringLiteral("亜"), "\x88\x9F", "00RFBML3021\r\n"},
-        {QStringLiteral("亜亜"), QStringLiteral("亜"), "\x88\x9F", "00RFBML3021\r\n"},
-        {QStringLiteral("ⅰ"), QStringLiteral("ⅰ"), "\xFA\x40", "00RFBML7C71\r\n"},
-        {QStringLiteral("a"), QStringLiteral("a"), "", "00RFBML2121\r\n"},
-        {QStringLiteral("€"), QString(), "", "00RFBML2121\r\n"},  // not in code page 932
+    struct Case { QString typed; QString shown; std::string sample; const char* line; QString note; } cases[] = {
+        {QStringLiteral("亜"), QStringLiteral("亜"), "\x88\x9F", "00RFBML3021\r\n", {}},
+        {QStringLiteral("亜亜"), QStringLiteral("亜"), "\x88\x9F", "00RFBML3021\r\n", {}},
+        {QStringLiteral("ⅰ"), QStringLiteral("ⅰ"), "\xFA\x40", "00RFBML7C71\r\n", {}},
+        {QStringLiteral("a"), QStringLiteral("a"), "", "00RFBML2121\r\n", {}},
+        {QStringLiteral("〜"), QStringLiteral("～"), "\x81\x60", "00RFBML2141\r\n", {}},  // its JIS form
+        {QStringLiteral("€"), QString(), "", "00RFBML2121\r\n", QStringLiteral("「€」は本機で使えない文字です")},
     };
     for (const Case& c : cases) {
       TestApp t;
@@ -203,6 +204,9 @@ class GlyphDialogsTest : public QObject {
       Type(sample, c.typed);
       QCOMPARE(sample->text(), c.shown);
       QCOMPARE(t.state.glyph.sample_char, c.sample);
+      auto* note = dialog.findChild<QLabel*>(QStringLiteral("refusedCharacterNote"));
+      QVERIFY(note);
+      QCOMPARE(note->text(), c.note);
       QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
       QCOMPARE(t.serial.lines.back(), std::string(c.line));
       // Reopened, the box shows the sample a read would ask for.

@@ -92,6 +92,10 @@ class TcpDialogsTest : public QObject {
     QCOMPARE(t.state.link.selected_peer, 1);
     QCOMPARE(t.profile.keys["select_number"], std::string("1"));
     QCOMPARE(address->text(), QStringLiteral("10.0.0.3"));
+
+    Click(dialog, 1105);  // the chosen host goes: nothing is chosen
+    QCOMPARE(t.profile.keys["select_number"], std::string("-1"));
+    QCOMPARE(address->text(), QStringLiteral("..."));  // blank
   }
 
   void ClosingWritesThePort() {
@@ -167,6 +171,9 @@ class TcpDialogsTest : public QObject {
     QTRY_COMPARE(clients->count(), 3);
     DoubleClick(clients, 1);
     QCOMPARE(t.state.link.selected_peer, 2);
+    units[3]->disconnectFromHost();  // the chosen unit leaves
+    QTRY_COMPARE(clients->count(), 2);
+    QCOMPARE(Find<QLineEdit>(dialog, 1003)->text(), QString(16, QLatin1Char(' ')));
 
     Click(dialog, 1000);
     QCOMPARE(clients->count(), 0);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controller_fixture.h"
+#include "link/device_drain.h"
 #include "link/tcp_endpoint.h"
 
 namespace vtg {
@@ -60,8 +61,10 @@ class TcpTransportTest : public QObject {
   void silentUnitTimesOut();
   void hostClosing_data();
   void hostClosing();
+  void refusedConnection_data();
   void refusedConnection();
   void hostClosesWhileABoxIsOpen();
+  void peerKeepsSendingWhileABoxIsOpen();
 
   void serverTakes96UnitsAndRefusesThe97th();
   void serverTalksToTheChosenUnitOnly();
@@ -268,12 +271,23 @@ void TcpTransportTest::hostClosing() {
   QCOMPARE(disconnected.count(), 1);
 }
 
+void TcpTransportTest::refusedConnection_data() {
+  QTest::addColumn<IpBytes>("host");
+  QTest::addColumn<QString>("shown");
+  // The system refuses a connection to a broadcast address before the attempt starts; a
+  // closed port on loopback answers the attempt with a reset.
+  QTest::newRow("at once") << IpBytes{255, 255, 255, 255} << "Network 接続できません";
+  QTest::newRow("later") << IpBytes{127, 0, 0, 1} << "OwnedStop ソケットイベントにエラーが発生しました。";
+}
+
 void TcpTransportTest::refusedConnection() {
-  c->state.link.host_list = {{127, 0, 0, 1}};
+  QFETCH(IpBytes, host);
+  QFETCH(QString, shown);
+  c->state.link.host_list = {host};
   c->UsePort(FreePort());
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
-  c->tcp.ConnectToHost();  // loopback may refuse at once or a moment later
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{"Network 接続できません"}, kWaitMs);
+  c->tcp.ConnectToHost();
+  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{shown}, kWaitMs);
   QCOMPARE(disconnected.count(), 1);
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.Connecting());
@@ -295,6 +309,24 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
   QCOMPARE(Shown(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection")));
+}
+
+void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
+  QTcpSocket* unit = ConnectToUnit();
+  QVERIFY(unit);
+  auto* connection = c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection"));
+  const qint64 flood = 16 * kMaxUnreadBytes;
+  c->messages.during_first_box = [&] {
+    unit->write(QByteArray(flood, 'x'));
+    // Until the controller holds it all, or stopped taking it at its bound.
+    const auto held = [&] { return connection->bytesAvailable(); };
+    QVERIFY(QTest::qWaitFor([&] { return held() >= flood || held() == kMaxUnreadBytes; }, kWaitMs));
+    QCOMPARE(held(), kMaxUnreadBytes);
+  };
+  c->link.SendCommandLine("RCEL\r\n");
+  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  unit->write("05E3\r\n");
+  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_first_box, kWaitMs);
 }
 
 void TcpTransportTest::serverTakes96UnitsAndRefusesThe97th() {

@@ -76,6 +76,15 @@ class TitleDialogTest : public QObject {
     QCOMPARE(t.state.image.title_text[0], Pair(0x8365) + Pair(0x8358) + Pair(0x8367));
     QCOMPARE(t.state.doc.doc_modified, 1);
     QCOMPARE(Cell(dialog, 0), QStringLiteral("Page01=テスト"));
+
+    // A character without a code is refused, named beside the box; a JIS form is taken.
+    auto* note = dialog.findChild<QLabel*>(QStringLiteral("refusedCharacterNote"));
+    QVERIFY(note);
+    Type(Find<QLineEdit>(dialog, 1096), QStringLiteral("€"));
+    QCOMPARE(note->text(), QStringLiteral("「€」は本機で使えない文字です"));
+    Type(Find<QLineEdit>(dialog, 1096), QStringLiteral("〜"));
+    QCOMPARE(t.state.image.title_text[0], Pair(0x8365) + Pair(0x8358) + Pair(0x8367) + Pair(0x8160));
+    QCOMPARE(note->text(), QString());
   }
 
   void SetSendsTheShownPageStoredOrNot() {

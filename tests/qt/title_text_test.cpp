@@ -106,6 +106,12 @@ class TitleTextTest : public QObject {
     QCOMPARE(second_codes, 398);
   }
 
+  void OnlyTheCodePageItselfPassesTheStartUpCheck() {
+    QVERIFY(Cp932ConversionAvailable());
+    QVERIFY(!Cp932ConversionAvailable("EUC-JP"));  // another Japanese conversion
+    QVERIFY(!Cp932ConversionAvailable("no-such-code-page"));
+  }
+
   void EveryExternalPairIsOneCharacterOfItsOwn() {
     for (unsigned pair = 0; pair <= 0x1339; ++pair) {
       const std::string bytes = Pair(pair);
@@ -153,25 +159,31 @@ class TitleTextTest : public QObject {
   void TypedTextConvertsOrIsRefused_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("converts");
-    QTest::newRow("kana and kanji") << QStringLiteral("タイトル亜") << QByteArray::fromHex("835e83438367838b889f") << true;
+    QTest::addColumn<QString>("refused");  // the character named as refused; empty when it converts
+    QTest::newRow("kana and kanji") << QStringLiteral("タイトル亜") << QByteArray::fromHex("835e83438367838b889f") << "";
     QTest::newRow("NEC and IBM extensions as Windows writes them")
-        << QStringLiteral("①Ⅰⅰ纊") + QChar(0xFFE2) << QByteArray::fromHex("87408754fa40fa5c81ca") << true;
-    QTest::newRow("a second code") << Text({0x7E8A, 0xFE00}) << QByteArray::fromHex("ed40") << true;
-    QTest::newRow("a third code") << Text({0xFFE2, 0xFE01}) << QByteArray::fromHex("fa54") << true;
-    QTest::newRow("no second code") << Text({0x4E9C, 0xFE00}) << QByteArray() << false;
-    QTest::newRow("selector alone") << Text({0xFE00}) << QByteArray() << false;
-    QTest::newRow("euro sign") << QStringLiteral("€") << QByteArray() << false;
-    QTest::newRow("emoji") << QStringLiteral("😀") << QByteArray() << false;
-    QTest::newRow("tab") << QStringLiteral("\t") << QByteArray() << false;
+        << QStringLiteral("①Ⅰⅰ纊") + QChar(0xFFE2) << QByteArray::fromHex("87408754fa40fa5c81ca") << "";
+    QTest::newRow("a second code") << Text({0x7E8A, 0xFE00}) << QByteArray::fromHex("ed40") << "";
+    QTest::newRow("a third code") << Text({0xFFE2, 0xFE01}) << QByteArray::fromHex("fa54") << "";
+    // As input methods and pasted texts give them: taken for the characters they stand for.
+    QTest::newRow("JIS forms") << Text({0x301C, 0x2212, 0x2016, 0x00A2, 0x00A3, 0x00AC, 0x2014})
+                               << QByteArray::fromHex("8160817c81618191819281ca815c") << "";
+    QTest::newRow("a second code of a JIS form") << Text({0x00AC, 0xFE00}) << QByteArray::fromHex("eef9") << "";
+    QTest::newRow("no second code") << Text({0x4E9C, 0x4E9C, 0xFE00}) << QByteArray() << Text({0x4E9C, 0xFE00});
+    QTest::newRow("selector alone") << Text({0xFE00}) << QByteArray() << Text({0xFE00});
+    QTest::newRow("euro sign") << QStringLiteral("亜€B") << QByteArray() << "€";
+    QTest::newRow("emoji") << QStringLiteral("😀") << QByteArray() << "😀";
+    QTest::newRow("tab") << QStringLiteral("\t") << QByteArray() << "\t";
   }
   void TypedTextConvertsOrIsRefused() {
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, converts);
-    const std::optional<std::string> converted = TextToCp932Bytes(text);
-    QCOMPARE(converted.has_value(), converts);
-    if (converts) QCOMPARE(*converted, bytes.toStdString());
+    QFETCH(QString, refused);
+    QString named;
+    const std::optional<std::string> converted = TextToCp932Bytes(text, &named);
+    QCOMPARE(converted.has_value(), refused.isEmpty());
+    QCOMPARE(named, refused);
+    if (converted) QCOMPARE(*converted, bytes.toStdString());
   }
 
   void EditBoxKeepsTo56BytesAndReportsOnlyEdits() {
