@@ -67,11 +67,21 @@ TEST(TitleEditFits, UpTo56BytesOrNotLongerThanBefore) {
 }
 
 TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
-  SetWholeLine(image.char_size, 1, 2);
+  EditSettings(state, WholeLine(image.char_size, 1), 2);
   EXPECT_EQ(CharSizeCells(image, 1, 0)[0], "Page01 = SMALL ");
   EXPECT_EQ(CharSizeCells(image, 1, 63)[31], "Page64 = SMALL ");
   EXPECT_EQ(CharSizeCells(image, 0, 63)[31], "Page64 = LARGE ");
   EXPECT_EQ(CharSizeCells(image, 2, 0)[0], "Page01 = LARGE ");
+}
+
+// A line that already holds the value everywhere but on one page is still a change.
+TEST_F(PageCells, OnlyARealSettingChangeMarksTheDocument) {
+  EditSettings(state, WholeLine(image.auto_switch_time, 3), 2);
+  EXPECT_EQ(state.doc.doc_modified, 0);
+  image.auto_switch_time[TitleIndex(3, 63)] = 9;
+  EditSettings(state, WholeLine(image.auto_switch_time, 3), 2);
+  EXPECT_EQ(state.doc.doc_modified, 1);
+  EXPECT_EQ(image.auto_switch_time[TitleIndex(3, 63)], 2);
 }
 
 }  // namespace
