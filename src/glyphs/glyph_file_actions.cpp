@@ -39,18 +39,19 @@ bool OpenGlyphListFile(ControllerState& state, Messages& messages, FileDialogs& 
     messages.ErrorBox(refusal);
     return false;
   }
-  state.glyph.glyph_list_file_name = *path;
+  state.glyph.listFile(c).name = *path;
   state.doc.doc_modified = 0;
   return true;
 }
 
 bool SaveGlyphListFile(ControllerState& state, Messages& messages, GlyphClass c) {
   if (!FileWorkAllowed(state)) return false;
-  if (state.glyph.glyph_list_file_name.empty()) {
+  const std::string& name = state.glyph.listFile(c).name;
+  if (name.empty()) {
     messages.ErrorBox(kNoFileOpen);
     return false;
   }
-  return Save(state, messages, state.glyph.glyph_list_file_name, c);
+  return Save(state, messages, name, c);
 }
 
 bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
@@ -58,7 +59,7 @@ bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs
   const auto path = ChooseSaveName(dialogs, messages, Request(kSaveFileTitle, c), FileType(c).extension);
   if (!path) return false;
   if (!Save(state, messages, *path, c)) return false;
-  state.glyph.glyph_list_file_name = *path;
+  state.glyph.listFile(c).name = *path;
   return true;
 }
 

@@ -56,7 +56,7 @@ bool GlyphList::ClearAll() {
   if (Busy() || state_.glyph.glyph_read_pending) return false;
   if (state_.glyph.glyph_edited && !messages_.Ask(Question::NewGlyphList, kClearQuestion)) return false;
   state_.image.glyphStore(class_).assign(static_cast<std::size_t>(Info(class_).count), BlankGlyph(class_));
-  state_.glyph.glyph_list_file_name.clear();
+  state_.glyph.listFile(class_) = {};
   state_.glyph.glyph_edited = 0;
   return true;
 }

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "scratch_dir.h"
 #include "glyphs/glyph_file_actions.h"
 #include "glyphs/glyph_list_file.h"
+#include "settings/document_commands.h"
 
 namespace vtg {
 namespace {
@@ -112,7 +114,7 @@ TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
       {"empty.tll", "", "外字ファイルが短すぎます（40320 文字のうち 0 文字しかありません）"},
       {"missing.tll", "", "Can't file open"},
   };
-  state.glyph.glyph_list_file_name = "earlier.tll";
+  state.glyph.listFile(GlyphClass::Large).name = "earlier.tll";
   FillDistinct(state, GlyphClass::Large);
   const SettingsImage before = state.image;
   state.doc.doc_modified = 1;
@@ -122,7 +124,7 @@ TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
     EXPECT_FALSE(Open(GlyphClass::Large, c.name));
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, c.message}})) << c.name;
     EXPECT_TRUE(state.image == before) << c.name;
-    EXPECT_EQ(state.glyph.glyph_list_file_name, "earlier.tll");
+    EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, "earlier.tll");
     EXPECT_EQ(state.doc.doc_modified, 1);
   }
 }
@@ -133,7 +135,7 @@ TEST_F(GlyphFiles, SaveAsAddsTheExtensionUnlessThePathHasIt) {
   fs::create_directories(dir / "in.tll");
   for (const auto& c : cases) {
     ASSERT_TRUE(SaveAs(GlyphClass::Large, c.chosen)) << c.chosen;
-    EXPECT_EQ(state.glyph.glyph_list_file_name, Path(c.written));
+    EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, Path(c.written));
     EXPECT_TRUE(fs::exists(Path(c.written)));
   }
   const FileDialogRequest& request = dialogs.requests.back();
@@ -154,11 +156,36 @@ TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
   EXPECT_EQ(messages.shown[1], (Shown{Box::Stop, "Can't file open"}));
   EXPECT_EQ(messages.shown[2].box, Box::Stop);
   EXPECT_TRUE(messages.shown[2].text.starts_with("ファイルに書き込めませんでした。")) << messages.shown[2].text;
-  EXPECT_EQ(state.glyph.glyph_list_file_name, Path("kept.tls"));
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, Path("kept.tls"));
   EXPECT_FALSE(fs::exists(Path("taken.tls.tmp~")));
   FillDistinct(state, GlyphClass::Small);
   EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
   EXPECT_EQ(Read(Path("kept.tls")), GlyphListFileText(GlyphClass::Small, state.image.glyphStore(GlyphClass::Small)));
+}
+
+// Each class saves to the file it was opened from or saved to, never to another class's;
+// New blanks the stores and forgets the files, so "保存" never writes blank glyphs over one.
+TEST_F(GlyphFiles, SaveWritesOnlyTheFileOfItsOwnClass) {
+  FillDistinct(state, GlyphClass::Large);
+  ASSERT_TRUE(SaveAs(GlyphClass::Large, "x.tll"));
+  const std::string large = Read(Path("x.tll"));
+  struct Case { const char* name; std::function<void()> between; GlyphClass saving; } cases[] = {
+      {"another class", [] {}, GlyphClass::Medium},
+      {"after New", [&] { NewDocument(state, messages); }, GlyphClass::Large},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Open(GlyphClass::Large, "x.tll")) << c.name;
+    c.between();
+    messages.shown.clear();
+    EXPECT_FALSE(SaveGlyphListFile(state, messages, c.saving)) << c.name;
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Don't file open"}})) << c.name;
+    EXPECT_TRUE(Read(Path("x.tll")) == large) << c.name;
+  }
+  ASSERT_TRUE(SaveAs(GlyphClass::Small, "y.tls"));
+  ASSERT_TRUE(Open(GlyphClass::Large, "x.tll"));
+  EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
+  EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Large));
+  EXPECT_TRUE(Read(Path("x.tll")) == large);
 }
 
 TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {

@@ -268,16 +268,18 @@ TEST_F(GlyphListTest, AListThatGoesEndsItsTransfer) {
 TEST_F(GlyphListTest, ClearAllAsksAfterEditingAndForgetsTheFile) {
   GlyphList& glyphs = List(GlyphClass::Small);
   state.image.glyphStore(GlyphClass::Small)[7] = std::string(144, 'A');
-  state.glyph.glyph_list_file_name = "x.tls";
+  state.glyph.listFile(GlyphClass::Small).name = "x.tls";
+  state.glyph.listFile(GlyphClass::Large).name = "x.tll";
   state.glyph.glyph_edited = 1;
   messages.answer = false;
   EXPECT_FALSE(glyphs.ClearAll());
-  EXPECT_EQ(state.glyph.glyph_list_file_name, "x.tls");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, "x.tls");
   EXPECT_EQ(messages.asked.back(), std::pair(Question::NewGlyphList, std::string("データを保存せずに新規作成しますか？")));
   messages.answer = true;
   EXPECT_TRUE(glyphs.ClearAll());
   EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[7], BlankGlyph(GlyphClass::Small));
-  EXPECT_EQ(state.glyph.glyph_list_file_name, "");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, "");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, "x.tll");
   EXPECT_EQ(state.glyph.glyph_edited, 0);
 }
 
