@@ -42,6 +42,8 @@ struct GlyphListFile {
   // The file the store was last opened from or saved to; empty when there is none, or once
   // the store was cleared.
   std::string name;
+  // 1 = the editor changed the store since; what the unit sent is no unsaved work.
+  int unsaved = 0;
 };
 
 struct GlyphFlags {
@@ -55,6 +57,7 @@ struct GlyphFlags {
   std::string sample_char;
 
   GlyphListFile& listFile(GlyphClass c) { return glyph_list_files[static_cast<int>(c)]; }
+  const GlyphListFile& listFile(GlyphClass c) const { return glyph_list_files[static_cast<int>(c)]; }
 };
 
 struct DocumentState {

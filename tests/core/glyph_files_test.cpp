@@ -60,14 +60,21 @@ TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
     FillDistinct(state, c.c);
     const auto saved = state.image.glyphStore(c.c);
     state.doc.doc_modified = 1;
+    for (GlyphClass any : kAllGlyphClasses) state.glyph.listFile(any).unsaved = 1;
     ASSERT_TRUE(SaveAs(c.c, c.name));
-    EXPECT_EQ(state.doc.doc_modified, 0);
+    // The document's titles are still unsaved; only this class's glyphs are not.
+    EXPECT_EQ(state.doc.doc_modified, 1);
+    for (GlyphClass any : kAllGlyphClasses) EXPECT_EQ(state.glyph.listFile(any).unsaved, any == c.c ? 0 : 1);
     const std::string bytes = Read(Path(c.name));
     EXPECT_EQ(bytes.size(), c.bytes) << c.name;
     EXPECT_EQ(bytes.substr(0, 6), saved[0].substr(0, 1) + "\r\n" + saved[0].substr(1, 1) + "\r\n");
     ResetToDefaults(state);
+    state.doc.doc_modified = 1;
+    state.glyph.listFile(c.c).unsaved = 1;
     EXPECT_TRUE(Open(c.c, c.name));
     EXPECT_EQ(state.image.glyphStore(c.c), saved) << c.name;
+    EXPECT_EQ(state.doc.doc_modified, 1);
+    EXPECT_EQ(state.glyph.listFile(c.c).unsaved, 0);
   }
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -212,7 +219,18 @@ TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
   messages.answer = true;
   EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
   EXPECT_EQ(dialogs.requests[0].title, "ファイルのオープン");
-  EXPECT_EQ(state.doc.doc_modified, 0);
+  EXPECT_EQ(state.doc.doc_modified, 1);
+  // Drawn glyphs of the class the file replaces are asked about too; another class's not.
+  state.doc.doc_modified = 0;
+  state.glyph.listFile(GlyphClass::Medium).unsaved = 1;
+  messages.asked.clear();
+  messages.answer = false;
+  EXPECT_FALSE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_EQ(messages.asked.size(), 1u);
+  state.glyph.listFile(GlyphClass::Medium).unsaved = 0;
+  state.glyph.listFile(GlyphClass::Small).unsaved = 1;
+  EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_EQ(messages.asked.size(), 1u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "link/tcp_client_dialog.h"
 #include "link/tcp_server_dialog.h"
 #include "link/unit_network_dialog.h"
+#include "shell/exit_flow.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "shell/version_dialog.h"
@@ -123,6 +124,18 @@ class Pictures : public QObject {
       box->close();
     });
     boxes.StopBox(text::kUseRs232c);
+  }
+
+  // Closing the exit question about drawn glyphs stays in the program.
+  void ExitGlyphQuestion() {
+    ui::MessageBoxes boxes;
+    QTimer::singleShot(0, [] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      Save(*box, QStringLiteral("box_exit_unsaved_glyphs"));
+      box->close();
+    });
+    QCOMPARE(boxes.AskOrCancel(Question::UnsavedData, ExitUnsavedGlyphsText(GlyphClass::Large)), Answer::Cancel);
   }
 
   void UnitNetworkDialog() {
