@@ -42,7 +42,8 @@ struct GlyphListFile {
   // The file the store was last opened from or saved to; empty when there is none, or once
   // the store was cleared.
   std::string name;
-  // 1 = the editor changed the store since; what the unit sent is no unsaved work.
+  // 1 = the editor changed the store since, and no complete read from the unit replaced
+  // it: glyphs read from the unit are no unsaved work.
   int unsaved = 0;
 };
 
