@@ -53,7 +53,7 @@ struct GlyphFlags {
   int glyph_transfer_busy = 0;
   int glyph_edited = 0;
   int glyph_list_page = 0;
-  std::array<GlyphListFile, 3> glyph_list_files;
+  std::array<GlyphListFile, 3> glyph_list_files;  // by size class, LARGE first
   // The editor's sample character: two Shift-JIS bytes, or empty.
   std::string sample_char;
 

@@ -145,28 +145,26 @@ TEST_F(GlyphEditorTest, ChangedGlyphsAreUnsavedWorkOfTheirClass) {
       {"number of a blank glyph", [](GlyphEditor& e) { e.ChooseNumber(1); }, 0},
       {"number of a drawn glyph", [](GlyphEditor& e) { e.ChooseNumber(5); }, 1},
       {"clear of a blank glyph", [](GlyphEditor& e) { e.ClearBuffer(); }, 0},
+      {"clear of a drawn glyph", [&](GlyphEditor& e) {
+         state.glyph.glyph_index = 5;
+         e.Open();
+         e.ClearBuffer();
+       }, 1},
       {"read from the unit", [&](GlyphEditor& e) {
          e.Read();
          link.OnSerialBytes("00FBMMA365" + drawn + "\r\n");
        }, 0},
   };
-  const auto fresh = [&] {
+  for (const Case& c : cases) {
     ResetToDefaults(state);
     state.glyph.glyph_index = 0;
     state.glyph.glyph_edited = 0;
-  };
-  for (const Case& c : cases) {
-    fresh();
     state.image.glyphStore(GlyphClass::Medium)[5] = drawn;
     GlyphEditor editor = Editor(GlyphClass::Medium);
     c.act(editor);
     for (GlyphClass any : kAllGlyphClasses)
       EXPECT_EQ(state.glyph.listFile(any).unsaved, any == GlyphClass::Medium ? c.unsaved : 0) << c.name;
   }
-  fresh();
-  state.image.glyphStore(GlyphClass::Medium)[0] = drawn;
-  Editor(GlyphClass::Medium).ClearBuffer();
-  EXPECT_EQ(state.glyph.listFile(GlyphClass::Medium).unsaved, 1);
 }
 
 TEST_F(GlyphEditorTest, ReadsAskForTheNumberOrTheSample) {

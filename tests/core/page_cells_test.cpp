@@ -74,15 +74,6 @@ TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
   EXPECT_EQ(CharSizeCells(image, 2, 0)[0], "Page01 = LARGE ");
 }
 
-// A line that already holds the value everywhere but on one page is still a change.
-TEST_F(PageCells, OnlyARealSettingChangeMarksTheDocument) {
-  EditSettings(state, WholeLine(image.auto_switch_time, 3), 2);
-  EXPECT_EQ(state.doc.doc_modified, 0);
-  image.auto_switch_time[TitleIndex(3, 63)] = 9;
-  EditSettings(state, WholeLine(image.auto_switch_time, 3), 2);
-  EXPECT_EQ(state.doc.doc_modified, 1);
-  EXPECT_EQ(image.auto_switch_time[TitleIndex(3, 63)], 2);
-}
 
 }  // namespace
 }  // namespace vtg

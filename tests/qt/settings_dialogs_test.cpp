@@ -266,15 +266,10 @@ class SettingsDialogsTest : public QObject {
     const Open levels = [](TestApp& t, TitleDialogChoices&) { return std::make_unique<CharLevelDialog>(t.context, nullptr); };
     struct Case { const char* name; Open open; int list, unchanged, changed; } cases[] = {
         {"display", page_setting(kTitleDisplaySetting), 1056, 1, 0},
-        {"same display", page_setting(kTitleDisplaySetting), 1057, 1, 0},
-        {"size", page_setting(kCharSizeSetting), 1056, 0, 2},
         {"same size", page_setting(kCharSizeSetting), 1057, 0, 1},
         {"time", page_setting(kAutoSwitchSetting), 1062, 2, 10},
-        {"same time", page_setting(kAutoSwitchSetting), 1063, 2, 5},
-        {"page switching", per_line(kPageSwitchKind), 1023, 0, 64},
-        {"start-up", per_line(kStartupKind), 1020, 0, 63},
+        {"start-up", per_line(kStartupKind), 1023, 0, 64},
         {"display position", per_line(kDisplayPositionKind), 1021, 7, 12},
-        {"white level", levels, 1058, 3, 0},
         {"edge level", levels, 1059, 1, 3},
     };
     for (const Case& c : cases) {
