@@ -8,7 +8,8 @@ std::string ExitUnsavedGlyphsText(GlyphClass c) {
   return std::string(ListLayout(c).caption) + "のデータが保存されていません。\n保存してから終了しますか？";
 }
 
-bool MayExit(const ControllerState& state, Messages& messages, const SaveDocument& save, const SaveGlyphs& save_glyphs) {
+bool MayExit(const ControllerState& state, Messages& messages, const SaveDocument& save,
+             const SaveGlyphs& save_glyphs) {
   if (state.link.tcp_connected) {
     messages.StopBox(kDisconnectFirstText);
     return false;

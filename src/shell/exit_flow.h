@@ -27,6 +27,7 @@ std::string ExitUnsavedGlyphsText(GlyphClass c);
 // True when the program may end. The document is asked about first, then each class of
 // glyphs drawn and not saved. A save that fails or is cancelled, or a cancelled glyph
 // question, keeps it open, so nothing is lost.
-bool MayExit(const ControllerState& state, Messages& messages, const SaveDocument& save, const SaveGlyphs& save_glyphs);
+bool MayExit(const ControllerState& state, Messages& messages, const SaveDocument& save,
+             const SaveGlyphs& save_glyphs);
 
 }  // namespace vtg

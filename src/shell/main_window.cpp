@@ -98,7 +98,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   const ui::DocumentSave& save = registry_.documentSave();
   const SaveDocument save_document = save ? SaveDocument([&] { return save(app_, this); }) : SaveDocument();
   ui::QtFileDialogs dialogs(this);
-  const SaveGlyphs save_glyphs = [&](GlyphClass c) { return SaveGlyphListFileOrAs(app_.state, app_.messages, dialogs, c); };
+  const SaveGlyphs save_glyphs = [&](GlyphClass c) {
+    return SaveGlyphListFileOrAs(app_.state, app_.messages, dialogs, c);
+  };
   if (!MayExit(app_.state, app_.messages, save_document, save_glyphs)) {
     event->ignore();
     return;

@@ -53,7 +53,8 @@ void MessageBoxes::Show(Box box, std::string_view text) {
 QMessageBox::StandardButton MessageBoxes::AskWith(Question question, std::string_view text,
                                                   QMessageBox::StandardButtons buttons) {
   if (question != Question::NotAutoSwitching) QApplication::beep();
-  QMessageBox message(QMessageBox::Question, QString::fromUtf8(CaptionOf(question)), Text(text), buttons, owner_.data());
+  QMessageBox message(QMessageBox::Question, QString::fromUtf8(CaptionOf(question)), Text(text), buttons,
+                      owner_.data());
   message.setWindowModality(Qt::ApplicationModal);
   message.setObjectName(QStringLiteral("questionBox"));
   return static_cast<QMessageBox::StandardButton>(message.exec());

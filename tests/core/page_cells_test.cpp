@@ -74,6 +74,5 @@ TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
   EXPECT_EQ(CharSizeCells(image, 2, 0)[0], "Page01 = LARGE ");
 }
 
-
 }  // namespace
 }  // namespace vtg

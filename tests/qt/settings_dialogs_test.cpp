@@ -258,12 +258,14 @@ class SettingsDialogsTest : public QObject {
   void ChangesToDocumentSettingsMarkTheDocument() {
     using Open = std::function<std::unique_ptr<QDialog>(TestApp&, TitleDialogChoices&)>;
     const auto page_setting = [](const PageSettingKind& kind) -> Open {
-      return [&kind](TestApp& t, TitleDialogChoices& c) { return std::make_unique<PageSettingDialog>(t.context, kind, c, nullptr); };
+      return [&kind](TestApp& t, TitleDialogChoices& c) {
+        return std::make_unique<PageSettingDialog>(t.context, kind, c, nullptr);
+      };
     };
     const auto per_line = [](const PerLineKind& kind) -> Open {
-      return [&kind](TestApp& t, TitleDialogChoices&) { return std::make_unique<PerLineDialog>(t.context, kind, nullptr); };
+      return [&kind](TestApp& t, auto&) { return std::make_unique<PerLineDialog>(t.context, kind, nullptr); };
     };
-    const Open levels = [](TestApp& t, TitleDialogChoices&) { return std::make_unique<CharLevelDialog>(t.context, nullptr); };
+    const Open levels = [](TestApp& t, auto&) { return std::make_unique<CharLevelDialog>(t.context, nullptr); };
     struct Case { const char* name; Open open; int list, unchanged, changed; } cases[] = {
         {"display", page_setting(kTitleDisplaySetting), 1056, 1, 0},
         {"same size", page_setting(kCharSizeSetting), 1057, 0, 1},
