@@ -23,7 +23,9 @@ std::string& GlyphEditor::Slot() {
 void GlyphEditor::StoreWork() {
   std::string digits = state_.image.ext_glyph_work.substr(0, static_cast<std::size_t>(Info(class_).digits));
   digits.resize(static_cast<std::size_t>(Info(class_).digits), '0');
+  if (Slot() == digits) return;
   Slot() = std::move(digits);
+  state_.glyph.listFile(class_).unsaved = 1;
 }
 
 bool GlyphEditor::Edit(int px, int py, bool set) {

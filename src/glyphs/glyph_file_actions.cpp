@@ -23,7 +23,7 @@ bool Save(ControllerState& state, Messages& messages, const std::string& path, G
     messages.StopBox(*error);
     return false;
   }
-  state.doc.doc_modified = 0;
+  state.glyph.listFile(c) = {path, 0};
   return true;
 }
 
@@ -31,7 +31,8 @@ bool Save(ControllerState& state, Messages& messages, const std::string& path, G
 
 bool OpenGlyphListFile(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
   if (!FileWorkAllowed(state) || state.flags.sequence_step != 0) return false;
-  if (state.doc.doc_modified && !messages.Ask(Question::UnsavedData, kOpenWithoutSaving)) return false;
+  const bool unsaved = state.doc.doc_modified || state.glyph.listFile(c).unsaved;
+  if (unsaved && !messages.Ask(Question::UnsavedData, kOpenWithoutSaving)) return false;
   const auto path = dialogs.ChooseFileToOpen(Request(kOpenFileTitle, c));
   if (!path) return false;
   const std::string refusal = LoadGlyphList(*path, c, state.image.glyphStore(c));
@@ -39,27 +40,30 @@ bool OpenGlyphListFile(ControllerState& state, Messages& messages, FileDialogs& 
     messages.ErrorBox(refusal);
     return false;
   }
-  state.glyph.glyph_list_file_name = *path;
-  state.doc.doc_modified = 0;
+  state.glyph.listFile(c) = {*path, 0};
   return true;
 }
 
 bool SaveGlyphListFile(ControllerState& state, Messages& messages, GlyphClass c) {
   if (!FileWorkAllowed(state)) return false;
-  if (state.glyph.glyph_list_file_name.empty()) {
+  const std::string& name = state.glyph.listFile(c).name;
+  if (name.empty()) {
     messages.ErrorBox(kNoFileOpen);
     return false;
   }
-  return Save(state, messages, state.glyph.glyph_list_file_name, c);
+  return Save(state, messages, name, c);
 }
 
 bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
   if (!FileWorkAllowed(state)) return false;
   const auto path = ChooseSaveName(dialogs, messages, Request(kSaveFileTitle, c), FileType(c).extension);
   if (!path) return false;
-  if (!Save(state, messages, *path, c)) return false;
-  state.glyph.glyph_list_file_name = *path;
-  return true;
+  return Save(state, messages, *path, c);
+}
+
+bool SaveGlyphListFileOrAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c) {
+  return state.glyph.listFile(c).name.empty() ? SaveGlyphListFileAs(state, messages, dialogs, c)
+                                              : SaveGlyphListFile(state, messages, c);
 }
 
 }  // namespace vtg

@@ -12,5 +12,7 @@ namespace vtg {
 bool OpenGlyphListFile(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c);
 bool SaveGlyphListFile(ControllerState& state, Messages& messages, GlyphClass c);
 bool SaveGlyphListFileAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c);
+// Save, or Save as when the class has no file yet.
+bool SaveGlyphListFileOrAs(ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c);
 
 }  // namespace vtg

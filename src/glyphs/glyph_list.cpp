@@ -28,15 +28,18 @@ void GlyphList::Open() {
   state_.image.ext_glyph_work = BlankGlyph(GlyphClass::Large);
 }
 
-bool GlyphList::Start(SequenceRun run) {
+bool GlyphList::Start(SequenceRun run, bool reads) {
   if (engine_.Begin(std::move(run)) != SequenceEngine::Start::Started) return false;
   state_.glyph.glyph_index = 0;
   state_.glyph.glyph_transfer_busy = 1;
-  engine_.OnEnd([this](SequenceEngine::End how) {
+  engine_.OnEnd([this, reads](SequenceEngine::End how) {
     state_.glyph.glyph_transfer_busy = 0;
     // The serial watchdog gives up without clearing it; the next transfer would wait forever.
     state_.glyph.glyph_read_pending = 0;
-    if (how == SequenceEngine::End::Completed) state_.glyph.glyph_index = 0;
+    if (how == SequenceEngine::End::Completed) {
+      state_.glyph.glyph_index = 0;
+      if (reads) state_.glyph.listFile(class_).unsaved = 0;
+    }
     if (on_transfer_end_) on_transfer_end_();
   });
   return true;
@@ -44,19 +47,19 @@ bool GlyphList::Start(SequenceRun run) {
 
 bool GlyphList::SendAll() {
   if (Busy() || !messages_.ConfirmNotAutoSwitching()) return false;
-  return Start(SendAllGlyphsRun(state_, link_, class_));
+  return Start(SendAllGlyphsRun(state_, link_, class_), false);
 }
 
 bool GlyphList::ReadAll() {
   if (Busy() || GlyphReadRefused(state_, link_, messages_, Box::Error)) return false;
-  return Start(ReadAllGlyphsRun(state_, link_, class_));
+  return Start(ReadAllGlyphsRun(state_, link_, class_), true);
 }
 
 bool GlyphList::ClearAll() {
   if (Busy() || state_.glyph.glyph_read_pending) return false;
   if (state_.glyph.glyph_edited && !messages_.Ask(Question::NewGlyphList, kClearQuestion)) return false;
   state_.image.glyphStore(class_).assign(static_cast<std::size_t>(Info(class_).count), BlankGlyph(class_));
-  state_.glyph.glyph_list_file_name.clear();
+  state_.glyph.listFile(class_) = {};
   state_.glyph.glyph_edited = 0;
   return true;
 }

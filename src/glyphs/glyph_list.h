@@ -86,7 +86,8 @@ class GlyphList {
 
  private:
   bool Busy() const { return state_.glyph.glyph_transfer_busy != 0; }
-  bool Start(SequenceRun run);
+  // `reads`: the transfer replaces the store with the unit's glyphs.
+  bool Start(SequenceRun run, bool reads);
 
   ControllerState& state_;
   Link& link_;

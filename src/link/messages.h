@@ -22,12 +22,18 @@ enum class Question {
   ReplaceFile,             // caption "VTG-7100MX"
 };
 
+enum class Answer { Yes, No, Cancel };
+
 class Messages {
  public:
   virtual ~Messages() = default;
   virtual void Show(Box box, std::string_view text) = 0;
   // True for "Yes".
   virtual bool Ask(Question question, std::string_view text) = 0;
+  // A question that may also be cancelled; where nobody can cancel, it is asked as Ask.
+  virtual Answer AskOrCancel(Question question, std::string_view text) {
+    return Ask(question, text) ? Answer::Yes : Answer::No;
+  }
 
   void ErrorBox(std::string_view text) { Show(Box::Error, text); }
   void StopBox(std::string_view text) { Show(Box::Stop, text); }

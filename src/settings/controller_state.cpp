@@ -30,6 +30,7 @@ void ResetToDefaults(ControllerState& state) {
 
   for (GlyphClass c : kAllGlyphClasses)
     im.glyphStore(c).assign(static_cast<size_t>(Info(c).count), BlankGlyph(c));
+  state.glyph.glyph_list_files = {};
 
   im.unit_subnet_class = 2;
   im.unit_port_number = "09004";

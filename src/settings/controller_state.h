@@ -1,5 +1,6 @@
 #pragma once
 // The one shared state of the controller, handed explicitly to every part that needs it.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,16 +37,28 @@ struct LinkFlags {
   int link_running = 0;
 };
 
+// The glyph list file of one size class.
+struct GlyphListFile {
+  // The file the store was last opened from or saved to; empty when there is none, or once
+  // the store was cleared.
+  std::string name;
+  // 1 = the editor changed the store since, and no complete read from the unit replaced
+  // it: glyphs read from the unit are no unsaved work.
+  int unsaved = 0;
+};
+
 struct GlyphFlags {
   int glyph_index = 0;
   int glyph_read_pending = 0;
   int glyph_transfer_busy = 0;
   int glyph_edited = 0;
   int glyph_list_page = 0;
-  // One name for the three glyph lists; empty when no file was opened or saved.
-  std::string glyph_list_file_name;
+  std::array<GlyphListFile, 3> glyph_list_files;  // by size class, LARGE first
   // The editor's sample character: two Shift-JIS bytes, or empty.
   std::string sample_char;
+
+  GlyphListFile& listFile(GlyphClass c) { return glyph_list_files[static_cast<int>(c)]; }
+  const GlyphListFile& listFile(GlyphClass c) const { return glyph_list_files[static_cast<int>(c)]; }
 };
 
 struct DocumentState {
@@ -70,8 +83,9 @@ struct ControllerState {
   int corner_clicks = 0;
 };
 
-// Every setting, the document state and the sequence state back to their defaults.
-// Keeps the link configuration, `current_line` and the client table.
+// Every setting, the document state and the sequence state back to their defaults; the
+// glyph stores become blank and forget their files. Keeps the link configuration,
+// `current_line` and the client table.
 void ResetToDefaults(ControllerState& state);
 
 }  // namespace vtg

@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "glyphs/glyph_file_actions.h"
 #include "link/messages.h"
 #include "link/watchdog.h"
 #include "shell/corner_entry.h"
@@ -13,6 +14,7 @@
 #include "shell/menu_table.h"
 #include "shell/start_up.h"
 #include "ui/control_id.h"
+#include "ui/qt_file_dialogs.h"
 #include "ui/qt_text.h"
 
 namespace vtg::shell {
@@ -95,7 +97,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   const ui::DocumentSave& save = registry_.documentSave();
   const SaveDocument save_document = save ? SaveDocument([&] { return save(app_, this); }) : SaveDocument();
-  if (!MayExit(app_.state, app_.messages, save_document)) {
+  ui::QtFileDialogs dialogs(this);
+  const SaveGlyphs save_glyphs = [&](GlyphClass c) {
+    return SaveGlyphListFileOrAs(app_.state, app_.messages, dialogs, c);
+  };
+  if (!MayExit(app_.state, app_.messages, save_document, save_glyphs)) {
     event->ignore();
     return;
   }

@@ -2,6 +2,7 @@
 
 #include "titles/level_command.h"
 #include "titles/line_fields.h"
+#include "titles/page_edits.h"
 #include "titles/page_switch_command.h"
 #include "titles/title_controls.h"
 #include "ui/qt_text.h"
@@ -33,7 +34,7 @@ ChoiceRowsDialog::ChoiceRowsDialog(ui::AppContext& app, const ui::DialogSetup& s
 void ChoiceRowsDialog::AddRow(const QString& group, int list_id, int button_id, const QStringList& entries,
                               int& value, std::function<void()> send) {
   QComboBox* list = ChoiceList(list_id, entries, value, this);
-  OnChoice(list, this, [&value](int index) { value = index; });
+  OnChoice(list, this, [this, &value](int index) { EditSettings(state(), {&value, 1}, index); });
   QPushButton* button = Button(button_id, QStringLiteral("設定"));
   connect(button, &QPushButton::clicked, this, std::move(send));
   grid_->addWidget(Group(group, {list, button}), rows_ / kGroupsPerRow, rows_ % kGroupsPerRow);

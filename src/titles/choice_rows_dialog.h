@@ -19,7 +19,8 @@ class ChoiceRowsDialog : public ui::SettingsDialog {
  protected:
   ChoiceRowsDialog(ui::AppContext& app, const ui::DialogSetup& setup, QWidget* parent);
 
-  // A group titled `group` holding the list and its button; two groups to a row.
+  // A group titled `group` holding the list and its button; two groups to a row. `value` is
+  // a setting the document keeps.
   void AddRow(const QString& group, int list_id, int button_id, const QStringList& entries, int& value,
               std::function<void()> send);
   // Ends the layout with the slave address list and "Close".

@@ -15,8 +15,16 @@ bool TitleEditFits(std::size_t before, std::size_t after) {
   return after <= static_cast<std::size_t>(kTitleBytes) || after <= before;
 }
 
-void SetWholeLine(std::array<int, kTitles>& values, int line, int value) {
-  for (int page = 0; page < kPages; ++page) values[static_cast<std::size_t>(TitleIndex(line, page))] = value;
+void EditSettings(ControllerState& state, std::span<int> settings, int value) {
+  for (int& setting : settings) {
+    if (setting == value) continue;
+    setting = value;
+    state.doc.doc_modified = 1;
+  }
+}
+
+std::span<int> WholeLine(std::array<int, kTitles>& values, int line) {
+  return std::span(values).subspan(static_cast<std::size_t>(TitleIndex(line, 0)), kPages);
 }
 
 }  // namespace vtg

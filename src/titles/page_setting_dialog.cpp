@@ -66,12 +66,12 @@ PageSettingDialog::PageSettingDialog(ui::AppContext& app, const PageSettingKind&
     ShowPage();
   });
   OnChoice(value_, this, [this](int value) {
-    CurrentValue() = value;
+    EditSettings(state(), {&CurrentValue(), 1}, value);
     ShowPage();
   });
   OnChoice(same_, this, [this](int value) {
     choices_.*kind_.same_choice = value;
-    SetWholeLine(state().image.*kind_.values, state().selection.current_line, value);
+    EditSettings(state(), WholeLine(state().image.*kind_.values, state().selection.current_line), value);
     ShowPage();
   });
   auto* slave = new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this);

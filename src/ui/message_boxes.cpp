@@ -50,13 +50,26 @@ void MessageBoxes::Show(Box box, std::string_view text) {
   message.exec();
 }
 
-bool MessageBoxes::Ask(Question question, std::string_view text) {
+QMessageBox::StandardButton MessageBoxes::AskWith(Question question, std::string_view text,
+                                                  QMessageBox::StandardButtons buttons) {
   if (question != Question::NotAutoSwitching) QApplication::beep();
-  QMessageBox message(QMessageBox::Question, QString::fromUtf8(CaptionOf(question)), Text(text),
-                      QMessageBox::Yes | QMessageBox::No, owner_.data());
+  QMessageBox message(QMessageBox::Question, QString::fromUtf8(CaptionOf(question)), Text(text), buttons,
+                      owner_.data());
   message.setWindowModality(Qt::ApplicationModal);
   message.setObjectName(QStringLiteral("questionBox"));
-  return message.exec() == QMessageBox::Yes;
+  return static_cast<QMessageBox::StandardButton>(message.exec());
+}
+
+bool MessageBoxes::Ask(Question question, std::string_view text) {
+  return AskWith(question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Answer MessageBoxes::AskOrCancel(Question question, std::string_view text) {
+  switch (AskWith(question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
 }
 
 }  // namespace vtg::ui

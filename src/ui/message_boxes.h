@@ -1,5 +1,6 @@
 #pragma once
 // Message boxes of the controller: captions, icons and beeps by kind of message.
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -11,12 +12,16 @@ class MessageBoxes : public Messages {
  public:
   void Show(Box box, std::string_view text) override;
   bool Ask(Question question, std::string_view text) override;
+  Answer AskOrCancel(Question question, std::string_view text) override;
 
   // The window that owns the owned boxes; each dialog records the active window here.
   void SetOwner(QWidget* owner) { owner_ = owner; }
   QWidget* Owner() const { return owner_; }
 
  private:
+  // The button of `buttons` pressed; Escape presses Cancel, or No without it.
+  QMessageBox::StandardButton AskWith(Question question, std::string_view text, QMessageBox::StandardButtons buttons);
+
   QPointer<QWidget> owner_;
 };
 

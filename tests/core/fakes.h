@@ -28,9 +28,14 @@ class RecordingMessages : public Messages {
     asked.push_back({question, std::string(text)});
     return answer;
   }
+  Answer AskOrCancel(Question question, std::string_view text) override {
+    asked.push_back({question, std::string(text)});
+    return cancel ? Answer::Cancel : answer ? Answer::Yes : Answer::No;
+  }
   std::vector<Shown> shown;
   std::vector<std::pair<Question, std::string>> asked;
   bool answer = true;
+  bool cancel = false;  // a question that may be cancelled is
 };
 
 // Keeps every framed line; `refuse` plays a link whose send fails.

@@ -1,5 +1,7 @@
 #include "glyphs/glyph_editor.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -131,6 +133,38 @@ TEST_F(GlyphEditorTest, ClearAsksOnlyAfterEditingAndNotDuringARead) {
   EXPECT_EQ(state.glyph.glyph_edited, 0);
   EXPECT_TRUE(editor.ClearBuffer());
   EXPECT_EQ(messages.asked.size(), 2u);
+}
+
+// What the editor changes in a store is unsaved work of that class; a glyph read from the
+// unit is not, and neither is an action that leaves the store as it was.
+TEST_F(GlyphEditorTest, ChangedGlyphsAreUnsavedWorkOfTheirClass) {
+  const std::string drawn = std::string(255, '0') + "8";
+  struct Case { const char* name; std::function<void(GlyphEditor&)> act; int unsaved; } cases[] = {
+      {"press on the ring", [](GlyphEditor& e) { e.Press(MouseButton::Left, 12, 12); }, 0},
+      {"press painting a dot", [](GlyphEditor& e) { e.Press(MouseButton::Left, 27, 24); }, 1},
+      {"number of a blank glyph", [](GlyphEditor& e) { e.ChooseNumber(1); }, 0},
+      {"number of a drawn glyph", [](GlyphEditor& e) { e.ChooseNumber(5); }, 1},
+      {"clear of a blank glyph", [](GlyphEditor& e) { e.ClearBuffer(); }, 0},
+      {"clear of a drawn glyph", [&](GlyphEditor& e) {
+         state.glyph.glyph_index = 5;
+         e.Open();
+         e.ClearBuffer();
+       }, 1},
+      {"read from the unit", [&](GlyphEditor& e) {
+         e.Read();
+         link.OnSerialBytes("00FBMMA365" + drawn + "\r\n");
+       }, 0},
+  };
+  for (const Case& c : cases) {
+    ResetToDefaults(state);
+    state.glyph.glyph_index = 0;
+    state.glyph.glyph_edited = 0;
+    state.image.glyphStore(GlyphClass::Medium)[5] = drawn;
+    GlyphEditor editor = Editor(GlyphClass::Medium);
+    c.act(editor);
+    for (GlyphClass any : kAllGlyphClasses)
+      EXPECT_EQ(state.glyph.listFile(any).unsaved, any == GlyphClass::Medium ? c.unsaved : 0) << c.name;
+  }
 }
 
 TEST_F(GlyphEditorTest, ReadsAskForTheNumberOrTheSample) {

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include "scratch_dir.h"
 #include "glyphs/glyph_file_actions.h"
 #include "glyphs/glyph_list_file.h"
+#include "settings/document_commands.h"
 
 namespace vtg {
 namespace {
@@ -58,14 +60,21 @@ TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
     FillDistinct(state, c.c);
     const auto saved = state.image.glyphStore(c.c);
     state.doc.doc_modified = 1;
+    for (GlyphClass any : kAllGlyphClasses) state.glyph.listFile(any).unsaved = 1;
     ASSERT_TRUE(SaveAs(c.c, c.name));
-    EXPECT_EQ(state.doc.doc_modified, 0);
+    // The document's titles are still unsaved; only this class's glyphs are not.
+    EXPECT_EQ(state.doc.doc_modified, 1);
+    for (GlyphClass any : kAllGlyphClasses) EXPECT_EQ(state.glyph.listFile(any).unsaved, any == c.c ? 0 : 1);
     const std::string bytes = Read(Path(c.name));
     EXPECT_EQ(bytes.size(), c.bytes) << c.name;
     EXPECT_EQ(bytes.substr(0, 6), saved[0].substr(0, 1) + "\r\n" + saved[0].substr(1, 1) + "\r\n");
     ResetToDefaults(state);
+    state.doc.doc_modified = 1;
+    state.glyph.listFile(c.c).unsaved = 1;
     EXPECT_TRUE(Open(c.c, c.name));
     EXPECT_EQ(state.image.glyphStore(c.c), saved) << c.name;
+    EXPECT_EQ(state.doc.doc_modified, 1);
+    EXPECT_EQ(state.glyph.listFile(c.c).unsaved, 0);
   }
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -112,7 +121,7 @@ TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
       {"empty.tll", "", "外字ファイルが短すぎます（40320 文字のうち 0 文字しかありません）"},
       {"missing.tll", "", "Can't file open"},
   };
-  state.glyph.glyph_list_file_name = "earlier.tll";
+  state.glyph.listFile(GlyphClass::Large).name = "earlier.tll";
   FillDistinct(state, GlyphClass::Large);
   const SettingsImage before = state.image;
   state.doc.doc_modified = 1;
@@ -122,7 +131,7 @@ TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
     EXPECT_FALSE(Open(GlyphClass::Large, c.name));
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, c.message}})) << c.name;
     EXPECT_TRUE(state.image == before) << c.name;
-    EXPECT_EQ(state.glyph.glyph_list_file_name, "earlier.tll");
+    EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, "earlier.tll");
     EXPECT_EQ(state.doc.doc_modified, 1);
   }
 }
@@ -133,7 +142,7 @@ TEST_F(GlyphFiles, SaveAsAddsTheExtensionUnlessThePathHasIt) {
   fs::create_directories(dir / "in.tll");
   for (const auto& c : cases) {
     ASSERT_TRUE(SaveAs(GlyphClass::Large, c.chosen)) << c.chosen;
-    EXPECT_EQ(state.glyph.glyph_list_file_name, Path(c.written));
+    EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, Path(c.written));
     EXPECT_TRUE(fs::exists(Path(c.written)));
   }
   const FileDialogRequest& request = dialogs.requests.back();
@@ -154,11 +163,36 @@ TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
   EXPECT_EQ(messages.shown[1], (Shown{Box::Stop, "Can't file open"}));
   EXPECT_EQ(messages.shown[2].box, Box::Stop);
   EXPECT_TRUE(messages.shown[2].text.starts_with("ファイルに書き込めませんでした。")) << messages.shown[2].text;
-  EXPECT_EQ(state.glyph.glyph_list_file_name, Path("kept.tls"));
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, Path("kept.tls"));
   EXPECT_FALSE(fs::exists(Path("taken.tls.tmp~")));
   FillDistinct(state, GlyphClass::Small);
   EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
   EXPECT_EQ(Read(Path("kept.tls")), GlyphListFileText(GlyphClass::Small, state.image.glyphStore(GlyphClass::Small)));
+}
+
+// Each class saves to the file it was opened from or saved to, never to another class's;
+// New blanks the stores and forgets the files, so "保存" never writes blank glyphs over one.
+TEST_F(GlyphFiles, SaveWritesOnlyTheFileOfItsOwnClass) {
+  FillDistinct(state, GlyphClass::Large);
+  ASSERT_TRUE(SaveAs(GlyphClass::Large, "x.tll"));
+  const std::string large = Read(Path("x.tll"));
+  struct Case { const char* name; std::function<void()> between; GlyphClass saving; } cases[] = {
+      {"another class", [] {}, GlyphClass::Medium},
+      {"after New", [&] { NewDocument(state, messages); }, GlyphClass::Large},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Open(GlyphClass::Large, "x.tll")) << c.name;
+    c.between();
+    messages.shown.clear();
+    EXPECT_FALSE(SaveGlyphListFile(state, messages, c.saving)) << c.name;
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Don't file open"}})) << c.name;
+    EXPECT_TRUE(Read(Path("x.tll")) == large) << c.name;
+  }
+  ASSERT_TRUE(SaveAs(GlyphClass::Small, "y.tls"));
+  ASSERT_TRUE(Open(GlyphClass::Large, "x.tll"));
+  EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
+  EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Large));
+  EXPECT_TRUE(Read(Path("x.tll")) == large);
 }
 
 TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
@@ -185,7 +219,18 @@ TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
   messages.answer = true;
   EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
   EXPECT_EQ(dialogs.requests[0].title, "ファイルのオープン");
-  EXPECT_EQ(state.doc.doc_modified, 0);
+  EXPECT_EQ(state.doc.doc_modified, 1);
+  // Drawn glyphs of the class the file replaces are asked about too; another class's not.
+  state.doc.doc_modified = 0;
+  state.glyph.listFile(GlyphClass::Medium).unsaved = 1;
+  messages.asked.clear();
+  messages.answer = false;
+  EXPECT_FALSE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_EQ(messages.asked.size(), 1u);
+  state.glyph.listFile(GlyphClass::Medium).unsaved = 0;
+  state.glyph.listFile(GlyphClass::Small).unsaved = 1;
+  EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
+  EXPECT_EQ(messages.asked.size(), 1u);
 }
 
 }  // namespace

@@ -88,6 +88,7 @@ class GlyphListTest : public ::testing::Test {
 };
 
 TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
+  state.glyph.listFile(GlyphClass::Large).unsaved = 1;
   ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
   EXPECT_TRUE(view.close_enabled);
   Tick();
@@ -110,6 +111,8 @@ TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
   EXPECT_EQ(view.position, 0);
   EXPECT_EQ(transfer_ends, 1);
   EXPECT_TRUE(messages.shown.empty());  // no success box for the transfer's replies
+  // The store is the unit's now: nothing drawn is left to save.
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).unsaved, 0);
 }
 
 TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
@@ -135,6 +138,7 @@ TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
 // An error reply ends the transfer instead of asking for the same glyph again, each time
 // with a message, for as long as the unit refuses.
 TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
+  state.glyph.listFile(GlyphClass::Medium).unsaved = 1;
   List(GlyphClass::Medium).ReadAll();
   Tick();
   Tick();
@@ -147,6 +151,7 @@ TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
   EXPECT_EQ(state.glyph.glyph_index, 2);
   EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
   EXPECT_EQ(transfer_ends, 1);
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Medium).unsaved, 1);  // the glyphs after it are still drawn ones
 }
 
 TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
@@ -268,16 +273,18 @@ TEST_F(GlyphListTest, AListThatGoesEndsItsTransfer) {
 TEST_F(GlyphListTest, ClearAllAsksAfterEditingAndForgetsTheFile) {
   GlyphList& glyphs = List(GlyphClass::Small);
   state.image.glyphStore(GlyphClass::Small)[7] = std::string(144, 'A');
-  state.glyph.glyph_list_file_name = "x.tls";
+  state.glyph.listFile(GlyphClass::Small).name = "x.tls";
+  state.glyph.listFile(GlyphClass::Large).name = "x.tll";
   state.glyph.glyph_edited = 1;
   messages.answer = false;
   EXPECT_FALSE(glyphs.ClearAll());
-  EXPECT_EQ(state.glyph.glyph_list_file_name, "x.tls");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, "x.tls");
   EXPECT_EQ(messages.asked.back(), std::pair(Question::NewGlyphList, std::string("データを保存せずに新規作成しますか？")));
   messages.answer = true;
   EXPECT_TRUE(glyphs.ClearAll());
   EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[7], BlankGlyph(GlyphClass::Small));
-  EXPECT_EQ(state.glyph.glyph_list_file_name, "");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Small).name, "");
+  EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, "x.tll");
   EXPECT_EQ(state.glyph.glyph_edited, 0);
 }
 

@@ -67,7 +67,7 @@ TEST(TitleEditFits, UpTo56BytesOrNotLongerThanBefore) {
 }
 
 TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
-  SetWholeLine(image.char_size, 1, 2);
+  EditSettings(state, WholeLine(image.char_size, 1), 2);
   EXPECT_EQ(CharSizeCells(image, 1, 0)[0], "Page01 = SMALL ");
   EXPECT_EQ(CharSizeCells(image, 1, 63)[31], "Page64 = SMALL ");
   EXPECT_EQ(CharSizeCells(image, 0, 63)[31], "Page64 = LARGE ");

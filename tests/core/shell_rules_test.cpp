@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "fakes.h"
@@ -31,39 +33,61 @@ TEST(CornerEntry, AnythingElseStartsTheCountAgain) {
 }
 
 TEST(ExitFlow, AsksAndSavesAsTheOperatorChooses) {
+  using Classes = std::vector<GlyphClass>;
+  constexpr GlyphClass L = GlyphClass::Large, M = GlyphClass::Medium, S = GlyphClass::Small;
   struct Case {
     const char* name;
     int connected, modified;
-    bool answer_yes;
+    Classes unsaved;  // glyph classes drawn and not saved to a file
+    bool answer_yes, cancel;
     std::optional<bool> save_result;  // none: no save available
+    bool glyph_save_result;
     bool exits;
     int saves;
+    Classes glyph_saves;
   };
   const Case cases[] = {
-      {"connected", 1, 1, true, true, false, 0},
-      {"nothing edited", 0, 0, true, true, true, 0},
-      {"exit without saving", 0, 1, true, true, true, 0},
-      {"saved first", 0, 1, false, true, true, 1},
-      {"save failed or cancelled", 0, 1, false, false, false, 1},
-      {"no save to ask for", 0, 1, false, std::nullopt, false, 0},
+      {"connected", 1, 1, {L}, true, false, true, true, false, 0, {}},
+      {"nothing edited", 0, 0, {}, true, false, true, true, true, 0, {}},
+      {"exit without saving", 0, 1, {}, true, false, true, true, true, 0, {}},
+      {"saved first", 0, 1, {}, false, false, true, true, true, 1, {}},
+      {"save failed or cancelled", 0, 1, {}, false, false, false, true, false, 1, {}},
+      {"no save to ask for", 0, 1, {}, false, false, std::nullopt, true, false, 0, {}},
+      {"glyphs saved", 0, 0, {L, S}, true, false, true, true, true, 0, {L, S}},
+      {"glyphs not saved", 0, 0, {L, S}, false, false, true, true, true, 0, {}},
+      {"glyph question cancelled", 0, 0, {M}, true, true, true, true, false, 0, {}},
+      {"glyph save failed or cancelled", 0, 0, {L, M}, true, false, true, false, false, 0, {L}},
+      {"document first, then glyphs", 0, 1, {S}, false, false, true, true, true, 1, {}},
   };
   for (const Case& c : cases) {
     ControllerState state;
     state.link.tcp_connected = c.connected;
     state.doc.doc_modified = c.modified;
+    for (GlyphClass unsaved : c.unsaved) state.glyph.listFile(unsaved).unsaved = 1;
     RecordingMessages messages;
     messages.answer = c.answer_yes;
+    messages.cancel = c.cancel;
     int saves = 0;
     SaveDocument save;
     if (c.save_result) save = [&] { ++saves; return *c.save_result; };
-    EXPECT_EQ(MayExit(state, messages, save), c.exits) << c.name;
+    Classes glyph_saves;
+    const SaveGlyphs save_glyphs = [&](GlyphClass saved) {
+      glyph_saves.push_back(saved);
+      return c.glyph_save_result;
+    };
+    EXPECT_EQ(MayExit(state, messages, save, save_glyphs), c.exits) << c.name;
     EXPECT_EQ(saves, c.saves) << c.name;
+    EXPECT_EQ(glyph_saves, c.glyph_saves) << c.name;
     if (c.connected) {
       EXPECT_EQ(messages.shown.at(0).text, kDisconnectFirstText);
     }
-    if (!c.connected && c.modified) {
-      EXPECT_EQ(messages.asked.at(0).first, Question::UnsavedData) << c.name;
-    }
+    // The document first, then each class of glyphs, as far as the operator lets it go.
+    std::vector<std::pair<Question, std::string>> order;
+    if (c.modified) order.push_back({Question::UnsavedData, std::string(kExitUnsavedText)});
+    for (GlyphClass unsaved : c.unsaved) order.push_back({Question::UnsavedData, ExitUnsavedGlyphsText(unsaved)});
+    if (c.connected) order.clear();
+    if (!c.exits) order.resize(std::min(order.size(), messages.asked.size()));
+    EXPECT_EQ(messages.asked, order) << c.name;
   }
 }
 

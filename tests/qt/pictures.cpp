@@ -21,6 +21,7 @@
 #include "link/tcp_client_dialog.h"
 #include "link/tcp_server_dialog.h"
 #include "link/unit_network_dialog.h"
+#include "shell/exit_flow.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "shell/version_dialog.h"
@@ -217,7 +218,13 @@ int main(int argc, char** argv) {
   }
   failed += !SaveModalBox([] { vtg::ui::MessageBoxes().StopBox(vtg::text::kUseRs232c); }, folder,
                           QStringLiteral("box_use_rs232c"));
-  std::printf("%d pictures in %s, %d failed\n", static_cast<int>(std::size(kPictures)) + 1,
+  failed += !SaveModalBox(
+      [] {
+        vtg::ui::MessageBoxes().AskOrCancel(vtg::Question::UnsavedData,
+                                            vtg::ExitUnsavedGlyphsText(vtg::GlyphClass::Large));
+      },
+      folder, QStringLiteral("box_exit_unsaved_glyphs"));
+  std::printf("%d pictures in %s, %d failed\n", static_cast<int>(std::size(kPictures)) + 2,
               qPrintable(folder.absolutePath()), failed);
   return failed ? 1 : 0;
 }

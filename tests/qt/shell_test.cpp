@@ -217,6 +217,23 @@ class ShellTest : public QObject {
     QVERIFY(window.close());
     QCOMPARE(saves, 2);
   }
+
+  void ExitSavesDrawnGlyphsToTheirFile() {
+    TestApp t;
+    ui::DialogRegistry registry;
+    shell::MainWindow window(t.context, registry);
+    window.show();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("drawn.tlm"));
+    t.state.glyph.listFile(GlyphClass::Medium) = {path.toStdString(), 1};
+    t.messages.cancel = true;
+    QVERIFY(!window.close());
+    QVERIFY(!QFile::exists(path));
+    t.messages.cancel = false;  // "Yes": save them
+    QVERIFY(window.close());
+    QCOMPARE(QFile(path).size(), qint64(122880));
+    QCOMPARE(t.state.glyph.listFile(GlyphClass::Medium).unsaved, 0);
+  }
 };
 
 }  // namespace vtg::testing
