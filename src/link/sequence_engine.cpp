@@ -59,6 +59,8 @@ void SequenceEngine::Tick() {
   // Set before the send: a reply or a Broadcast send clears it again.
   if (run_.waits_for_reply) f.step_pending = 1;
   const StepResult result = run_.step(s);
+  // A box the step showed runs an event loop, whose ticks may have ended the run already.
+  if (!running_) return;
   if (result.kind != StepResult::Kind::Sent) f.step_pending = 0;
   if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
   if (result.new_period_ms > 0 && run_.period_ms > 0) view_.StartTimer(result.new_period_ms);

@@ -215,6 +215,60 @@ TEST_F(SequenceTest, TimerPaceIgnoresWake) {
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted);
 }
 
+// The window's message boxes run an event loop of their own, in which the run's timer
+// goes on ticking.
+class BoxesThatTick : public RecordingMessages {
+ public:
+  void Show(Box box, std::string_view text) override {
+    RecordingMessages::Show(box, text);
+    if (engine) engine->Tick();
+  }
+  SequenceEngine* engine = nullptr;
+};
+
+TEST(SequenceInsideABox, ARunEndedWhileItsStepShowedABoxEndsOnce) {
+  struct Case {
+    const char* name;
+    int failing_step;
+    void (*fail)(ControllerState&, testing::RecordingTransport&);
+  } cases[] = {
+      {"not connected at the last step", 4, [](auto& state, auto&) { state.link.tcp_connected = 0; }},
+      {"send refused half way", 2, [](auto&, auto& socket) { socket.refuse = true; }},
+  };
+  for (const auto& c : cases) {
+    ControllerState state;
+    ResetToDefaults(state);
+    state.link.interface_setting = kTcpIp;
+    state.link.tcp_connected = 1;
+    BoxesThatTick boxes;
+    testing::RecordingTransport socket = testing::SocketPeer();
+    testing::FakeReplyTimer timer;
+    testing::RecordingView view;
+    Link link(state, boxes);
+    link.AttachSocket(&socket, &timer);
+    SequenceEngine engine(state, link, boxes, view);
+    boxes.engine = &engine;
+    std::vector<SequenceEngine::End> ends;
+    engine.OnEnd([&](SequenceEngine::End how) { ends.push_back(how); });
+    SequenceRun run;
+    run.last_step = 4;
+    run.step = [&](int s) {
+      link.SendCommandLine("S" + std::to_string(s) + "\r\n");
+      return StepResult::Sent();
+    };
+    engine.Begin(std::move(run));
+    for (int s = 1; s <= 4 && engine.Running(); ++s) {
+      if (s == c.failing_step) c.fail(state, socket);
+      engine.Tick();
+      if (engine.Running()) link.OnSocketBytes("00GO\r\n");
+    }
+    EXPECT_EQ(ends, std::vector<SequenceEngine::End>{SequenceEngine::End::Aborted}) << c.name;
+    EXPECT_EQ(view.position, 0) << c.name;
+    EXPECT_EQ(view.percent, "   ") << c.name;
+    EXPECT_EQ(boxes.shown.size(), 1u) << c.name;
+  }
+}
+
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {
   ControllerState state;
   ResetToDefaults(state);
