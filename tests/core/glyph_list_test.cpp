@@ -21,7 +21,7 @@ struct SentLine {
 
 // A unit on the serial port that keeps every line with the virtual time it arrived at and
 // answers each glyph read with a glyph of its own digit (0, 1, 2, ... in turn), or with
-// `answer` instead, or (silent) not at all.
+// `answer` instead, each other addressed line with GO, or (silent) nothing at all.
 class UnitAnsweringGlyphReads : public Transport {
  public:
   explicit UnitAnsweringGlyphReads(const int& clock) : clock_(clock) {}
@@ -35,6 +35,8 @@ class UnitAnsweringGlyphReads : public Transport {
       reply = answer.empty() ? std::string(line.substr(0, 2)) + std::string(line.substr(3, 8)) +
                                    std::string(static_cast<std::size_t>(Info(c).digits), digit) + "\r\n"
                              : std::string(line.substr(0, 2)) + answer + "\r\n";
+    } else if (!silent && !line.starts_with("FF")) {
+      reply = std::string(line.substr(0, 2)) + "GO\r\n";
     }
     return true;
   }
@@ -178,7 +180,6 @@ TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
   for (const auto& c : cases) {
     state.selection.slave_index = c.slave;
     unit.lines.clear();
-    unit.silent = true;  // it does not wait for replies
     now = 0;
     auto& store = state.image.glyphStore(GlyphClass::Medium);
     for (std::size_t i = 0; i < store.size(); ++i) store[i] = std::string(256, "0123456789ABCDEF"[i % 16]);

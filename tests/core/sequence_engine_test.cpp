@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
+#include <limits>
+
 #include "fakes.h"
+#include "glyphs/glyph_transfer.h"
 #include "link/sequence_engine.h"
+#include "link/unit_network.h"
 #include "link/watchdog.h"
 #include "settings/controller_state.h"
 
@@ -51,11 +57,11 @@ TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
   engine.Tick();
   engine.Tick();  // no reply yet: nothing more goes out
   EXPECT_EQ(socket.lines, (std::vector<std::string>{"00S1\r\n"}));
-  Answer();
+  Answer();  // the held step is brought forward, and the period follows it
   engine.Tick();
   Answer();
   engine.Tick();  // step 3 sends nothing and slows the timer
-  EXPECT_EQ(view.periods, (std::vector<int>{600, 1200}));
+  EXPECT_EQ(view.periods, (std::vector<int>{600, 0, 600, 1200}));
   engine.Tick();
   Answer();
   EXPECT_EQ(view.percent, "80");
@@ -167,7 +173,7 @@ TEST_F(SequenceTest, RunMayLeaveCloseEnabled) {
   EXPECT_TRUE(view.close_enabled);
 }
 
-// Reply pace: no timer floor, the run sleeps while its reply is out and Wake goes on.
+// Reply pace: no timer floor, the run sleeps while its reply is out and the reply wakes it.
 TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   engine.SetPace(Pace::Reply);
   engine.Begin(Run(5));
@@ -177,20 +183,18 @@ TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   EXPECT_FALSE(view.timer_on);
   EXPECT_EQ(socket.lines.size(), 1u);
   Answer();
-  engine.Wake();
+  EXPECT_TRUE(view.timer_on);
   engine.Tick();
   Answer();
-  engine.Wake();
   engine.Tick();  // the idle step does not slow the run down
   EXPECT_TRUE(view.timer_on);
   engine.Tick();
   Answer();
-  engine.Wake();
   engine.Tick();
   EXPECT_FALSE(engine.Running());
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Completed);
   EXPECT_EQ(socket.lines.size(), 4u);
-  EXPECT_EQ(view.periods, (std::vector<int>(4, 0)));
+  EXPECT_EQ(view.periods, (std::vector<int>(2, 0)));
 }
 
 TEST_F(SequenceTest, ReplyPaceMakesARunThatSendsOnRegardlessWait) {
@@ -266,6 +270,123 @@ TEST(SequenceInsideABox, ARunEndedWhileItsStepShowedABoxEndsOnce) {
     EXPECT_EQ(view.position, 0) << c.name;
     EXPECT_EQ(view.percent, "   ") << c.name;
     EXPECT_EQ(boxes.shown.size(), 1u) << c.name;
+  }
+}
+
+// A unit that answers every addressed line with GO `reply_ms` after it came. The run's
+// timer, the socket's reply wait and the main window's serial watchdog share its virtual
+// clock, and each event fires in time order.
+class SlowUnit : public Transport, public SequenceView, public ReplyTimer {
+ public:
+  struct Arrival {
+    long at_ms;
+    bool reply_outstanding;  // a line before it was still unanswered
+  };
+
+  SlowUnit(bool on_socket, int reply_ms) : on_socket_(on_socket), reply_ms_(reply_ms) {
+    ResetToDefaults(state);
+    state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
+    state.link.tcp_connected = 1;
+    state.selection.slave_index = 5;
+    state.flags.address_prefix = 1;
+    link.AttachSerial(this);
+    link.AttachSocket(this, this);
+  }
+
+  TransportTraits traits() const override { return {!on_socket_, on_socket_}; }
+  bool ready() const override { return true; }
+  bool send(std::string_view line) override {
+    arrivals.push_back({now_, !replies_.empty()});
+    const bool prefixed = on_socket_ || state.flags.address_prefix == 1;
+    if (!(prefixed && line.starts_with("FF")))
+      replies_.push_back({now_ + reply_ms_, std::string(prefixed ? line.substr(0, 2) : "") + "GO\r\n"});
+    return true;
+  }
+  void StartTimer(int ms) override { timer_due_ = now_ + ms, period_ = ms; }
+  void StopTimer() override { timer_due_ = kNever; }
+  void SetCloseEnabled(bool) override {}
+  void ShowProgress(int, std::string_view) override {}
+  void arm(int ms) override { wait_due_ = now_ + ms; }
+  void cancel() override { wait_due_ = kNever; }
+
+  void RunToEnd() {
+    long watchdog_due = on_socket_ ? kNever : kWatchdogPeriodMs;
+    while (engine.Running() && now_ < 3'600'000) {
+      const long reply_due = replies_.empty() ? kNever : replies_.front().at_ms;
+      now_ = std::min({reply_due, wait_due_, watchdog_due, timer_due_});
+      if (now_ == reply_due) {
+        const std::string reply = replies_.front().line;
+        replies_.pop_front();
+        on_socket_ ? link.OnSocketBytes(reply) : link.OnSerialBytes(reply);
+      } else if (now_ == wait_due_) {
+        wait_due_ = kNever;
+        link.OnReplyTimeout();
+      } else if (now_ == watchdog_due) {
+        watchdog_due += kWatchdogPeriodMs;
+        WatchdogTick(state, messages);
+      } else {
+        timer_due_ = now_ + period_;
+        engine.Tick();
+      }
+    }
+  }
+
+  ControllerState state;
+  RecordingMessages messages;
+  Link link{state, messages};
+  SequenceEngine engine{state, link, messages, *this};
+  std::vector<Arrival> arrivals;
+
+ private:
+  static constexpr long kNever = std::numeric_limits<long>::max();
+  struct Reply {
+    long at_ms;
+    std::string line;
+  };
+  bool on_socket_;
+  int reply_ms_;
+  long now_ = 0;
+  long timer_due_ = kNever, wait_due_ = kNever;
+  int period_ = 0;
+  std::deque<Reply> replies_;
+};
+
+// Runs that do not wait for replies by themselves still never send while one is awaited:
+// their period becomes the least time between lines, and a line goes once the reply came.
+TEST(SequenceAgainstASlowUnit, ALineNeverGoesWhileAReplyIsAwaited) {
+  struct Case {
+    const char* name;
+    bool on_socket;
+    int slave;
+    int address_prefix;
+    SequenceRun (*run)(ControllerState&, Link&);
+    std::size_t lines;
+    long first_ms, gap_ms;
+  } cases[] = {
+      {"glyph send, socket", true, 5, 1, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); },
+       70, 3000, 4000},
+      {"glyph send, serial", false, 5, 1, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); },
+       70, 3000, 4000},
+      {"network read-back, serial", false, 5, 0, [](auto&, auto& l) { return UnitNetworkReadBack(l); }, 9, 200,
+       4000},
+      // Nothing is awaited after a Broadcast line.
+      {"glyph send, socket Broadcast", true, kBroadcast, 1,
+       [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 70, 5000, 5000},
+  };
+  for (const auto& c : cases) {
+    SlowUnit unit(c.on_socket, 4000);
+    unit.state.selection.slave_index = c.slave;
+    unit.state.flags.address_prefix = c.address_prefix;
+    ASSERT_EQ(unit.engine.Begin(c.run(unit.state, unit.link)), SequenceEngine::Start::Started) << c.name;
+    unit.RunToEnd();
+    EXPECT_EQ(unit.engine.LastEnd(), SequenceEngine::End::Completed) << c.name;
+    EXPECT_TRUE(unit.messages.shown.empty()) << c.name << ": " << unit.messages.shown.front().text;
+    ASSERT_EQ(unit.arrivals.size(), c.lines) << c.name;
+    EXPECT_EQ(unit.arrivals.front().at_ms, c.first_ms) << c.name;
+    for (std::size_t i = 1; i < c.lines; ++i) {
+      ASSERT_FALSE(unit.arrivals[i].reply_outstanding) << c.name << ", line " << i + 1;
+      ASSERT_EQ(unit.arrivals[i].at_ms - unit.arrivals[i - 1].at_ms, c.gap_ms) << c.name << ", line " << i + 1;
+    }
   }
 }
 
