@@ -40,6 +40,7 @@ struct GlyphFlags {
   int glyph_index = 0;
   int glyph_read_pending = 0;
   int glyph_transfer_busy = 0;
+  GlyphClass glyph_transfer_class = GlyphClass::Large;  // of the running transfer
   int glyph_edited = 0;
   int glyph_list_page = 0;
   // One name for the three glyph lists; empty when no file was opened or saved.

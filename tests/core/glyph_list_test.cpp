@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "fakes.h"
 #include "glyphs/glyph_transfer.h"
 #include "link/watchdog.h"
@@ -149,6 +151,42 @@ TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
   EXPECT_EQ(state.glyph.glyph_index, 2);
   EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
   EXPECT_EQ(transfer_ends, 1);
+}
+
+// Whatever else comes while a glyph is asked for, the transfer takes only that glyph's
+// reply: each slot ends up with the answer to the last read of its own code.
+TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
+  struct Case {
+    const char* name;
+    std::string (*spoil)(const std::string& reply);
+  } cases[] = {
+      {"two replies in one reception", [](const std::string& reply) { return reply + reply; }},
+      {"a reply of another class", [](const std::string&) { return "05FBMSA367" + std::string(144, 'E') + "\r\n"; }},
+      {"a reply for another glyph", [](const std::string&) { return "05FBMLA366" + std::string(576, 'E') + "\r\n"; }},
+  };
+  for (const auto& c : cases) {
+    ResetToDefaults(state);
+    state.flags.address_prefix = 1;
+    state.selection.slave_index = 5;
+    unit.lines.clear();
+    unit.reads = 0;
+    ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
+    for (int guard = 0; view.timer_on && guard < 1000; ++guard) {
+      now += view.periods.back();
+      engine.Tick();
+      if (unit.reply.empty()) continue;
+      const std::string reply = std::exchange(unit.reply, {});
+      link.OnSerialBytes(unit.reads == 3 ? c.spoil(reply) : reply);
+    }
+    std::map<std::string, char> last_answer;
+    for (std::size_t n = 0; n < unit.lines.size(); ++n)
+      last_answer[unit.lines[n].line.substr(7, 4)] = "0123456789ABCDEF"[n % 16];
+    ASSERT_EQ(last_answer.size(), 70u) << c.name;
+    const auto& store = state.image.glyphStore(GlyphClass::Large);
+    for (int i = 0; i < 70; ++i)
+      ASSERT_EQ(store[static_cast<std::size_t>(i)], std::string(576, last_answer[Hex4(GlyphCode(i))])) << c.name << i;
+    EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[2], BlankGlyph(GlyphClass::Small)) << c.name;
+  }
 }
 
 TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
