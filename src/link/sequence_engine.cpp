@@ -36,8 +36,11 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   f.sequence_step = 1;
   running_ = true;
   held_ = prompt_ = false;
-  position_ = 0;
-  link_.SetRunListener([this](std::string_view, bool) { Wake(); });
+  position_ = sent_step_ = 0;
+  link_.SetRunListener([this](std::string_view, bool understood) {
+    if (run_.on_reply) run_.on_reply(sent_step_, understood);
+    Wake();
+  });
   view_.SetCloseEnabled(run_.close_stays_enabled);
   view_.StartTimer(run_.period_ms);
   return Start::Started;
@@ -73,7 +76,10 @@ void SequenceEngine::Tick() {
     result = run_.step(s);
     // A box the step showed runs an event loop, whose ticks may have ended the run already.
     if (!running_) return;
-    if (result.kind != StepResult::Kind::Sent) f.step_pending = 0;
+    if (result.kind == StepResult::Kind::Sent)
+      sent_step_ = s;
+    else
+      f.step_pending = 0;
     if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
     if (result.new_period_ms > 0 && run_.period_ms > 0) {
       run_.period_ms = result.new_period_ms;

@@ -51,6 +51,9 @@ struct SequenceRun {
   std::function<bool()> finished;
   // Optional: its own progress text and bar position after a step.
   std::function<std::string(int step)> percent_text;
+  // Optional: told of each reply the link interpreted, or of a wait that ended without one
+  // (not understood), with the last step that sent a line.
+  std::function<void(int step, bool understood)> on_reply;
 };
 
 // The dialog side of a run: its timer, its "Close" button and its progress display.
@@ -111,6 +114,7 @@ class SequenceEngine {
   bool prompt_ = false;  // Wake brought this tick forward; the period follows it
   End last_end_ = End::Aborted;
   int position_ = 0;
+  int sent_step_ = 0;
   std::function<void(End)> on_end_;
 };
 

@@ -88,7 +88,7 @@ struct Controller {
   void BeginRun() {
     bool started = false;
     switch (run_kind) {
-      case RunKind::ReadSettings: started = engine.Begin(ReadSettingItemsRun(state, link)) == kStarted; break;
+      case RunKind::ReadSettings: started = engine.Begin(ReadSettingItemsRun(state, link, messages)) == kStarted; break;
       case RunKind::SetAll: started = engine.Begin(SetAllItemsRun(state, link, messages)) == kStarted; break;
       case RunKind::ReadGlyphs: started = glyph_list->ReadAll(); break;
       case RunKind::SendGlyphs: started = glyph_list->SendAll(); break;
