@@ -27,8 +27,8 @@ struct StepResult {
 };
 
 struct SequenceRun {
-  // 0: no timer floor; the next step goes as soon as the reply to this one was interpreted.
-  // The least time between two lines: a step whose tick finds a reply awaited goes once it came.
+  // The least time between two lines: a step whose tick finds a reply awaited goes once it
+  // came. 0: no floor; each step goes as soon as the reply to the one before was interpreted.
   int period_ms = 1000;
   int last_step = 1;          // the run is complete once this step was handled
   int percent_divisor = 100;  // percentage shown = step * 100 / divisor
@@ -82,8 +82,8 @@ class SequenceEngine {
   SequenceEngine(const SequenceEngine&) = delete;
   SequenceEngine& operator=(const SequenceEngine&) = delete;
 
-  // For the runs begun from now on. Reply pace also makes the runs that send on regardless
-  // (the glyph transfers, the network read-back) wait for each reply.
+  // For the runs begun from now on. At the reply pace the glyph transfers, too, wait for
+  // each reply step by step.
   void SetPace(Pace pace) { pace_ = pace; }
   Start Begin(SequenceRun run);
   // One timer tick.

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <deque>
-#include <limits>
-
 #include "fakes.h"
 #include "glyphs/glyph_transfer.h"
 #include "link/sequence_engine.h"
@@ -16,11 +12,23 @@ namespace {
 
 using testing::RecordingMessages;
 
+// The window's message boxes run an event loop of their own, in which the run's timer
+// goes on ticking, once `engine` is set.
+class BoxesThatTick : public RecordingMessages {
+ public:
+  void Show(Box box, std::string_view text) override {
+    RecordingMessages::Show(box, text);
+    if (engine) engine->Tick();
+  }
+  SequenceEngine* engine = nullptr;
+};
+
 // A run of `n` steps that sends "S<step>" on the socket link, with an idle step at 3.
 class SequenceTest : public ::testing::Test {
  protected:
   SequenceTest() : link(state, messages), engine(state, link, messages, view) {
     ResetToDefaults(state);
+    link.AttachSerial(&serial);
     link.AttachSocket(&socket, &timer);
     state.link.interface_setting = kTcpIp;
     state.link.tcp_connected = 1;
@@ -42,7 +50,8 @@ class SequenceTest : public ::testing::Test {
   void Answer(std::string_view reply = "GO") { link.OnSocketBytes("00" + std::string(reply) + "\r\n"); }
 
   ControllerState state;
-  RecordingMessages messages;
+  BoxesThatTick messages;
+  testing::RecordingTransport serial = testing::SerialPort();
   testing::RecordingTransport socket = testing::SocketPeer();
   testing::FakeReplyTimer timer;
   testing::RecordingView view;
@@ -219,174 +228,63 @@ TEST_F(SequenceTest, TimerPaceIgnoresWake) {
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted);
 }
 
-// The window's message boxes run an event loop of their own, in which the run's timer
-// goes on ticking.
-class BoxesThatTick : public RecordingMessages {
- public:
-  void Show(Box box, std::string_view text) override {
-    RecordingMessages::Show(box, text);
-    if (engine) engine->Tick();
-  }
-  SequenceEngine* engine = nullptr;
-};
-
-TEST(SequenceInsideABox, ARunEndedWhileItsStepShowedABoxEndsOnce) {
+TEST_F(SequenceTest, ARunEndedWhileItsStepShowedABoxEndsOnce) {
   struct Case {
     const char* name;
     int failing_step;
     void (*fail)(ControllerState&, testing::RecordingTransport&);
   } cases[] = {
-      {"not connected at the last step", 4, [](auto& state, auto&) { state.link.tcp_connected = 0; }},
+      {"not connected at the last step", 4, [](auto& s, auto&) { s.link.tcp_connected = 0; }},
       {"send refused half way", 2, [](auto&, auto& socket) { socket.refuse = true; }},
   };
+  messages.engine = &engine;
   for (const auto& c : cases) {
-    ControllerState state;
-    ResetToDefaults(state);
-    state.link.interface_setting = kTcpIp;
-    state.link.tcp_connected = 1;
-    BoxesThatTick boxes;
-    testing::RecordingTransport socket = testing::SocketPeer();
-    testing::FakeReplyTimer timer;
-    testing::RecordingView view;
-    Link link(state, boxes);
-    link.AttachSocket(&socket, &timer);
-    SequenceEngine engine(state, link, boxes, view);
-    boxes.engine = &engine;
     std::vector<SequenceEngine::End> ends;
     engine.OnEnd([&](SequenceEngine::End how) { ends.push_back(how); });
-    SequenceRun run;
-    run.last_step = 4;
-    run.step = [&](int s) {
-      link.SendCommandLine("S" + std::to_string(s) + "\r\n");
-      return StepResult::Sent();
-    };
-    engine.Begin(std::move(run));
+    engine.Begin(Run(4));
     for (int s = 1; s <= 4 && engine.Running(); ++s) {
       if (s == c.failing_step) c.fail(state, socket);
       engine.Tick();
-      if (engine.Running()) link.OnSocketBytes("00GO\r\n");
+      if (engine.Running()) Answer();
     }
     EXPECT_EQ(ends, std::vector<SequenceEngine::End>{SequenceEngine::End::Aborted}) << c.name;
     EXPECT_EQ(view.position, 0) << c.name;
     EXPECT_EQ(view.percent, "   ") << c.name;
-    EXPECT_EQ(boxes.shown.size(), 1u) << c.name;
+    state.link.tcp_connected = 1;
+    socket.refuse = false;
   }
 }
 
-// A unit that answers every addressed line with GO `reply_ms` after it came. The run's
-// timer, the socket's reply wait and the main window's serial watchdog share its virtual
-// clock, and each event fires in time order.
-class SlowUnit : public Transport, public SequenceView, public ReplyTimer {
- public:
-  struct Arrival {
-    long at_ms;
-    bool reply_outstanding;  // a line before it was still unanswered
-  };
-
-  SlowUnit(bool on_socket, int reply_ms) : on_socket_(on_socket), reply_ms_(reply_ms) {
-    ResetToDefaults(state);
-    state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
-    state.link.tcp_connected = 1;
-    state.selection.slave_index = 5;
-    state.flags.address_prefix = 1;
-    link.AttachSerial(this);
-    link.AttachSocket(this, this);
-  }
-
-  TransportTraits traits() const override { return {!on_socket_, on_socket_}; }
-  bool ready() const override { return true; }
-  bool send(std::string_view line) override {
-    arrivals.push_back({now_, !replies_.empty()});
-    const bool prefixed = on_socket_ || state.flags.address_prefix == 1;
-    if (!(prefixed && line.starts_with("FF")))
-      replies_.push_back({now_ + reply_ms_, std::string(prefixed ? line.substr(0, 2) : "") + "GO\r\n"});
-    return true;
-  }
-  void StartTimer(int ms) override { timer_due_ = now_ + ms, period_ = ms; }
-  void StopTimer() override { timer_due_ = kNever; }
-  void SetCloseEnabled(bool) override {}
-  void ShowProgress(int, std::string_view) override {}
-  void arm(int ms) override { wait_due_ = now_ + ms; }
-  void cancel() override { wait_due_ = kNever; }
-
-  void RunToEnd() {
-    long watchdog_due = on_socket_ ? kNever : kWatchdogPeriodMs;
-    while (engine.Running() && now_ < 3'600'000) {
-      const long reply_due = replies_.empty() ? kNever : replies_.front().at_ms;
-      now_ = std::min({reply_due, wait_due_, watchdog_due, timer_due_});
-      if (now_ == reply_due) {
-        const std::string reply = replies_.front().line;
-        replies_.pop_front();
-        on_socket_ ? link.OnSocketBytes(reply) : link.OnSerialBytes(reply);
-      } else if (now_ == wait_due_) {
-        wait_due_ = kNever;
-        link.OnReplyTimeout();
-      } else if (now_ == watchdog_due) {
-        watchdog_due += kWatchdogPeriodMs;
-        WatchdogTick(state, messages);
-      } else {
-        timer_due_ = now_ + period_;
-        engine.Tick();
-      }
-    }
-  }
-
-  ControllerState state;
-  RecordingMessages messages;
-  Link link{state, messages};
-  SequenceEngine engine{state, link, messages, *this};
-  std::vector<Arrival> arrivals;
-
- private:
-  static constexpr long kNever = std::numeric_limits<long>::max();
-  struct Reply {
-    long at_ms;
-    std::string line;
-  };
-  bool on_socket_;
-  int reply_ms_;
-  long now_ = 0;
-  long timer_due_ = kNever, wait_due_ = kNever;
-  int period_ = 0;
-  std::deque<Reply> replies_;
-};
-
-// Runs that do not wait for replies by themselves still never send while one is awaited:
-// their period becomes the least time between lines, and a line goes once the reply came.
-TEST(SequenceAgainstASlowUnit, ALineNeverGoesWhileAReplyIsAwaited) {
+// A unit that answers 4 s after each line, slower than these runs' periods: the tick one
+// period after a line finds its reply awaited and sends nothing; the reply brings the held
+// step forward, and the run's period follows that line.
+TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
   struct Case {
     const char* name;
-    bool on_socket;
-    int slave;
-    int address_prefix;
+    int interface;
     SequenceRun (*run)(ControllerState&, Link&);
-    std::size_t lines;
-    long first_ms, gap_ms;
+    int period_ms;
   } cases[] = {
-      {"glyph send, socket", true, 5, 1, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); },
-       70, 3000, 4000},
-      {"glyph send, serial", false, 5, 1, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); },
-       70, 3000, 4000},
-      {"network read-back, serial", false, 5, 0, [](auto&, auto& l) { return UnitNetworkReadBack(l); }, 9, 200,
-       4000},
-      // Nothing is awaited after a Broadcast line.
-      {"glyph send, socket Broadcast", true, kBroadcast, 1,
-       [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 70, 5000, 5000},
+      {"glyph send, socket", kTcpIp, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
+      {"glyph send, serial", kRs232c, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
+      {"network read-back, serial", kRs232c, [](auto&, auto& l) { return UnitNetworkReadBack(l); }, 200},
   };
   for (const auto& c : cases) {
-    SlowUnit unit(c.on_socket, 4000);
-    unit.state.selection.slave_index = c.slave;
-    unit.state.flags.address_prefix = c.address_prefix;
-    ASSERT_EQ(unit.engine.Begin(c.run(unit.state, unit.link)), SequenceEngine::Start::Started) << c.name;
-    unit.RunToEnd();
-    EXPECT_EQ(unit.engine.LastEnd(), SequenceEngine::End::Completed) << c.name;
-    EXPECT_TRUE(unit.messages.shown.empty()) << c.name << ": " << unit.messages.shown.front().text;
-    ASSERT_EQ(unit.arrivals.size(), c.lines) << c.name;
-    EXPECT_EQ(unit.arrivals.front().at_ms, c.first_ms) << c.name;
-    for (std::size_t i = 1; i < c.lines; ++i) {
-      ASSERT_FALSE(unit.arrivals[i].reply_outstanding) << c.name << ", line " << i + 1;
-      ASSERT_EQ(unit.arrivals[i].at_ms - unit.arrivals[i - 1].at_ms, c.gap_ms) << c.name << ", line " << i + 1;
+    state.link.interface_setting = c.interface;
+    std::vector<std::string>& lines = c.interface == kTcpIp ? socket.lines : serial.lines;
+    lines.clear();
+    ASSERT_EQ(engine.Begin(c.run(state, link)), SequenceEngine::Start::Started) << c.name;
+    for (std::size_t n = 1; n <= 3; ++n) {
+      engine.Tick();
+      ASSERT_EQ(lines.size(), n) << c.name;
+      EXPECT_EQ(view.periods.back(), c.period_ms) << c.name;
+      engine.Tick();
+      ASSERT_EQ(lines.size(), n) << c.name;
+      c.interface == kTcpIp ? Answer() : link.OnSerialBytes("GO\r\n");
+      EXPECT_EQ(view.periods.back(), 0) << c.name;
     }
+    EXPECT_TRUE(messages.shown.empty()) << c.name << ": " << messages.shown.front().text;
+    engine.Abort();
   }
 }
 
