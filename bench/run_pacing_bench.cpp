@@ -175,8 +175,8 @@ int main(int argc, char** argv) {
     vtg::Report("Set All Items", m, 256 * 0.6 + 28 * 1.2);
   }
   if (only.isEmpty() || only == QStringLiteral("read")) {
-    const auto m = vtg::Measure(c, vtg::ReadSettingItemsRun(c.state, c.link), unit.processId());
-    vtg::Report("Read Setting Items", m, 285 * 0.4);
+    const auto m = vtg::Measure(c, vtg::ReadSettingItemsRun(c.state, c.link, c.messages), unit.processId());
+    vtg::Report("Read Setting Items", m, 286 * 0.4);
   }
   c.tcp.CloseAllSockets();
   unit.terminate();

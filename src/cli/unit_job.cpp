@@ -98,7 +98,7 @@ bool UnitJob::Begin() {
       begun_ = engine_.Begin(SetAllItemsRun(state_, link_, messages_)) == kStarted;
       break;
     case Command::ReadAll:
-      begun_ = engine_.Begin(ReadSettingItemsRun(state_, link_)) == kStarted;
+      begun_ = engine_.Begin(ReadSettingItemsRun(state_, link_, messages_)) == kStarted;
       break;
     case Command::GlyphSend:
       begun_ = glyph_list_->SendAll();
@@ -126,11 +126,11 @@ bool UnitJob::Begin() {
 
 void UnitJob::OnReply(std::string_view line, bool understood) {
   if (line.empty()) return;
-  ++replies_;
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   if (options_.command == Command::Raw) {
     if (!first_reply_) first_reply_ = std::string(line.size() >= 2 ? line.substr(2) : std::string_view{});
-  } else if (!understood && !unreadable_) {
+  } else if (!understood && !unreadable_ && options_.command != Command::ReadAll) {
+    // Read-all decides by its own rule, the window's, and names what it could not read.
     unreadable_ = std::string(line);
   }
 }
@@ -159,11 +159,6 @@ int UnitJob::Conclude() {
       }
       return kExitOk;
     case Command::NetRead:
-      // The reads do not wait for each other: a reply that never came shows only here.
-      if (replies_ < kUnitNetworkReads) {
-        messages_.StopBox(text::kNoConnect);
-        return kExitUnitFailed;
-      }
       out_ << NetworkValuesText(state_.image) << std::flush;
       return kExitOk;
     default:

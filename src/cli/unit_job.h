@@ -56,7 +56,6 @@ class UnitJob {
   NoFileDialogs dialogs_;
   std::unique_ptr<GlyphList> glyph_list_;
   bool begun_ = false;
-  int replies_ = 0;
   std::optional<std::string> unreadable_;  // the first reply the interpreter could not use
   std::optional<std::string> first_reply_;  // raw: without its address and line end
 };

@@ -28,7 +28,6 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
   link_.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});
   link_.SetReplyListener([this](std::string_view line, bool understood) {
     job_.OnReply(line, understood);
-    engine_.Wake();
     Settle();
   });
   connect(&tick_timer_, &QTimer::timeout, this, [this] {

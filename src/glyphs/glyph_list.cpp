@@ -32,6 +32,7 @@ bool GlyphList::Start(SequenceRun run, bool reads) {
   if (engine_.Begin(std::move(run)) != SequenceEngine::Start::Started) return false;
   state_.glyph.glyph_index = 0;
   state_.glyph.glyph_transfer_busy = 1;
+  state_.glyph.glyph_transfer_class = class_;
   engine_.OnEnd([this, reads](SequenceEngine::End how) {
     state_.glyph.glyph_transfer_busy = 0;
     // The serial watchdog gives up without clearing it; the next transfer would wait forever.

@@ -18,6 +18,8 @@ bool Link::LinkReady() const {
   return state_.link.interface_setting == kRs232c || state_.link.tcp_connected == 1;
 }
 
+bool Link::ReplyAwaited() const { return awaiting_ == Awaiting::Addressed || state_.flags.reply_pending != 0; }
+
 void Link::SendCommandLine(std::string_view text) {
   if (state_.link.interface_setting == kTcpIp)
     SocketSendLine(text);

@@ -34,6 +34,8 @@ class Link {
   // empty line when a socket wait ended without one (time-out, peer lost).
   using ReplyListener = std::function<void(std::string_view line, bool understood)>;
   void SetReplyListener(ReplyListener listener) { listener_ = std::move(listener); }
+  // The running sequence, told the same; an empty listener when none runs.
+  void SetRunListener(ReplyListener listener) { run_listener_ = std::move(listener); }
 
   bool LinkReady() const;
   void SendCommandLine(std::string_view text);
@@ -52,6 +54,9 @@ class Link {
   void OnSocketPeerLost();
   void OnReplyTimeout();
   bool AwaitingSocketReply() const { return awaiting_ != Awaiting::Nothing; }
+  // The unit owes an answer: to an addressed socket line still in its wait, or to a serial
+  // line the watchdog still counts for. Broadcast lines are owed none.
+  bool ReplyAwaited() const;
 
   static constexpr std::string_view kBusyText = "Answer を待っています";
   static constexpr std::string_view kPeerLostText = "Socket 接続が切れました";
@@ -65,12 +70,14 @@ class Link {
   void FailSocketCommand(std::string_view text);
   void Tell(std::string_view line, bool understood) {
     if (listener_) listener_(line, understood);
+    if (run_listener_) run_listener_(line, understood);
   }
 
   ControllerState& state_;
   Messages& messages_;
   ReplyContext context_;
   ReplyListener listener_;
+  ReplyListener run_listener_;
   Transport* serial_ = nullptr;
   Transport* socket_ = nullptr;
   ReplyTimer* timer_ = nullptr;

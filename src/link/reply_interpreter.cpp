@@ -16,6 +16,10 @@ struct Notice {
   std::string_view text;
 };
 
+Notice SuccessNotice(LinkKind link) {
+  return link == LinkKind::Serial ? Notice{Box::SerialSuccess, "Success"} : Notice{Box::Success, "Socket ＯＫ"};
+}
+
 // What one table row needs while it applies a reply.
 struct Reply {
   ControllerState& state;
@@ -27,13 +31,10 @@ struct Reply {
 
   SettingsImage& image() { return state.image; }
 
-  Notice SuccessNotice() const {
-    return link == LinkKind::Serial ? Notice{Box::SerialSuccess, "Success"} : Notice{Box::Success, "Socket ＯＫ"};
-  }
   void AnnounceIfAsked() {
     if (state.flags.announce_success) {
       state.flags.announce_success = 0;
-      notice = SuccessNotice();
+      notice = SuccessNotice(link);
     }
   }
   bool Has(std::size_t length) const { return body.size() >= length; }
@@ -69,7 +70,7 @@ bool ApplyGo(Reply& r) {
   LinkFlags& f = r.state.flags;
   if (f.announce_success || (f.sequence_step == 0 && r.state.glyph.glyph_transfer_busy == 0)) {
     f.announce_success = 0;
-    r.notice = r.SuccessNotice();
+    r.notice = SuccessNotice(r.link);
   }
   return true;
 }
@@ -192,7 +193,7 @@ bool ApplyKeepAlive(Reply& r) {
 }
 bool ApplyVersion(Reply& r) {
   if (!ApplyText(r, 4, r.image().unit_version)) return false;
-  r.notice = r.SuccessNotice();
+  r.notice = SuccessNotice(r.link);
   return true;
 }
 
@@ -301,6 +302,11 @@ bool InterpretSocketReply(ReplyContext& context, std::string_view line) {
   f.abort_flag = 0;
   f.step_pending = 0;
   return Classify(context, LinkKind::Socket, WithoutAddress(line));
+}
+
+void ShowSuccess(Messages& messages, LinkKind link) {
+  const Notice notice = SuccessNotice(link);
+  messages.Show(notice.box, notice.text);
 }
 
 }  // namespace vtg

@@ -28,4 +28,7 @@ bool InterpretSerialReply(ReplyContext& context, std::string_view line);
 // A complete line from the socket link, LF included; it always carries the address.
 bool InterpretSocketReply(ReplyContext& context, std::string_view line);
 
+// The success box of that link, as an announced "GO" shows it.
+void ShowSuccess(Messages& messages, LinkKind link);
+
 }  // namespace vtg

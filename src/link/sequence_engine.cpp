@@ -5,6 +5,10 @@ namespace vtg {
 SequenceEngine::SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view)
     : state_(state), link_(link), messages_(messages), view_(view) {}
 
+SequenceEngine::~SequenceEngine() {
+  if (running_) link_.SetRunListener({});
+}
+
 SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   if (run.checks_link && !link_.LinkReady()) {
     messages_.ErrorBox(text::kNotConnected);
@@ -31,7 +35,12 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   }
   f.sequence_step = 1;
   running_ = true;
-  position_ = 0;
+  held_ = prompt_ = false;
+  position_ = sent_step_ = 0;
+  link_.SetRunListener([this](std::string_view, bool understood) {
+    if (run_.on_reply) run_.on_reply(sent_step_, understood);
+    Wake();
+  });
   view_.SetCloseEnabled(run_.close_stays_enabled);
   view_.StartTimer(run_.period_ms);
   return Start::Started;
@@ -39,6 +48,10 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
 
 void SequenceEngine::Tick() {
   if (!running_) return;
+  if (prompt_) {
+    prompt_ = false;
+    view_.StartTimer(run_.period_ms);
+  }
   LinkFlags& f = state_.flags;
   if (f.abort_flag) {
     Finish(End::Aborted);
@@ -49,19 +62,30 @@ void SequenceEngine::Tick() {
     Finish(End::Aborted);
     return;
   }
-  if (run_.waits_for_reply && f.step_pending) {
-    // Without a timer floor nothing happens until the reply: sleep until Wake.
-    if (run_.period_ms == 0) view_.StopTimer();
-    return;
-  }
 
   const int s = f.sequence_step;
-  // Set before the send: a reply or a Broadcast send clears it again.
-  if (run_.waits_for_reply) f.step_pending = 1;
-  const StepResult result = run_.step(s);
-  if (result.kind != StepResult::Kind::Sent) f.step_pending = 0;
-  if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
-  if (result.new_period_ms > 0 && run_.period_ms > 0) view_.StartTimer(result.new_period_ms);
+  StepResult result = StepResult::Hold();
+  if (ReplyAwaited()) {
+    held_ = true;
+    // Without a timer floor nothing happens until the reply: sleep until Wake.
+    if (run_.period_ms == 0) view_.StopTimer();
+    if (run_.waits_for_reply) return;
+  } else {
+    // Set before the send: a reply or a Broadcast send clears it again.
+    if (run_.waits_for_reply) f.step_pending = 1;
+    result = run_.step(s);
+    // A box the step showed runs an event loop, whose ticks may have ended the run already.
+    if (!running_) return;
+    if (result.kind == StepResult::Kind::Sent)
+      sent_step_ = s;
+    else
+      f.step_pending = 0;
+    if (result.kind == StepResult::Kind::Failed) f.abort_flag = 1;
+    if (result.new_period_ms > 0 && run_.period_ms > 0) {
+      run_.period_ms = result.new_period_ms;
+      view_.StartTimer(run_.period_ms);
+    }
+  }
   // The bar moves on every handled tick, also while a step is held.
   ++position_;
   view_.ShowProgress(position_, run_.percent_text ? run_.percent_text(s)
@@ -76,7 +100,14 @@ void SequenceEngine::Tick() {
 }
 
 void SequenceEngine::Wake() {
-  if (running_ && run_.period_ms == 0) view_.StartTimer(0);
+  if (!running_ || !held_) return;
+  held_ = false;
+  prompt_ = run_.period_ms > 0;
+  view_.StartTimer(0);
+}
+
+bool SequenceEngine::ReplyAwaited() const {
+  return (run_.waits_for_reply && state_.flags.step_pending) || link_.ReplyAwaited();
 }
 
 void SequenceEngine::Abort() {
@@ -87,6 +118,7 @@ void SequenceEngine::Finish(End how) {
   LinkFlags& f = state_.flags;
   running_ = false;
   last_end_ = how;
+  link_.SetRunListener({});
   view_.StopTimer();
   f.sequence_step = 0;
   f.abort_flag = 0;

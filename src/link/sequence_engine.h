@@ -1,6 +1,6 @@
 #pragma once
-// The paced run that sends a long series of command lines one per timer tick, each only
-// after the reply to the previous one was interpreted. What differs between runs (their
+// The paced run that sends a long series of command lines one per timer tick, never while
+// the unit still owes the reply to the line before. What differs between runs (their
 // steps, periods and texts) is data in a SequenceRun; the timer ticks come from outside.
 #include <functional>
 #include <string>
@@ -27,11 +27,15 @@ struct StepResult {
 };
 
 struct SequenceRun {
-  // 0: no timer floor; the next step goes as soon as the reply to this one was interpreted.
+  // The least time between two lines: a step whose tick finds a reply awaited goes once it
+  // came. 0: no floor; each step goes as soon as the reply to the one before was interpreted.
   int period_ms = 1000;
   int last_step = 1;          // the run is complete once this step was handled
   int percent_divisor = 100;  // percentage shown = step * 100 / divisor
   std::string blank_percent = "   ";
+  // Each step waits for the reply to the one before, and only the steps move the bar. The
+  // glyph transfers hold a step only while the link awaits a reply, and move their bar at
+  // every tick.
   bool waits_for_reply = true;
   bool checks_link = true;
   bool clears_flags_at_start = true;
@@ -47,6 +51,9 @@ struct SequenceRun {
   std::function<bool()> finished;
   // Optional: its own progress text and bar position after a step.
   std::function<std::string(int step)> percent_text;
+  // Optional: told of each reply the link interpreted, or of a wait that ended without one
+  // (not understood), with the last step that sent a line.
+  std::function<void(int step, bool understood)> on_reply;
 };
 
 // The dialog side of a run: its timer, its "Close" button and its progress display.
@@ -71,15 +78,19 @@ class SequenceEngine {
   enum class End { Completed, Aborted };
 
   SequenceEngine(ControllerState& state, Link& link, Messages& messages, SequenceView& view);
+  ~SequenceEngine();
+  SequenceEngine(const SequenceEngine&) = delete;
+  SequenceEngine& operator=(const SequenceEngine&) = delete;
 
-  // For the runs begun from now on. Reply pace also makes the runs that send on regardless
-  // (the glyph transfers, the network read-back) wait for each reply.
+  // For the runs begun from now on. At the reply pace the glyph transfers, too, wait for
+  // each reply step by step.
   void SetPace(Pace pace) { pace_ = pace; }
   Start Begin(SequenceRun run);
   // One timer tick.
   void Tick();
-  // The link is free again: a reply was interpreted or its wait ended. A run without a
-  // timer floor, asleep while its reply was out, goes on at once.
+  // The link is free again: a reply was interpreted or its wait ended. A step held for it
+  // goes on at once. The engine hears the link's replies itself; the serial watchdog, which
+  // is not the link's, calls this.
   void Wake();
   // The dialog is going away while the run goes on: end it as an aborted run.
   void Abort();
@@ -89,6 +100,7 @@ class SequenceEngine {
   void OnEnd(std::function<void(End)> handler) { on_end_ = std::move(handler); }
 
  private:
+  bool ReplyAwaited() const;
   void Finish(End how);
 
   ControllerState& state_;
@@ -98,8 +110,11 @@ class SequenceEngine {
   SequenceRun run_;
   Pace pace_ = Pace::Timer;
   bool running_ = false;
+  bool held_ = false;    // a tick found a reply awaited
+  bool prompt_ = false;  // Wake brought this tick forward; the period follows it
   End last_end_ = End::Aborted;
   int position_ = 0;
+  int sent_step_ = 0;
   std::function<void(End)> on_end_;
 };
 

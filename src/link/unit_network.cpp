@@ -62,7 +62,6 @@ SequenceRun UnitNetworkReadBack(Link& link) {
   run.last_step = static_cast<int>(kReads.size()) + 1;
   run.percent_divisor = run.last_step;
   run.progress_range = kUnitNetworkReads;
-  run.waits_for_reply = false;
   run.checks_link = false;
   // A flag left by an earlier failure must not end this run before it sends anything.
   run.clears_flags_at_start = true;

@@ -34,8 +34,8 @@ std::string PortCommand(std::string_view port_text);
 
 inline constexpr int kUnitNetworkReads = 9;
 
-// Nine reads ("RAA" … "RVN") 200 ms apart without waiting for the replies, then one quiet
-// tick for the last reply; the run is complete after that.
+// Nine reads ("RAA" … "RVN") at least 200 ms apart, each once the one before was answered,
+// then one quiet step, which comes once the last reply is in; the run is complete after that.
 SequenceRun UnitNetworkReadBack(Link& link);
 
 }  // namespace vtg

@@ -51,6 +51,7 @@ struct GlyphFlags {
   int glyph_index = 0;
   int glyph_read_pending = 0;
   int glyph_transfer_busy = 0;
+  GlyphClass glyph_transfer_class = GlyphClass::Large;  // of the running transfer
   int glyph_edited = 0;
   int glyph_list_page = 0;
   std::array<GlyphListFile, 3> glyph_list_files;  // by size class, LARGE first

@@ -1,8 +1,11 @@
 #include "shell/read_all_run.h"
 
+#include <algorithm>
 #include <array>
+#include <memory>
 #include <string_view>
 
+#include "link/reply_interpreter.h"
 #include "shell/step_table.h"
 #include "titles/line_fields.h"
 
@@ -20,19 +23,20 @@ struct ReadBlock {
   std::string_view head;
   Reads reads;
   int steps;
+  std::string_view name;  // of the item, in the error about what could not be read
 };
 
 constexpr std::array<ReadBlock, 10> kReadTable{{
-    {"RAST", Reads::EachLineBottomFirst, kLines},
-    {"RCTD", Reads::EachLineBottomFirst, kLines},
-    {"RCTDPO", Reads::EachLineBottomFirst, kLines},
-    {"RCEL", Reads::Unit, 1},
-    {"RCWL", Reads::Unit, 1},
-    {"RSUS", Reads::EachLineBottomFirst, kLines},
-    {"RCFS", Reads::EachLineBottomFirst, kLines},
-    {"RP", Reads::EachLineBottomFirst, kLines},
-    {"", Reads::Nothing, 3},
-    {"RCT", Reads::EachTitle, kTitles},
+    {"RAST", Reads::EachLineBottomFirst, kLines, "自動切換え"},
+    {"RCTD", Reads::EachLineBottomFirst, kLines, "タイトル表示"},
+    {"RCTDPO", Reads::EachLineBottomFirst, kLines, "表示位置"},
+    {"RCEL", Reads::Unit, 1, "Edge Level"},
+    {"RCWL", Reads::Unit, 1, "White Level"},
+    {"RSUS", Reads::EachLineBottomFirst, kLines, "スタートアップ"},
+    {"RCFS", Reads::EachLineBottomFirst, kLines, "文字サイズ"},
+    {"RP", Reads::EachLineBottomFirst, kLines, "表示ページ"},
+    {"", Reads::Nothing, 3, ""},
+    {"RCT", Reads::EachTitle, kTitles, "タイトル"},
 }};
 static_assert(StepCount(kReadTable) == kReadSteps);
 
@@ -46,19 +50,58 @@ std::string ReadCommand(const ReadBlock& block, int index) {
   return command;
 }
 
+std::string ItemName(const ReadBlock& block, int index) {
+  std::string name(block.name);
+  if (block.reads == Reads::EachLineBottomFirst)
+    name += " " + std::string(kLineNames[static_cast<std::size_t>(kBottomFirst[static_cast<std::size_t>(index)])]);
+  if (block.reads == Reads::EachTitle)
+    name += " " + std::string(kLineNames[static_cast<std::size_t>(index / kPages)]) + " Page" + PageField(index % kPages);
+  return name;
+}
+
+// The error box stays readable however noisy the line was.
+constexpr int kNamedAtMost = 10;
+
+// Steps whose read got a reply the controller could use.
+using ReadSteps = std::array<bool, kReadSteps + 1>;
+
+std::string UnreadItemsText(const ReadSteps& read) {
+  std::string text = "次の項目が読み込めませんでした。\n読み込み前の値のままです。\n";
+  int unread = 0;
+  for (int s = 1; s <= kReadSteps; ++s) {
+    const auto at = FindStep(kReadTable, s);
+    if (at.block->reads == Reads::Nothing || read[static_cast<std::size_t>(s)]) continue;
+    if (++unread <= kNamedAtMost) text += "\n" + ItemName(*at.block, at.index);
+  }
+  if (unread > kNamedAtMost) text += "\nほか " + std::to_string(unread - kNamedAtMost) + " 項目";
+  return unread > 0 ? text : std::string();
+}
+
 }  // namespace
 
-SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link) {
+SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& messages) {
   SequenceRun run;
   run.period_ms = 400;
-  run.last_step = kReadSteps;
-  run.percent_divisor = kReadSteps + 1;
+  run.last_step = kReadSteps + 1;
   run.progress_range = kReadSteps + 1;
+  // The quiet step leaves the last read's 99 until the run ends.
+  run.percent_text = [](int s) { return std::to_string(std::min(s, kReadSteps) * 100 / (kReadSteps + 1)); };
   run.refuses_broadcast = true;
-  run.step = [&state, &link](int s) {
+  const auto read = std::make_shared<ReadSteps>();
+  run.on_reply = [read](int s, bool understood) {
+    if (understood && s > 0 && s <= kReadSteps) (*read)[static_cast<std::size_t>(s)] = true;
+  };
+  run.step = [&state, &link, &messages, read](int s) {
+    if (s > kReadSteps) {
+      if (const std::string unread = UnreadItemsText(*read); !unread.empty()) {
+        messages.ErrorBox(unread);
+        return StepResult::Failed();
+      }
+      ShowSuccess(messages, state.link.interface_setting == kTcpIp ? LinkKind::Socket : LinkKind::Serial);
+      return StepResult::Idle();
+    }
     const auto at = FindStep(kReadTable, s);
     if (at.block->reads == Reads::Nothing) return StepResult::Idle();
-    if (s == kReadSteps) state.flags.announce_success = 1;
     link.SendCommandLine(ReadCommand(*at.block, at.index));
     return StepResult::Sent();
   };

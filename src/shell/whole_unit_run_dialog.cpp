@@ -14,7 +14,7 @@ namespace vtg::shell {
 namespace {
 
 SequenceRun SetAll(ui::AppContext& app) { return SetAllItemsRun(app.state, app.link, app.messages); }
-SequenceRun ReadAll(ui::AppContext& app) { return ReadSettingItemsRun(app.state, app.link); }
+SequenceRun ReadAll(ui::AppContext& app) { return ReadSettingItemsRun(app.state, app.link, app.messages); }
 
 ui::DialogSetup Setup(const WholeUnitRunLayout& layout) {
   const QString caption = QString::fromUtf8(layout.caption);

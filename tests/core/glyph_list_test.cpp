@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "fakes.h"
 #include "glyphs/glyph_transfer.h"
 #include "link/watchdog.h"
@@ -21,7 +23,7 @@ struct SentLine {
 
 // A unit on the serial port that keeps every line with the virtual time it arrived at and
 // answers each glyph read with a glyph of its own digit (0, 1, 2, ... in turn), or with
-// `answer` instead, or (silent) not at all.
+// `answer` instead, each other addressed line with GO, or (silent) nothing at all.
 class UnitAnsweringGlyphReads : public Transport {
  public:
   explicit UnitAnsweringGlyphReads(const int& clock) : clock_(clock) {}
@@ -35,6 +37,8 @@ class UnitAnsweringGlyphReads : public Transport {
       reply = answer.empty() ? std::string(line.substr(0, 2)) + std::string(line.substr(3, 8)) +
                                    std::string(static_cast<std::size_t>(Info(c).digits), digit) + "\r\n"
                              : std::string(line.substr(0, 2)) + answer + "\r\n";
+    } else if (!silent && !line.starts_with("FF")) {
+      reply = std::string(line.substr(0, 2)) + "GO\r\n";
     }
     return true;
   }
@@ -154,6 +158,42 @@ TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
   EXPECT_EQ(state.glyph.listFile(GlyphClass::Medium).unsaved, 1);  // the glyphs after it are still drawn ones
 }
 
+// Whatever else comes while a glyph is asked for, the transfer takes only that glyph's
+// reply: each slot ends up with the answer to the last read of its own code.
+TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
+  struct Case {
+    const char* name;
+    std::string (*spoil)(const std::string& reply);
+  } cases[] = {
+      {"two replies in one reception", [](const std::string& reply) { return reply + reply; }},
+      {"a reply of another class", [](const std::string&) { return "05FBMSA367" + std::string(144, 'E') + "\r\n"; }},
+      {"a reply for another glyph", [](const std::string&) { return "05FBMLA366" + std::string(576, 'E') + "\r\n"; }},
+  };
+  for (const auto& c : cases) {
+    ResetToDefaults(state);
+    state.flags.address_prefix = 1;
+    state.selection.slave_index = 5;
+    unit.lines.clear();
+    unit.reads = 0;
+    ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
+    for (int guard = 0; view.timer_on && guard < 1000; ++guard) {
+      now += view.periods.back();
+      engine.Tick();
+      if (unit.reply.empty()) continue;
+      const std::string reply = std::exchange(unit.reply, {});
+      link.OnSerialBytes(unit.reads == 3 ? c.spoil(reply) : reply);
+    }
+    std::map<std::string, char> last_answer;
+    for (std::size_t n = 0; n < unit.lines.size(); ++n)
+      last_answer[unit.lines[n].line.substr(7, 4)] = "0123456789ABCDEF"[n % 16];
+    ASSERT_EQ(last_answer.size(), 70u) << c.name;
+    const auto& store = state.image.glyphStore(GlyphClass::Large);
+    for (int i = 0; i < 70; ++i)
+      ASSERT_EQ(store[static_cast<std::size_t>(i)], std::string(576, last_answer[Hex4(GlyphCode(i))])) << c.name << i;
+    EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[2], BlankGlyph(GlyphClass::Small)) << c.name;
+  }
+}
+
 TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
   unit.silent = true;
   GlyphList& glyphs = List(GlyphClass::Large);
@@ -183,7 +223,6 @@ TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
   for (const auto& c : cases) {
     state.selection.slave_index = c.slave;
     unit.lines.clear();
-    unit.silent = true;  // it does not wait for replies
     now = 0;
     auto& store = state.image.glyphStore(GlyphClass::Medium);
     for (std::size_t i = 0; i < store.size(); ++i) store[i] = std::string(256, "0123456789ABCDEF"[i % 16]);

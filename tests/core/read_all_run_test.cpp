@@ -15,13 +15,13 @@ using testing::Repeat;
 
 class ReadSettingItems : public ::testing::Test, public testing::UnitDouble {
  protected:
-  SequenceEngine::Start Begin() { return engine.Begin(ReadSettingItemsRun(state, link)); }
+  SequenceEngine::Start Begin() { return engine.Begin(ReadSettingItemsRun(state, link, messages)); }
 };
 
 TEST_F(ReadSettingItems, ReadsEverySettingBottomFirstThenTheTitles) {
   ASSERT_EQ(Begin(), SequenceEngine::Start::Started);
-  EXPECT_EQ(RunToEnd(), 285);
-  EXPECT_EQ(now_ms, 285 * 400);
+  EXPECT_EQ(RunToEnd(), 286);  // the last tick comes once the last reply is in
+  EXPECT_EQ(now_ms, 286 * 400);
   std::vector<std::string> expected = {
       "RAST01B",   "RAST01T",   "RAST02B",   "RAST02T", "RCTD01B", "RCTD01T", "RCTD02B", "RCTD02T", "RCTDPO01B",
       "RCTDPO01T", "RCTDPO02B", "RCTDPO02T", "RCEL",    "RCWL",    "RSUS01B", "RSUS01T", "RSUS02B", "RSUS02T",
@@ -35,7 +35,7 @@ TEST_F(ReadSettingItems, ReadsEverySettingBottomFirstThenTheTitles) {
 }
 
 TEST_F(ReadSettingItems, ThreeIdleStepsBeforeTheTitlesStillMoveTheBar) {
-  const SequenceRun run = ReadSettingItemsRun(state, link);
+  const SequenceRun run = ReadSettingItemsRun(state, link, messages);
   EXPECT_EQ(run.progress_range, 286);
   engine.Begin(run);
   for (int i = 0; i < 26; ++i) Tick();
@@ -44,7 +44,8 @@ TEST_F(ReadSettingItems, ThreeIdleStepsBeforeTheTitlesStillMoveTheBar) {
   EXPECT_EQ(socket.lines.size(), before);
   EXPECT_EQ(view.position, 29);
   EXPECT_EQ(view.percent, "10");
-  while (state.flags.sequence_step < 285) Tick();
+  while (state.flags.sequence_step <= 285) Tick();
+  EXPECT_EQ(view.percent, "99");
   engine.OnEnd([&](SequenceEngine::End) { EXPECT_EQ(view.percent, "   "); });
   Tick();
   EXPECT_FALSE(engine.Running());
@@ -64,6 +65,46 @@ TEST_F(ReadSettingItems, RepliesFillTheImageAndTheLastAnnouncesSuccess) {
   EXPECT_EQ(state.image.title_text[255], testing::Pair(0x889F));
   EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Success, "Socket ＯＫ"}}));
   EXPECT_EQ(state.doc.doc_modified, 0);
+}
+
+// Replies the controller cannot use leave their items as they were: the run ends with one
+// error that names them, and no success box.
+TEST_F(ReadSettingItems, UnusableRepliesAreNamedAtTheEndInsteadOfSuccess) {
+  const std::string kHead = "次の項目が読み込めませんでした。\n読み込み前の値のままです。\n";
+  struct Case {
+    const char* name;
+    bool (*spoiled)(const std::string& command);
+    std::string text;
+  } cases[] = {
+      {"a line's setting, a level and a title",
+       [](const std::string& command) { return command == "RAST02T" || command == "RCEL" || command == "RCT01T05"; },
+       kHead + "\n自動切換え ch.2 Top\nEdge Level\nタイトル ch.1 Top Page05"},
+      {"the last title", [](const std::string& command) { return command == "RCT02B64"; },
+       kHead + "\nタイトル ch.2 Bottom Page64"},
+      {"every title", [](const std::string& command) { return command.starts_with("RCT0"); },
+       kHead + "\nタイトル ch.1 Top Page01\nタイトル ch.1 Top Page02\nタイトル ch.1 Top Page03"
+               "\nタイトル ch.1 Top Page04\nタイトル ch.1 Top Page05\nタイトル ch.1 Top Page06"
+               "\nタイトル ch.1 Top Page07\nタイトル ch.1 Top Page08\nタイトル ch.1 Top Page09"
+               "\nタイトル ch.1 Top Page10\nほか 246 項目"},
+  };
+  for (const auto& c : cases) {
+    messages.shown.clear();
+    state.image.edge_level = 3;
+    state.image.title_text[4] = "before";
+    unit = [&](int n) {
+      const std::string& line = socket.lines[static_cast<std::size_t>(n - 1)];
+      const std::string command = line.substr(2, line.size() - 4);
+      if (c.spoiled(command)) return std::string("CEL9");
+      return command == "RCEL" ? std::string("CEL2") : std::string("GO");
+    };
+    ASSERT_EQ(Begin(), SequenceEngine::Start::Started) << c.name;
+    RunToEnd();
+    EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, c.text}})) << c.name;
+    EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted) << c.name;
+    EXPECT_EQ(view.percent, "   ") << c.name;
+    EXPECT_EQ(state.image.edge_level, c.spoiled("RCEL") ? 3 : 2) << c.name;
+    EXPECT_EQ(state.image.title_text[4], "before") << c.name;
+  }
 }
 
 TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {

@@ -92,6 +92,8 @@ std::vector<Row> Rows() {
        [](auto& s) {
          s.glyph.glyph_index = 26;
          s.glyph.glyph_transfer_busy = 1;
+         s.glyph.glyph_transfer_class = GlyphClass::Medium;
+         s.glyph.glyph_read_pending = 1;
        },
        [](const auto& s) {
          EXPECT_EQ(s.image.glyphStore(GlyphClass::Medium)[26], Repeat("1", 256));

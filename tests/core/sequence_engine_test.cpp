@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "glyphs/glyph_transfer.h"
 #include "link/sequence_engine.h"
+#include "link/unit_network.h"
 #include "link/watchdog.h"
 #include "settings/controller_state.h"
 
@@ -10,11 +12,23 @@ namespace {
 
 using testing::RecordingMessages;
 
+// The window's message boxes run an event loop of their own, in which the run's timer
+// goes on ticking, once `engine` is set.
+class BoxesThatTick : public RecordingMessages {
+ public:
+  void Show(Box box, std::string_view text) override {
+    RecordingMessages::Show(box, text);
+    if (engine) engine->Tick();
+  }
+  SequenceEngine* engine = nullptr;
+};
+
 // A run of `n` steps that sends "S<step>" on the socket link, with an idle step at 3.
 class SequenceTest : public ::testing::Test {
  protected:
   SequenceTest() : link(state, messages), engine(state, link, messages, view) {
     ResetToDefaults(state);
+    link.AttachSerial(&serial);
     link.AttachSocket(&socket, &timer);
     state.link.interface_setting = kTcpIp;
     state.link.tcp_connected = 1;
@@ -36,7 +50,8 @@ class SequenceTest : public ::testing::Test {
   void Answer(std::string_view reply = "GO") { link.OnSocketBytes("00" + std::string(reply) + "\r\n"); }
 
   ControllerState state;
-  RecordingMessages messages;
+  BoxesThatTick messages;
+  testing::RecordingTransport serial = testing::SerialPort();
   testing::RecordingTransport socket = testing::SocketPeer();
   testing::FakeReplyTimer timer;
   testing::RecordingView view;
@@ -51,11 +66,11 @@ TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
   engine.Tick();
   engine.Tick();  // no reply yet: nothing more goes out
   EXPECT_EQ(socket.lines, (std::vector<std::string>{"00S1\r\n"}));
-  Answer();
+  Answer();  // the held step is brought forward, and the period follows it
   engine.Tick();
   Answer();
   engine.Tick();  // step 3 sends nothing and slows the timer
-  EXPECT_EQ(view.periods, (std::vector<int>{600, 1200}));
+  EXPECT_EQ(view.periods, (std::vector<int>{600, 0, 600, 1200}));
   engine.Tick();
   Answer();
   EXPECT_EQ(view.percent, "80");
@@ -167,7 +182,7 @@ TEST_F(SequenceTest, RunMayLeaveCloseEnabled) {
   EXPECT_TRUE(view.close_enabled);
 }
 
-// Reply pace: no timer floor, the run sleeps while its reply is out and Wake goes on.
+// Reply pace: no timer floor, the run sleeps while its reply is out and the reply wakes it.
 TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   engine.SetPace(Pace::Reply);
   engine.Begin(Run(5));
@@ -177,20 +192,18 @@ TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   EXPECT_FALSE(view.timer_on);
   EXPECT_EQ(socket.lines.size(), 1u);
   Answer();
-  engine.Wake();
+  EXPECT_TRUE(view.timer_on);
   engine.Tick();
   Answer();
-  engine.Wake();
   engine.Tick();  // the idle step does not slow the run down
   EXPECT_TRUE(view.timer_on);
   engine.Tick();
   Answer();
-  engine.Wake();
   engine.Tick();
   EXPECT_FALSE(engine.Running());
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Completed);
   EXPECT_EQ(socket.lines.size(), 4u);
-  EXPECT_EQ(view.periods, (std::vector<int>(4, 0)));
+  EXPECT_EQ(view.periods, (std::vector<int>(2, 0)));
 }
 
 TEST_F(SequenceTest, ReplyPaceMakesARunThatSendsOnRegardlessWait) {
@@ -213,6 +226,66 @@ TEST_F(SequenceTest, TimerPaceIgnoresWake) {
   EXPECT_EQ(view.periods, (std::vector<int>{600}));
   engine.Abort();
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted);
+}
+
+TEST_F(SequenceTest, ARunEndedWhileItsStepShowedABoxEndsOnce) {
+  struct Case {
+    const char* name;
+    int failing_step;
+    void (*fail)(ControllerState&, testing::RecordingTransport&);
+  } cases[] = {
+      {"not connected at the last step", 4, [](auto& s, auto&) { s.link.tcp_connected = 0; }},
+      {"send refused half way", 2, [](auto&, auto& socket) { socket.refuse = true; }},
+  };
+  messages.engine = &engine;
+  for (const auto& c : cases) {
+    std::vector<SequenceEngine::End> ends;
+    engine.OnEnd([&](SequenceEngine::End how) { ends.push_back(how); });
+    engine.Begin(Run(4));
+    for (int s = 1; s <= 4 && engine.Running(); ++s) {
+      if (s == c.failing_step) c.fail(state, socket);
+      engine.Tick();
+      if (engine.Running()) Answer();
+    }
+    EXPECT_EQ(ends, std::vector<SequenceEngine::End>{SequenceEngine::End::Aborted}) << c.name;
+    EXPECT_EQ(view.position, 0) << c.name;
+    EXPECT_EQ(view.percent, "   ") << c.name;
+    state.link.tcp_connected = 1;
+    socket.refuse = false;
+  }
+}
+
+// A unit that answers 4 s after each line, slower than these runs' periods: the tick one
+// period after a line finds its reply awaited and sends nothing; the reply brings the held
+// step forward, and the run's period follows that line.
+TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
+  struct Case {
+    const char* name;
+    int interface;
+    SequenceRun (*run)(ControllerState&, Link&);
+    int period_ms;
+  } cases[] = {
+      {"glyph send, socket", kTcpIp, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
+      {"glyph send, serial", kRs232c, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
+      {"network read-back, serial", kRs232c, [](auto&, auto& l) { return UnitNetworkReadBack(l); }, 200},
+  };
+  for (const auto& c : cases) {
+    state.link.interface_setting = c.interface;
+    std::vector<std::string>& lines = c.interface == kTcpIp ? socket.lines : serial.lines;
+    lines.clear();
+    ASSERT_EQ(engine.Begin(c.run(state, link)), SequenceEngine::Start::Started) << c.name;
+    for (std::size_t n = 1; n <= 3; ++n) {
+      engine.Tick();
+      ASSERT_EQ(lines.size(), n) << c.name;
+      EXPECT_EQ(view.periods.back(), c.period_ms) << c.name;
+      engine.Tick();
+      ASSERT_EQ(lines.size(), n) << c.name;
+      c.interface == kTcpIp ? Answer() : link.OnSerialBytes("GO\r\n");
+      EXPECT_EQ(view.periods.back(), 0) << c.name;
+    }
+    EXPECT_TRUE(messages.shown.empty()) << c.name << ": " << messages.shown.front().text;
+    engine.Abort();
+  }
 }
 
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {

@@ -50,14 +50,19 @@ class ReadBackTest : public ::testing::Test {
   std::optional<SequenceEngine::End> ended;
 };
 
-TEST_F(ReadBackTest, NineReadsOnePerTickThenCompleteWithoutWaiting) {
+TEST_F(ReadBackTest, NineReadsOnePerTickThenCompleteOnceTheLastIsAnswered) {
   state.link.interface_setting = kTcpIp;  // the reads go to the port whatever the interface
   ASSERT_EQ(engine.Begin(UnitNetworkReadBack(link)), SequenceEngine::Start::Started);
   EXPECT_EQ(view.periods, std::vector<int>{200});
-  for (int tick = 1; tick <= 9; ++tick) engine.Tick();
+  for (int tick = 1; tick <= 9; ++tick) {
+    engine.Tick();
+    if (tick < 9) link.OnSerialBytes("GO\r\n");
+  }
   EXPECT_EQ(serial.lines, (std::vector<std::string>{"RAA\r\n", "RGA\r\n", "RIA\r\n", "RMA\r\n", "RPN\r\n", "RSM\r\n",
                                                     "RKA\r\n", "RTR\r\n", "RVN\r\n"}));
+  engine.Tick();
   EXPECT_FALSE(ended);
+  link.OnSerialBytes("GO\r\n");
   engine.Tick();
   EXPECT_EQ(ended, SequenceEngine::End::Completed);
   EXPECT_EQ(serial.lines.size(), 9u);
@@ -75,6 +80,7 @@ TEST_F(ReadBackTest, AStaleAbortFlagDoesNotEndANewReadBack) {
 TEST_F(ReadBackTest, AnErrorReplyEndsItAtTheNextTick) {
   engine.Begin(UnitNetworkReadBack(link));
   engine.Tick();
+  link.OnSerialBytes("AA192.168.000.010\r\n");
   engine.Tick();
   link.OnSerialBytes("E3\r\n");
   engine.Tick();

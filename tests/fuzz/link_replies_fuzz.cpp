@@ -73,11 +73,7 @@ struct Controller {
     state.selection.slave_index = (slave & 0x7F) % (kBroadcast + 1);
     link.AttachSerial(&serial);
     link.AttachSocket(&socket, &timer);
-    // At the reply pace a run sleeps while its reply is out; each reply wakes it.
-    if (slave & 0x80) {
-      engine.SetPace(Pace::Reply);
-      link.SetReplyListener([this](std::string_view, bool) { engine.Wake(); });
-    }
+    if (slave & 0x80) engine.SetPace(Pace::Reply);
     run_kind = static_cast<RunKind>((setup >> 2) & 7);
     if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
       const auto c = static_cast<GlyphClass>(((setup >> 5) & 3) % 3);
@@ -92,7 +88,7 @@ struct Controller {
   void BeginRun() {
     bool started = false;
     switch (run_kind) {
-      case RunKind::ReadSettings: started = engine.Begin(ReadSettingItemsRun(state, link)) == kStarted; break;
+      case RunKind::ReadSettings: started = engine.Begin(ReadSettingItemsRun(state, link, messages)) == kStarted; break;
       case RunKind::SetAll: started = engine.Begin(SetAllItemsRun(state, link, messages)) == kStarted; break;
       case RunKind::ReadGlyphs: started = glyph_list->ReadAll(); break;
       case RunKind::SendGlyphs: started = glyph_list->SendAll(); break;

@@ -27,7 +27,7 @@ class FaultyUnitSoak : public QObject {
 
 SequenceRun RunNumber(int i, testing::SocketController& c) {
   switch (i % 4) {
-    case 0: return ReadSettingItemsRun(c.state, c.link);
+    case 0: return ReadSettingItemsRun(c.state, c.link, c.messages);
     case 1: return SetAllItemsRun(c.state, c.link, c.messages);
     case 2: return CharSizeRun(c.link, c.state.image);
     default: return TitleDisplayRun(c.link, c.state.image);

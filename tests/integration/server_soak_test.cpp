@@ -289,7 +289,7 @@ bool ServerSoak::ChooseNewUnit(sim::FaultPlan faults) {
 
 SequenceRun ServerSoak::RunNumber(int i) {
   switch (i % 4) {
-    case 0: return ReadSettingItemsRun(c.state, c.link);
+    case 0: return ReadSettingItemsRun(c.state, c.link, c.messages);
     case 1: return SetAllItemsRun(c.state, c.link, c.messages);
     case 2: return CharSizeRun(c.link, c.state.image);
     default: return TitleDisplayRun(c.link, c.state.image);

@@ -183,7 +183,7 @@ void WholeUnitRunsSimTest::documentSurvivesTheUnitByteForByte() {
   QVERIFY(Document(c->state.image) != expected);
   {
     shell::WholeUnitRunDialog read(app, shell::kReadSettingItemsLayout, nullptr);
-    QCOMPARE(RunToEnd(read, 1069), 285);
+    QCOMPARE(RunToEnd(read, 1069), 286);
   }
   QCOMPARE(testing::Shown(c->messages), (QStringList{"Success Socket ＯＫ", "Success Socket ＯＫ"}));
   QVERIFY(save_as("read back"));

@@ -114,14 +114,18 @@ class UiLayerTest : public QObject {
     RunDialog dialog(t.context, nullptr);
     QCOMPARE(dialog.Start(), SequenceEngine::Start::Started);
     QVERIFY(!dialog.close_->isEnabled());
-    dialog.runner_->Tick();
-    dialog.runner_->Tick();
+    const auto tick_and_answer = [&] {
+      dialog.runner_->Tick();
+      t.link.OnSerialBytes("00GO\r\n");
+    };
+    tick_and_answer();
+    tick_and_answer();
     QCOMPARE(dialog.bar_->value(), 2);
     QCOMPARE(dialog.percent_->text(), QStringLiteral("50"));
     QCOMPARE(t.serial.lines, (std::vector<std::string>{"00S1\r\n", "00S2\r\n"}));
     QCOMPARE(dialog.Start(), SequenceEngine::Start::Busy);
-    dialog.runner_->Tick();
-    dialog.runner_->Tick();
+    tick_and_answer();
+    tick_and_answer();
     QVERIFY(!dialog.runner_->Running());
     QVERIFY(dialog.close_->isEnabled());
     QCOMPARE(dialog.bar_->value(), 0);

@@ -139,9 +139,10 @@ Broken BrokenFlagRule(const ControllerState& state) {
   r.Flag(g.glyph_transfer_busy, "glyph_transfer_busy not 0/1");
   r.Flag(g.glyph_edited, "glyph_edited not 0/1");
   for (const GlyphListFile& file : g.glyph_list_files) r.Flag(file.unsaved, "glyph list file unsaved not 0/1");
-  // A transfer's counter counts every stored glyph reply; one of a larger class than the
-  // transfer's may carry it past the transfer's count, never past the largest class.
   r.AllWithin(std::array{g.glyph_index}, 0, kGlyphCodeCount, "glyph_index not 0..256");
+  // A transfer's counter moves only with the replies to its own reads.
+  r.Require(!g.glyph_transfer_busy || g.glyph_index <= Info(g.glyph_transfer_class).count,
+            "glyph transfer counter past its class");
   r.Require(!g.glyph_transfer_busy || f.sequence_step != 0 || f.abort_flag, "glyph transfer busy without a run");
 
   const Selection& s = state.selection;

@@ -36,6 +36,11 @@ const StateCase kStateCases[] = {
     {"step_pending", [](auto& s) { s.flags.step_pending = 2; }},
     {"glyph_index", [](auto& s) { s.glyph.glyph_index = 257; }},
     {"glyph transfer busy without a run", [](auto& s) { s.glyph.glyph_transfer_busy = 1; }},
+    {"glyph transfer counter", [](auto& s) {
+       s.flags.sequence_step = 3;
+       s.glyph.glyph_transfer_busy = 1;
+       s.glyph.glyph_index = 71;
+     }},
     {"slave_index", [](auto& s) { s.selection.slave_index = 33; }},
     {"tcp_port_text", [](auto& s) { s.link.tcp_port_text = "123456"; }},
     {"one connection in two records", [](auto& s) {
