@@ -1,14 +1,19 @@
 // The editor's tools without a window: transforms, placing and thresholding a grey picture,
-// and the undo history.
+// the undo history, and saving the drawing as a picture.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "fakes.h"
+#include "glyphs/bmp_export.h"
 #include "glyphs/glyph_editor.h"
 #include "glyphs/glyph_raster.h"
 #include "glyphs/glyph_text.h"
 #include "glyphs/glyph_transforms.h"
+#include "scratch_dir.h"
 
 namespace vtg {
 namespace {
@@ -183,6 +188,30 @@ TEST_F(GlyphEditorHistoryTest, ANewNumberOrAReceivedGlyphStartsTheHistoryAfresh)
   EXPECT_TRUE(editor.Undo());
   EXPECT_FALSE(editor.Undo());
   EXPECT_EQ(editor.Drawing(), std::string(144, 'F'));
+}
+
+TEST(DrawingExport, ThePictureKindFollowsTheName) {
+  testing::ScratchDir dir;
+  std::string drawing = BlankGlyph(GlyphClass::Medium);
+  SetDot(drawing, GlyphClass::Medium, 0, 0);
+  // The fake PNG writer fails for the name "d.png"; the file's head tells what was written.
+  struct Case { std::optional<std::string> chosen; std::string written, head; } cases[] = {
+      {dir / "a", dir / "a.png", "PNG 64x64"}, {dir / "b.PNG", dir / "b.PNG", "PNG 64x64"}, {dir / "c.bmp", dir / "c.bmp", "BM"},
+      {std::nullopt, "", ""}, {dir / "d.png", "", ""}};
+  for (const Case& c : cases) {
+    RecordingMessages messages;
+    testing::ScriptedFileDialogs dialogs;
+    dialogs.choice = c.chosen;
+    const auto png = [&](const Picture& p) {
+      return c.chosen == dir / "d.png" ? std::nullopt : std::optional("PNG " + std::to_string(p.width()) + "x" + std::to_string(p.height()));
+    };
+    EXPECT_EQ(ExportDrawing(messages, dialogs, GlyphClass::Medium, 6, drawing, png), !c.written.empty());
+    EXPECT_EQ(dialogs.requests.at(0).default_name, "gm007.png");
+    EXPECT_EQ(messages.shown.size(), c.chosen && c.written.empty() ? 1u : 0u);
+    std::ifstream in(c.written, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, c.head.size()), c.head) << c.written;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "d.png"));
 }
 
 }  // namespace
