@@ -221,7 +221,8 @@ bool Parser::Positional(std::string_view command, const std::vector<std::string_
       o.file = std::string(words[1]);
       if (o.command == Command::GlyphSend || o.command == Command::GlyphRead) return true;
       const auto n = ReadNumber(words[2], 1, Info(o.glyph_class).count);
-      if (!n) return Fail(std::string(command) + " wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
+      if (!n)
+        return Fail(std::string(command) + " wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
       o.glyph_index = *n - 1;
       if (o.command == Command::GlyphFromFont) {
         o.character = std::string(words[3]);

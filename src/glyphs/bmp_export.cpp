@@ -93,7 +93,8 @@ bool ExportGlyphBmp(const ControllerState& state, Messages& messages, FileDialog
 
 bool ExportDrawing(Messages& messages, FileDialogs& dialogs, GlyphClass c, int index, std::string_view drawing,
                    const PngEncoder& png) {
-  auto path = dialogs.ChooseFileToSave({SaveTitle(c, index, "画像"), {kPngFilter, kBmpFilter}, DefaultName(c, index, kPngExtension)});
+  auto path = dialogs.ChooseFileToSave(
+      {SaveTitle(c, index, "画像"), {kPngFilter, kBmpFilter}, DefaultName(c, index, kPngExtension)});
   if (path && !EndsWithNoCase(*path, kPngExtension) && !EndsWithNoCase(*path, kBmpExtension))
     path = WithExtension(messages, std::move(*path), kPngExtension);
   if (!path) return false;

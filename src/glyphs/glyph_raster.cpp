@@ -32,8 +32,8 @@ RasterPlace FitPicture(GlyphClass c, int width, int height) {
 
 std::string GlyphFromRaster(GlyphClass c, std::string_view base, const GreyRaster& raster, RasterPlace place,
                             InkRule rule) {
-  const bool whole = raster.width > 0 && raster.height > 0 &&
-                     raster.greys.size() >= static_cast<std::size_t>(raster.width) * static_cast<std::size_t>(raster.height);
+  const auto pixels = static_cast<std::size_t>(raster.width) * static_cast<std::size_t>(raster.height);
+  const bool whole = raster.width > 0 && raster.height > 0 && raster.greys.size() >= pixels;
   return WithInsideDots(c, base, [&](int x, int y) {
     const int px = x - place.x;
     const int py = y - place.y;

@@ -67,7 +67,9 @@ GlyphToolDialog::GlyphToolDialog(GlyphClass c, std::string base, const QString& 
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void GlyphToolDialog::AddRow(const QString& label, QWidget* field) { form_->insertRow(form_->rowCount() - 1, label, field); }
+void GlyphToolDialog::AddRow(const QString& label, QWidget* field) {
+  form_->insertRow(form_->rowCount() - 1, label, field);
+}
 
 void GlyphToolDialog::Refresh() {
   shown_ = Ready() ? Result() : base_;
