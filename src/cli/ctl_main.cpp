@@ -6,6 +6,7 @@
 
 #include "cli/ctl_options.h"
 #include "cli/file_commands.h"
+#include "cli/glyph_drawing_command.h"
 #include "cli/terminal_messages.h"
 #include "cli/unit_session.h"
 #include "shell/option_scanner.h"
@@ -20,7 +21,6 @@ std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToTex
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   if (vtg::AnswerHelpOrVersion(args, "vtg7300ctl", CtlUsage(), std::cout)) return kExitOk;
   const ParsedCommandLine parsed = ParseCtlOptions(args);
@@ -29,6 +29,11 @@ int main(int argc, char** argv) {
     return kExitBadUsage;
   }
   const CtlOptions& options = *parsed.options;
+  if (CommandNeeds(options.command) == Needs::Drawing) {
+    TerminalMessages messages(std::cerr);
+    return RunGlyphDrawingCommand(options, messages);
+  }
+  QCoreApplication app(argc, argv);
   if (CommandNeeds(options.command) == Needs::Nothing) {
     // Only doc-show converts text; it would print every title as unknown bytes.
     if (options.command == Command::DocShow && !vtg::Cp932ConversionAvailable()) {

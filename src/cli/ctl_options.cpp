@@ -26,12 +26,14 @@ struct CommandRow {
   bool reads;      // a read needs one addressed unit
 };
 
-constexpr std::array<CommandRow, 11> kCommands{{
+constexpr std::array<CommandRow, 13> kCommands{{
     {"send-all", Command::SendAll, Needs::Unit, 1, false},
     {"read-all", Command::ReadAll, Needs::Unit, 1, true},
     {"glyph-send", Command::GlyphSend, Needs::Unit, 2, false},
     {"glyph-read", Command::GlyphRead, Needs::Unit, 2, true},
     {"glyph-bmp", Command::GlyphBmp, Needs::Nothing, 4, false},
+    {"glyph-from-font", Command::GlyphFromFont, Needs::Drawing, 4, false},
+    {"glyph-from-image", Command::GlyphFromImage, Needs::Drawing, 4, false},
     {"raw", Command::Raw, Needs::Unit, 1, false},
     {"net-read", Command::NetRead, Needs::SerialUnit, 0, false},
     {"net-set", Command::NetSet, Needs::SerialUnit, 0, false},
@@ -88,6 +90,12 @@ bool IsPrintableAscii(std::string_view text) {
   return std::ranges::all_of(text, [](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
+// UTF-8 of one character: a first byte and only continuation bytes after it.
+bool IsOneCharacter(std::string_view text) {
+  const auto continues = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+  return !text.empty() && !continues(text[0]) && std::ranges::all_of(text.substr(1), continues);
+}
+
 class Parser {
  public:
   explicit Parser(std::span<const std::string_view> args) : words_(args) {}
@@ -101,7 +109,8 @@ class Parser {
   bool ReachOption(Reach reach, std::string_view option);
   bool LinkOption(std::string_view option);
   bool NetOption(std::string_view option);
-  bool Positional(const std::vector<std::string_view>& words);
+  bool DrawingOption(std::string_view option);
+  bool Positional(std::string_view command, const std::vector<std::string_view>& words);
 
   OptionScanner words_;
   CtlOptions options_;
@@ -186,22 +195,41 @@ bool Parser::NetOption(std::string_view option) {
   return true;
 }
 
-bool Parser::Positional(const std::vector<std::string_view>& words) {
+bool Parser::DrawingOption(std::string_view option) {
+  if (option == "--invert") {
+    options_.invert = true;
+    return !words_.HasUnusedValue() || Fail("--invert takes no value");
+  }
+  // --font
+  const auto value = words_.Value();
+  if (!value || value->empty()) return Fail("--font needs a font name");
+  options_.font = std::string(*value);
+  return true;
+}
+
+bool Parser::Positional(std::string_view command, const std::vector<std::string_view>& words) {
   CtlOptions& o = options_;
   switch (o.command) {
     case Command::GlyphSend:
     case Command::GlyphRead:
-    case Command::GlyphBmp: {
+    case Command::GlyphBmp:
+    case Command::GlyphFromFont:
+    case Command::GlyphFromImage: {
       const auto it = std::ranges::find(kClassNames, words[0]);
       if (it == kClassNames.end()) return Fail("the glyph class is large, medium or small");
       o.glyph_class = static_cast<GlyphClass>(it - kClassNames.begin());
       o.file = std::string(words[1]);
-      if (o.command != Command::GlyphBmp) return true;
+      if (o.command == Command::GlyphSend || o.command == Command::GlyphRead) return true;
       const auto n = ReadNumber(words[2], 1, Info(o.glyph_class).count);
-      if (!n) return Fail("glyph-bmp wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
+      if (!n)
+        return Fail(std::string(command) + " wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
       o.glyph_index = *n - 1;
+      if (o.command == Command::GlyphFromFont) {
+        o.character = std::string(words[3]);
+        return IsOneCharacter(o.character) || Fail("glyph-from-font wants one character");
+      }
       o.picture_file = std::string(words[3]);
-      return !o.picture_file.empty() || Fail("glyph-bmp needs a picture file name");
+      return !o.picture_file.empty() || Fail(std::string(command) + " needs a picture file name");
     }
     case Command::Raw:
       o.raw_text = std::string(words[0]);
@@ -243,6 +271,9 @@ ParsedCommandLine Parser::Run() {
       LinkOption(name);
     } else if (command && command->command == Command::NetSet && std::ranges::count(kNetOptions, name)) {
       NetOption(name);
+    } else if (command && ((command->command == Command::GlyphFromFont && name == "--font") ||
+                           (command->command == Command::GlyphFromImage && name == "--invert"))) {
+      DrawingOption(name);
     } else {
       Fail("unknown option " + std::string(name));
     }
@@ -253,9 +284,10 @@ ParsedCommandLine Parser::Run() {
          (command->positional == 1 ? "" : "s"));
   if (error_.empty()) {
     options_.command = command->command;
-    Positional(words);
+    Positional(command->name, words);
   }
-  if (error_.empty() && command->needs != Needs::Nothing && options_.reach == Reach::None)
+  if (error_.empty() && command->needs != Needs::Nothing && command->needs != Needs::Drawing &&
+      options_.reach == Reach::None)
     Fail(std::string(command->name) + " needs --tcp, --listen or --serial");
   if (error_.empty() && command->needs == Needs::SerialUnit && options_.reach != Reach::Serial)
     Fail(std::string(text::kUseRs232c));
@@ -311,6 +343,14 @@ Commands:
   glyph-bmp large|medium|small FILE N OUT.bmp
                                glyph N (from 1) of a glyph list file as a 24-bit BMP,
                                2 x 2 pixels a dot, white set, black clear; no unit needed
+  glyph-from-font large|medium|small FILE N CHAR [--font NAME]
+                               draw glyph N of a glyph list file (made when missing) from
+                               one character, in a Japanese font unless --font names
+                               another; no unit needed
+  glyph-from-image large|medium|small FILE N PICTURE [--invert]
+                               draw glyph N of a glyph list file (made when missing) from
+                               a picture (PNG, BMP, JPEG) fitted to the class, dark pixels
+                               as dots (--invert: light ones); no unit needed
   raw 'TEXT'                   send one command line (CR LF added), print the reply
                                without its address
   net-read                     serial only: the unit's network settings, one a line

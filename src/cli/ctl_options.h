@@ -22,6 +22,8 @@ enum class Command {
   GlyphSend,
   GlyphRead,
   GlyphBmp,
+  GlyphFromFont,
+  GlyphFromImage,
   Raw,
   NetRead,
   NetSet,
@@ -35,6 +37,7 @@ enum class Reach { None, Serial, TcpClient, TcpServer };
 // What a command asks of the link.
 enum class Needs {
   Nothing,    // files only
+  Drawing,    // files, with the system's fonts and picture readers (Qt Gui, no display)
   Unit,       // any link, with the slave address
   SerialUnit  // the unit on the serial line itself, without an address
 };
@@ -60,8 +63,11 @@ struct CtlOptions {
   Command command = Command::DocShow;
   std::string file;            // the document, glyph list file or picture the command names
   GlyphClass glyph_class = GlyphClass::Large;
-  int glyph_index = 0;         // glyph-bmp: N - 1
-  std::string picture_file;    // glyph-bmp: OUT.bmp
+  int glyph_index = 0;         // glyph-bmp, glyph-from-font, glyph-from-image: N - 1
+  std::string picture_file;    // glyph-bmp: OUT.bmp; glyph-from-image: PICTURE
+  std::string character;       // glyph-from-font: CHAR, one character in UTF-8
+  std::string font;            // glyph-from-font --font; empty: a Japanese font
+  bool invert = false;         // glyph-from-image --invert: light pixels are dots
   std::string raw_text;
   NetSettings net;
   int new_address = 0;         // set-address

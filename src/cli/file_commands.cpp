@@ -1,5 +1,7 @@
 #include "cli/file_commands.h"
 
+#include <filesystem>
+
 #include "glyphs/bmp_export.h"
 #include "glyphs/glyph_list_file.h"
 #include "settings/controller_state.h"
@@ -33,6 +35,24 @@ int RunFileCommand(const CtlOptions& options, Messages& messages, std::ostream& 
     default:
       return kExitBadUsage;
   }
+}
+
+int StoreGlyphInListFile(const CtlOptions& options, const std::string& glyph, Messages& messages) {
+  const GlyphClass c = options.glyph_class;
+  std::vector<std::string> store(static_cast<std::size_t>(Info(c).count), BlankGlyph(c));
+  std::error_code missing;
+  if (std::filesystem::exists(options.file, missing)) {
+    if (const std::string refusal = LoadGlyphList(options.file, c, store); !refusal.empty()) {
+      messages.ErrorBox(refusal);
+      return kExitBadUsage;
+    }
+  }
+  store[static_cast<std::size_t>(options.glyph_index)] = glyph;
+  if (const auto error = SaveGlyphList(options.file, c, store)) {
+    messages.ErrorBox(*error);
+    return kExitBadUsage;
+  }
+  return kExitOk;
 }
 
 }  // namespace vtg::cli

@@ -1,8 +1,9 @@
 #include "glyphs/bmp_export.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
-#include <string_view>
 
 #include "link/text_helpers.h"
 
@@ -11,7 +12,9 @@ namespace {
 
 constexpr std::uint32_t kHeaderBytes = 54;
 constexpr FileFilter kBmpFilter{"データ(*.bmp)", "*.bmp"};
+constexpr FileFilter kPngFilter{"画像(*.png)", "*.png"};
 constexpr std::string_view kBmpExtension = ".bmp";
+constexpr std::string_view kPngExtension = ".png";
 
 struct BmpNaming {
   std::string_view size_word;  // in the dialog title
@@ -20,8 +23,24 @@ struct BmpNaming {
 
 constexpr std::array<BmpNaming, 3> kBmpNaming{{{"大文字", "gl"}, {"中文字", "gm"}, {"小文字", "gs"}}};
 
+bool EndsWithNoCase(std::string_view name, std::string_view tail) {
+  return name.size() >= tail.size() &&
+         std::ranges::equal(name.substr(name.size() - tail.size()), tail,
+                            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
 void PutLittleEndian(std::string& out, std::size_t at, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::string SaveTitle(GlyphClass c, int index, std::string_view kind) {
+  return std::string(kBmpNaming[static_cast<std::size_t>(c)].size_word) + "外字登録番号" + GlyphNumberText(c, index) +
+         "を" + std::string(kind) + "ファイルで保存";
+}
+
+std::string DefaultName(GlyphClass c, int index, std::string_view extension) {
+  return std::string(kBmpNaming[static_cast<std::size_t>(c)].name_head) + GlyphNumberText(c, index) +
+         std::string(extension);
 }
 
 }  // namespace
@@ -56,14 +75,9 @@ std::string BmpFileBytes(const Picture& picture) {
 
 std::optional<std::string> SaveBmp(const std::string& path, const Picture& picture) { return ReplaceFile(path, BmpFileBytes(picture)); }
 
-std::string BmpSaveTitle(GlyphClass c, int index) {
-  return std::string(kBmpNaming[static_cast<std::size_t>(c)].size_word) + "外字登録番号" + GlyphNumberText(c, index) +
-         "をbmpファイルで保存";
-}
+std::string BmpSaveTitle(GlyphClass c, int index) { return SaveTitle(c, index, "bmp"); }
 
-std::string BmpDefaultName(GlyphClass c, int index) {
-  return std::string(kBmpNaming[static_cast<std::size_t>(c)].name_head) + GlyphNumberText(c, index) + ".bmp";
-}
+std::string BmpDefaultName(GlyphClass c, int index) { return DefaultName(c, index, kBmpExtension); }
 
 bool ExportGlyphBmp(const ControllerState& state, Messages& messages, FileDialogs& dialogs, GlyphClass c, int index,
                     const Picture& picture) {
@@ -75,6 +89,20 @@ bool ExportGlyphBmp(const ControllerState& state, Messages& messages, FileDialog
     return false;
   }
   return true;
+}
+
+bool ExportDrawing(Messages& messages, FileDialogs& dialogs, GlyphClass c, int index, std::string_view drawing,
+                   const PngEncoder& png) {
+  auto path = dialogs.ChooseFileToSave(
+      {SaveTitle(c, index, "画像"), {kPngFilter, kBmpFilter}, DefaultName(c, index, kPngExtension)});
+  if (path && !EndsWithNoCase(*path, kPngExtension) && !EndsWithNoCase(*path, kBmpExtension))
+    path = WithExtension(messages, std::move(*path), kPngExtension);
+  if (!path) return false;
+  const Picture picture = RenderGlyph(c, drawing);
+  const auto bytes = EndsWithNoCase(*path, kBmpExtension) ? std::optional(BmpFileBytes(picture)) : png(picture);
+  const auto error = bytes ? ReplaceFile(*path, *bytes) : std::optional(std::string(kCantFileOpen));
+  if (error) messages.StopBox(*error);
+  return !error;
 }
 
 }  // namespace vtg

@@ -20,21 +20,32 @@ std::string& GlyphEditor::Slot() {
   return state_.image.glyphStore(class_)[static_cast<std::size_t>(state_.glyph.glyph_index)];
 }
 
-void GlyphEditor::StoreWork() {
+std::string GlyphEditor::Drawing() const {
   std::string digits = state_.image.ext_glyph_work.substr(0, static_cast<std::size_t>(Info(class_).digits));
   digits.resize(static_cast<std::size_t>(Info(class_).digits), '0');
+  return digits;
+}
+
+void GlyphEditor::StoreWork() {
+  std::string digits = Drawing();
   if (Slot() == digits) return;
   Slot() = std::move(digits);
   state_.glyph.listFile(class_).unsaved = 1;
+}
+
+bool GlyphEditor::Replace(const std::string& drawing) {
+  if (drawing == Drawing()) return false;
+  state_.image.ext_glyph_work.replace(0, static_cast<std::size_t>(Info(class_).digits), drawing);
+  StoreWork();
+  state_.glyph.glyph_edited = 1;
+  return true;
 }
 
 bool GlyphEditor::Edit(int px, int py, bool set) {
   const GlyphEditorLayout& layout = EditorLayout(class_);
   const int x = (px - kGlyphGridOrigin) / layout.cell_width;
   const int y = (py - kGlyphGridOrigin) / layout.cell_height;
-  // The outer ring changes only through a clear, a read or a file.
-  const int last = Info(class_).width - 2;
-  if (x < 1 || y < 1 || x > last || y > last) return false;
+  if (!InsideRing(class_, x, y)) return false;
   std::string& work = state_.image.ext_glyph_work;
   const bool changed = set ? SetDot(work, class_, x, y) : ClearDot(work, class_, x, y);
   StoreWork();
@@ -42,6 +53,7 @@ bool GlyphEditor::Edit(int px, int py, bool set) {
 }
 
 bool GlyphEditor::Press(MouseButton button, int px, int py) {
+  if (!setting_drag_ && !clearing_drag_) stroke_before_ = Drawing();
   state_.glyph.glyph_edited = 1;
   const bool set = button == MouseButton::Left;
   (set ? setting_drag_ : clearing_drag_) = true;
@@ -55,12 +67,18 @@ bool GlyphEditor::Move(int px, int py) {
   return changed;
 }
 
-void GlyphEditor::Release(MouseButton button) { (button == MouseButton::Left ? setting_drag_ : clearing_drag_) = false; }
+void GlyphEditor::Release(MouseButton button) {
+  bool& drag = button == MouseButton::Left ? setting_drag_ : clearing_drag_;
+  if (!drag) return;
+  drag = false;
+  if (!setting_drag_ && !clearing_drag_) history_.Record(stroke_before_, Drawing());
+}
 
 void GlyphEditor::ChooseNumber(int index) {
   if (index < 0 || index >= Info(class_).count) return;
   state_.glyph.glyph_index = index;
   StoreWork();
+  history_.Forget();
 }
 
 void GlyphEditor::Register() {
@@ -78,15 +96,36 @@ void GlyphEditor::SetSampleText(std::string_view bytes) {
 bool GlyphEditor::ClearBuffer() {
   if (state_.glyph.glyph_read_pending) return false;
   if (state_.glyph.glyph_edited && !messages_.Ask(Question::NewGlyphList, kClearQuestion)) return false;
+  const std::string before = Drawing();
   state_.image.ext_glyph_work = BlankGlyph(class_);
   StoreWork();
   state_.glyph.glyph_edited = 0;
+  history_.Record(before, Drawing());
   return true;
 }
 
 void GlyphEditor::Close() {
   state_.glyph.glyph_read_pending = 0;
   setting_drag_ = clearing_drag_ = false;
+}
+
+bool GlyphEditor::Apply(const std::string& drawing) {
+  const std::string before = Drawing();
+  if (drawing.size() != before.size() || !Replace(drawing)) return false;
+  history_.Record(before, Drawing());
+  return true;
+}
+
+bool GlyphEditor::Transform(GlyphTransform transform) { return Apply(Transformed(class_, Drawing(), transform)); }
+
+bool GlyphEditor::Undo() {
+  const auto drawing = history_.Undo(Drawing());
+  return drawing && Replace(*drawing);
+}
+
+bool GlyphEditor::Redo() {
+  const auto drawing = history_.Redo(Drawing());
+  return drawing && Replace(*drawing);
 }
 
 bool GlyphEditor::DotAt(int x, int y) const { return vtg::DotAt(state_.image.ext_glyph_work, class_, x, y); }

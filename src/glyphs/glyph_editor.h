@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "glyphs/glyph_class.h"
+#include "glyphs/glyph_history.h"
+#include "glyphs/glyph_transforms.h"
 #include "link/link.h"
 #include "link/messages.h"
 #include "settings/controller_state.h"
@@ -42,6 +44,7 @@ class GlyphEditor {
 
   // Pointer events in pixels of the dialog. Each returns true when the grid must be drawn
   // again. Left sets, right clears; only the dots inside the outer ring can be painted.
+  // From the first press to the last release is one step of the history.
   bool Press(MouseButton button, int px, int py);
   bool Move(int px, int py);
   void Release(MouseButton button);
@@ -55,10 +58,24 @@ class GlyphEditor {
   bool ReadSample();
   // The sample box changed; `bytes` is its Shift-JIS text.
   void SetSampleText(std::string_view bytes);
-  // "バッファクリア": true when the drawing was cleared.
+  // "バッファクリア": true when the drawing was cleared; a step of the history.
   bool ClearBuffer();
   void Close();
 
+  // The tools: what a transform, a character or a picture made becomes the drawing, as one
+  // step of the history. Nothing is sent; true when the drawing changed.
+  bool Apply(const std::string& drawing);
+  bool Transform(GlyphTransform transform);
+  // The history holds the operator's strokes, tools and clears since the editor opened, the
+  // number last changed or a glyph last arrived. True when the drawing changed.
+  bool Undo();
+  bool Redo();
+  bool CanUndo() const { return history_.CanUndo(Drawing()); }
+  bool CanRedo() const { return history_.CanRedo(Drawing()); }
+
+  // The D digits being drawn.
+  std::string Drawing() const;
+  GlyphClass glyph_class() const { return class_; }
   bool DotAt(int x, int y) const;
   // The items of the number combo.
   std::string NumberText(int index) const { return GlyphNumberText(class_, index); }
@@ -68,6 +85,8 @@ class GlyphEditor {
  private:
   bool Edit(int px, int py, bool set);
   void StoreWork();
+  // Shows `drawing`, stores it and marks the glyph edited; true when it differs.
+  bool Replace(const std::string& drawing);
   std::string& Slot();
 
   ControllerState& state_;
@@ -76,6 +95,8 @@ class GlyphEditor {
   GlyphClass class_;
   bool setting_drag_ = false;
   bool clearing_drag_ = false;
+  std::string stroke_before_;  // the drawing when the first button of a stroke went down
+  GlyphHistory history_;
 };
 
 }  // namespace vtg

@@ -22,6 +22,21 @@ QPoint EditorPixel(QPoint at) { return at + QPoint(kGlyphGridOrigin, kGlyphGridO
 
 }  // namespace
 
+void PaintDots(QPainter& painter, GlyphClass c, QSize cell, const std::function<bool(int x, int y)>& dot) {
+  const int dots = Info(c).width;
+  painter.setPen(QColor(kClearOutline));
+  for (int y = 0; y < dots; ++y)
+    for (int x = 0; x < dots; ++x) {
+      const QRect rect(QPoint(x * cell.width(), y * cell.height()), cell);
+      if (dot(x, y)) {
+        painter.fillRect(rect, QColor(kSetColour));
+      } else {
+        painter.fillRect(rect, QColor(kClearColour));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+      }
+    }
+}
+
 GlyphGrid::GlyphGrid(GlyphEditor& editor, GlyphClass c, QWidget* parent)
     : QWidget(parent), editor_(editor), class_(c) {
   setFixedSize(kGlyphGridWidth, kGlyphGridHeight);
@@ -43,23 +58,13 @@ void GlyphGrid::PointerMove(QPoint at) {
 
 void GlyphGrid::PointerUp(Qt::MouseButton button) {
   if (const auto which = EditorButton(button)) editor_.Release(*which);
+  emit strokeEnded();
 }
 
 void GlyphGrid::paintEvent(QPaintEvent*) {
   const GlyphEditorLayout& cell = EditorLayout(class_);
-  const int dots = Info(class_).width;
   QPainter painter(this);
-  painter.setPen(QColor(kClearOutline));
-  for (int y = 0; y < dots; ++y)
-    for (int x = 0; x < dots; ++x) {
-      const QRect rect(x * cell.cell_width, y * cell.cell_height, cell.cell_width, cell.cell_height);
-      if (editor_.DotAt(x, y)) {
-        painter.fillRect(rect, QColor(kSetColour));
-      } else {
-        painter.fillRect(rect, QColor(kClearColour));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-      }
-    }
+  PaintDots(painter, class_, {cell.cell_width, cell.cell_height}, [this](int x, int y) { return editor_.DotAt(x, y); });
 }
 
 void GlyphGrid::mousePressEvent(QMouseEvent* event) { PointerDown(event->button(), event->position().toPoint()); }

@@ -1,11 +1,17 @@
 #pragma once
 // The editor's dot grid: 480 x 384 pixels, one cell per dot; the left button sets the dots
 // it passes over, the right button clears them.
+#include <QPainter>
 #include <QWidget>
+#include <functional>
 
 #include "glyphs/glyph_editor.h"
 
 namespace vtg::ui {
+
+// Dots as the editor shows them: set dots as white cells, clear ones as blue cells in a
+// black grid.
+void PaintDots(QPainter& painter, GlyphClass c, QSize cell, const std::function<bool(int x, int y)>& dot);
 
 class GlyphGrid : public QWidget {
   Q_OBJECT
@@ -16,6 +22,10 @@ class GlyphGrid : public QWidget {
   void PointerDown(Qt::MouseButton button, QPoint at);
   void PointerMove(QPoint at);
   void PointerUp(Qt::MouseButton button);
+
+ signals:
+  // The last button of a stroke came up.
+  void strokeEnded();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

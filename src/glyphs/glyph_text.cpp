@@ -46,4 +46,19 @@ bool SetDot(std::string& text, GlyphClass c, int x, int y) { return ChangeDot(te
 
 bool ClearDot(std::string& text, GlyphClass c, int x, int y) { return ChangeDot(text, c, x, y, false); }
 
+bool InsideRing(GlyphClass c, int x, int y) {
+  const int last = Info(c).width - 2;
+  return x >= 1 && y >= 1 && x <= last && y <= last;
+}
+
+std::string WithInsideDots(GlyphClass c, std::string_view base, const std::function<bool(int x, int y)>& dot) {
+  const auto digits = static_cast<std::size_t>(Info(c).digits);
+  std::string text(base.substr(0, digits));
+  text.resize(digits, '0');
+  const int w = Info(c).width;
+  for (int y = 1; y < w - 1; ++y)
+    for (int x = 1; x < w - 1; ++x) ChangeDot(text, c, x, y, dot(x, y));
+  return text;
+}
+
 }  // namespace vtg

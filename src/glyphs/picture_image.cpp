@@ -1,5 +1,7 @@
 #include "glyphs/picture_image.h"
 
+#include <QBuffer>
+
 namespace vtg::ui {
 
 QImage ToImage(const Picture& picture) {
@@ -12,6 +14,13 @@ QImage ToImage(const Picture& picture) {
     }
   }
   return image;
+}
+
+std::optional<std::string> PngBytes(const Picture& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !ToImage(picture).save(&buffer, "PNG")) return std::nullopt;
+  return bytes.toStdString();
 }
 
 Picture CaptureWidget(QWidget& widget) {

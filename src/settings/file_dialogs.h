@@ -37,4 +37,8 @@ class FileDialogs {
 std::optional<std::string> ChooseSaveName(FileDialogs& dialogs, Messages& messages, const FileDialogRequest& request,
                                           std::string_view extension);
 
+// `path` with `extension` appended, after asking whether to replace a file of that name;
+// none when the operator says no.
+std::optional<std::string> WithExtension(Messages& messages, std::string path, std::string_view extension);
+
 }  // namespace vtg

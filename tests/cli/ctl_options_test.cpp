@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "cli/ctl_options.h"
 
 namespace vtg::cli {
@@ -54,6 +56,14 @@ TEST(CtlOptions, CommandArguments) {
   EXPECT_FALSE(net->net.gateway);
 
   EXPECT_EQ(Parse({"--serial", "/dev/pts/3", "set-address", "07"}).options->new_address, 7);
+
+  const auto font = Parse({"glyph-from-font", "medium", "g.tlm", "160", "亜", "--font", "Noto Serif CJK JP"}).options;
+  ASSERT_TRUE(font);
+  EXPECT_EQ(std::tie(font->glyph_index, font->character, font->font),
+            std::tuple(159, std::string("亜"), std::string("Noto Serif CJK JP")));
+  const auto image = Parse({"glyph-from-image", "large", "g.tll", "1", "logo.png", "--invert"}).options;
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(image->invert && image->picture_file == "logo.png");
 }
 
 struct BadLine {
@@ -109,7 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--serial", "/dev/x", "net-set", "--time-register", "7"}, "--time-register wants"},
         BadLine{{"--serial", "/dev/x", "--ip", "1.2.3.4", "net-set"}, "unknown option --ip"},
         BadLine{{"glyph-bmp", "huge", "g.tll", "1", "p.bmp"}, "the glyph class"},
-        BadLine{{"glyph-bmp", "large", "g.tll", "71", "p.bmp"}, "glyph-bmp wants a glyph number 1..70"}));
+        BadLine{{"glyph-bmp", "large", "g.tll", "71", "p.bmp"}, "glyph-bmp wants a glyph number 1..70"},
+        BadLine{{"glyph-from-image", "small", "g.tls", "0", "p.png"}, "glyph-from-image wants a glyph number 1..256"},
+        BadLine{{"glyph-from-font", "small", "g.tls", "1", "亜亜"}, "glyph-from-font wants one character"},
+        BadLine{{"glyph-from-font", "small", "g.tls", "1", "\x9c"}, "glyph-from-font wants one character"},
+        BadLine{{"--font", "A", "glyph-from-font", "small", "g.tls", "1", "a"}, "unknown option --font"},
+        BadLine{{"glyph-from-font", "small", "g.tls", "1", "a", "--invert"}, "unknown option --invert"},
+        BadLine{{"glyph-from-image", "small", "g.tls", "1", "p.png", "--invert=yes"}, "--invert takes no value"}));
 
 TEST(CtlOptions, ValuesAfterEqualsAndOperandsAfterTheEndOfTheOptions) {
   const auto inline_values =

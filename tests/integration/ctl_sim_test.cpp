@@ -144,6 +144,7 @@ class CtlSimTest : public QObject {
   void glyphsRoundTripInEveryClass();
   void unitsAreWorkedOnConcurrently();
   void rawPrintsTheReplyAndFilesNeedNoUnit();
+  void glyphsAreDrawnFromFontsAndPicturesWithoutADisplay();
   void failuresTellAndExit_data();
   void failuresTellAndExit();
 };
@@ -288,6 +289,36 @@ void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
   QCOMPARE(picture.mid(top_row, 9), QByteArray("\xff\xff\xff\xff\xff\xff\x00\x00\x00", 9));
 }
 
+void CtlSimTest::glyphsAreDrawnFromFontsAndPicturesWithoutADisplay() {
+  // A platform that needs a screen, and no screen: the drawing commands must not use it.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  const auto run = [&](const QStringList& args) {
+    QProcess ctl;
+    ctl.setProcessEnvironment(environment);
+    StartCtl(ctl, args);
+    return Collect(ctl);
+  };
+  const CtlRun kanji = run({"glyph-from-font", "medium", Path("new.tlm"), "3", "亜"});
+  QVERIFY2(kanji.status == 0, qPrintable(Describe(kanji)));
+  std::vector<std::string> store;
+  QVERIFY(vtg::LoadGlyphList(Path("new.tlm").toStdString(), vtg::GlyphClass::Medium, store).empty());
+  const std::string blank = vtg::BlankGlyph(vtg::GlyphClass::Medium);
+  QCOMPARE(std::count(store.begin(), store.end(), blank), 159);
+  QVERIFY(store[2] != blank);
+
+  // Glyph 3 as the glyph list's BMP, white on black, comes back into glyph 160 dot for dot.
+  QCOMPARE(RunCtl({"glyph-bmp", "medium", Path("new.tlm"), "3", Path("g3.bmp")}).status, 0);
+  const CtlRun picture = run({"glyph-from-image", "medium", Path("new.tlm"), "160", Path("g3.bmp"), "--invert"});
+  QVERIFY2(picture.status == 0, qPrintable(Describe(picture)));
+  std::vector<std::string> after;
+  QVERIFY(vtg::LoadGlyphList(Path("new.tlm").toStdString(), vtg::GlyphClass::Medium, after).empty());
+  QCOMPARE(after[159], store[2]);
+  QCOMPARE(after[2], store[2]);
+}
+
 void CtlSimTest::failuresTellAndExit_data() {
   QTest::addColumn<QString>("sim");  // "", "tcp", "pty" or "closed"
   QTest::addColumn<QStringList>("sim_args");
@@ -315,6 +346,10 @@ void CtlSimTest::failuresTellAndExit_data() {
   QTest::newRow("picture not writable") << "" << none
                                         << QStringList{"glyph-bmp", "large", "DIR/blank.tll", "1", "DIR/none/p.bmp"}
                                         << 2 << "Can't file open";
+  QTest::newRow("no such font") << "" << none << QStringList{"glyph-from-font", "small", "DIR/f.tls", "1", "亜", "--font", "No Such Font"}
+                                << 2 << "フォントがありません: No Such Font";
+  QTest::newRow("not a picture") << "" << none << QStringList{"glyph-from-image", "large", "DIR/f.tll", "1", "DIR/short.tls"}
+                                 << 2 << "画像ファイルを読めません";
   QTest::newRow("connection refused") << "closed" << none << QStringList{"LINK", "raw", "RCEL"} << 1
                                       << "ソケットイベントにエラーが発生しました。";
   QTest::newRow("no serial port") << "" << none << QStringList{"--serial", "DIR/none-tty", "raw", "RCEL"} << 1
@@ -365,7 +400,8 @@ void CtlSimTest::failuresTellAndExit() {
   const CtlRun run = RunCtl(line);
   QVERIFY2(run.status == status, qPrintable(Describe(run)));
   QVERIFY2(QString::fromUtf8(run.err).contains(told), qPrintable(Describe(run)));
-  QVERIFY(!QFileInfo::exists(Path("x.dat")) && !QFileInfo::exists(Path("x.tlm")));
+  QVERIFY(!QFileInfo::exists(Path("x.dat")) && !QFileInfo::exists(Path("x.tlm")) && !QFileInfo::exists(Path("f.tll")) &&
+          !QFileInfo::exists(Path("f.tls")));
 }
 
 QTEST_GUILESS_MAIN(CtlSimTest)

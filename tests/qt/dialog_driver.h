@@ -1,9 +1,12 @@
 #pragma once
 // Working a dialog as the operator does: find its controls by id, press buttons, pick list
 // entries; and a simulated unit on the serial port.
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +38,13 @@ inline QStringList Entries(QWidget& dialog, int id) {
   QStringList entries;
   for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
   return entries;
+}
+
+// Works the modal dialog that opens next (a tool over a dialog); `work` closes it.
+inline void OnNextModal(std::function<void(QWidget&)> work) {
+  QTimer::singleShot(0, [work = std::move(work)] {
+    if (QWidget* modal = QApplication::activeModalWidget()) work(*modal);
+  });
 }
 
 inline ui::SequenceRunner& Runner(QWidget& dialog) { return *dialog.findChild<ui::SequenceRunner*>(); }

@@ -12,10 +12,13 @@
 #include <functional>
 #include <memory>
 
+#include "glyphs/character_tool_dialog.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_info_dialog.h"
 #include "glyphs/glyph_list_dialog.h"
+#include "glyphs/glyph_raster_qt.h"
 #include "glyphs/glyph_text.h"
+#include "glyphs/picture_tool_dialog.h"
 #include "link/com_port_dialog.h"
 #include "link/link_choice_dialog.h"
 #include "link/tcp_client_dialog.h"
@@ -149,6 +152,30 @@ QWidget* SettingAll(Scene& s) {
   return dialog;
 }
 
+// The character tool on 亜 over the first glyph of the class.
+QWidget* FromCharacter(Scene& s, GlyphClass c) {
+  return s.Make<CharacterToolDialog>(c, s.t.state.image.glyphStore(c)[0], QStringLiteral("亜"), nullptr);
+}
+
+// The picture tool on a logo: a ring around a bar, on white.
+QWidget* FromPicture(Scene& s, GlyphClass c) {
+  QImage logo(300, 200, QImage::Format_RGB32);
+  logo.fill(Qt::white);
+  QPainter p(&logo);
+  p.setPen(QPen(Qt::black, 18));
+  p.drawEllipse(QRect(70, 20, 160, 160));
+  p.fillRect(QRect(20, 85, 260, 30), Qt::black);
+  p.end();
+  return s.Make<PictureToolDialog>(c, s.t.state.image.glyphStore(c)[0], logo, QStringLiteral("logo.png"), nullptr);
+}
+
+// The editor after 亜 was made from the font.
+QWidget* EditorWithKanji(Scene& s, GlyphClass c) {
+  std::string& slot = s.t.state.image.glyphStore(c)[0];
+  slot = ui::GlyphFromCharacter(c, BlankGlyph(c), QStringLiteral("亜"), {ui::DefaultCharacterFamily()});
+  return s.Open<GlyphEditorDialog>(c);
+}
+
 struct Picture {
   const char* name;
   std::function<QWidget*(Scene&)> show;
@@ -193,6 +220,12 @@ const Picture kPictures[] = {
     {"dialog_115_glyph_editor_large", [](Scene& s) { return s.Open<GlyphEditorDialog>(GlyphClass::Large); }},
     {"dialog_141_glyph_editor_medium", [](Scene& s) { return s.Open<GlyphEditorDialog>(GlyphClass::Medium); }},
     {"dialog_142_glyph_editor_small", [](Scene& s) { return s.Open<GlyphEditorDialog>(GlyphClass::Small); }},
+    {"dialog_115_glyph_editor_large_kanji", [](Scene& s) { return EditorWithKanji(s, GlyphClass::Large); }},
+    {"tool_from_character_large", [](Scene& s) { return FromCharacter(s, GlyphClass::Large); }},
+    {"tool_from_character_medium", [](Scene& s) { return FromCharacter(s, GlyphClass::Medium); }},
+    {"tool_from_character_small", [](Scene& s) { return FromCharacter(s, GlyphClass::Small); }},
+    {"tool_from_picture_large", [](Scene& s) { return FromPicture(s, GlyphClass::Large); }},
+    {"tool_from_picture_small", [](Scene& s) { return FromPicture(s, GlyphClass::Small); }},
     {"dialog_137_glyph_list_large", [](Scene& s) { return s.Open<GlyphListDialog>(GlyphClass::Large); }},
     {"dialog_139_glyph_list_medium", [](Scene& s) { return s.Open<GlyphListDialog>(GlyphClass::Medium); }},
     {"dialog_140_glyph_list_small", [](Scene& s) { return s.Open<GlyphListDialog>(GlyphClass::Small); }},
