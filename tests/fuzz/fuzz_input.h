@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "default_state.h"
 #include "invariants.h"
-#include "settings/controller_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -33,15 +33,7 @@ T& Reused(const T& fresh) {
   return kept;
 }
 
-// The controller's state after start-up.
-inline const ControllerState& FreshState() {
-  static const ControllerState fresh = [] {
-    ControllerState state;
-    ResetToDefaults(state);
-    return state;
-  }();
-  return fresh;
-}
+using testing::DefaultState;
 
 // The input, read from the front: a few set-up bytes, then the text under test.
 class FuzzInput {

@@ -11,16 +11,14 @@
 #include <memory>
 #include <variant>
 
-#include "fakes.h"
 #include "fuzz_input.h"
 #include "glyphs/glyph_list.h"
-#include "link/link.h"
-#include "link/sequence_engine.h"
 #include "link/unit_network.h"
 #include "link/watchdog.h"
 #include "settings/settings_document.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
+#include "wired_controller.h"
 
 namespace vtg::fuzz {
 namespace {
@@ -40,26 +38,9 @@ constexpr std::array<std::uint32_t, 4> kEventOdds{16, 256, 4096, 0};
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
 
-// Counts the runs that ended: only then does the engine set the progress back to 0.
-class EndCountingView : public testing::RecordingView {
- public:
-  void ShowProgress(int position, std::string_view percent) override {
-    RecordingView::ShowProgress(position, percent);
-    if (position == 0) ++ends;
-  }
-  int ends = 0;
-};
-
-struct Controller {
-  ControllerState& state = Reused(FreshState());
-  testing::RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  EndCountingView view;
-  testing::ScriptedFileDialogs dialogs;
-  Link link{state, messages};
-  SequenceEngine engine{state, link, messages, view};
+// The view's progress goes back to 0 only once a run ended: `view.cleared` counts the ends.
+struct Controller : testing::WiredController {
+  Controller() : WiredController(Reused(DefaultState())) {}
   RunKind run_kind = RunKind::None;
   std::unique_ptr<GlyphList> glyph_list;
   bool on_socket = false;
@@ -71,8 +52,6 @@ struct Controller {
     state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
     state.link.tcp_connected = on_socket ? 1 : 0;
     state.selection.slave_index = (slave & 0x7F) % (kBroadcast + 1);
-    link.AttachSerial(&serial);
-    link.AttachSocket(&socket, &timer);
     if (slave & 0x80) engine.SetPace(Pace::Reply);
     run_kind = static_cast<RunKind>((setup >> 2) & 7);
     if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
@@ -96,7 +75,7 @@ struct Controller {
       default: break;
     }
     begun += started;
-    Require(begun == view.ends + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
+    Require(begun == view.cleared + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
   }
 
   // The operator closes the dialog: a run still going ends with it.
@@ -194,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     c.Tick();
   }
   Require(!c.engine.Running(), "a run against a silent unit never ends");
-  Require(c.begun == c.view.ends, "a run ended without its end");
+  Require(c.begun == c.view.cleared, "a run ended without its end");
   Require(c.state.glyph.glyph_transfer_busy == 0, "a glyph transfer outlives its run");
   Require(vtg::testing::BrokenStateRule(c.state));
 

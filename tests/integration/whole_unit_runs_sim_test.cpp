@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "../core/memory_profile.h"
-#include "../core/test_text.h"
+#include "memory_profile.h"
+#include "text_builders.h"
 #include "../qt/controller_fixture.h"
 #include "settings/document_commands.h"
 #include "settings/settings_document.h"

@@ -21,7 +21,7 @@
 #include "link/qt_reply_timer.h"
 #include "link/tcp_transport.h"
 #include "link/text_helpers.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
 #include "shell/menu_table.h"
 #include "sim/simulated_unit.h"
 #include "sim/simulated_unit_server.h"
@@ -308,7 +308,7 @@ class GlyphDialogsTest : public QObject {
   void RightDoubleClickExportsTheBoxAsDrawn() {
     TestApp t;
     ScriptedFileDialogs files;
-    const ScratchDir folder;
+    const ScratchFolder folder;
     files.choice = folder / "glyph";
     t.state.glyph.glyph_list_page = 2;
     std::string glyph = BlankGlyph(GlyphClass::Large);

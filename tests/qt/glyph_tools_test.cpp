@@ -12,7 +12,7 @@
 #include "glyphs/glyph_raster_qt.h"
 #include "glyphs/glyph_text.h"
 #include "glyphs/glyph_transforms.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
 #include "test_app.h"
 
 namespace vtg::testing {
@@ -105,7 +105,7 @@ class GlyphToolsTest : public QObject {
   }
 
   void APictureIsFittedToTheClassAndTheSavedDrawingComesBackInverted() {
-    ScratchDir dir;
+    ScratchFolder dir;
     // 92 x 46 pixels fit LARGE at half size: 46 x 23 dots from (1, 12).
     QImage picture(92, 46, QImage::Format_RGB32);
     picture.fill(Qt::white);

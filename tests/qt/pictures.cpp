@@ -30,7 +30,7 @@
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/choice_rows_dialog.h"
 #include "titles/glyph_insert_dialog.h"
 #include "titles/page_setting_dialog.h"

@@ -8,7 +8,7 @@
 
 #include "dialog_driver.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/choice_rows_dialog.h"
 #include "titles/glyph_insert_dialog.h"
 #include "titles/page_setting_dialog.h"

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <array>
 
-#include "../core/fakes.h"
+#include "wired_controller.h"
 
 namespace vtg::testing {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "wired_controller.h"
 #include "link/link.h"
 #include "memory_profile.h"
 #include "settings/controller_state.h"

@@ -7,7 +7,7 @@
 
 #include "dialog_driver.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/title_dialog.h"
 
 namespace vtg::testing {

@@ -7,7 +7,7 @@
 #include <iconv.h>
 #include <optional>
 
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/title_edit.h"
 #include "ui/cp932_text.h"
 
