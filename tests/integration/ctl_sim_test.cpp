@@ -2,18 +2,25 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
 #include <variant>
 
+#include "event_waits.h"
+#include "free_tcp_port.h"
 #include "glyphs/glyph_list_file.h"
+#include "qt_files.h"
 #include "settings/controller_state.h"
 #include "settings/settings_document.h"
-#include "sim_process.h"
+#include "simulated_unit_process.h"
 
 namespace {
+
+using vtg::testing::kWaitMs;
+using vtg::testing::ReadFile;
+using vtg::testing::SimulatedUnitProcess;
+using vtg::testing::WriteFile;
 
 constexpr int kRunMs = 60000;
 
@@ -55,33 +62,14 @@ QString Describe(const CtlRun& run) {
 }
 
 // "127.0.0.1:PORT" of a simulated unit listening on a free port; empty when it did not start.
-QString ListeningSim(SimProcess& sim, QStringList extra = {}) {
-  const QString first = sim.start(extra << QStringLiteral("--listen") << QStringLiteral("127.0.0.1:0"));
-  return QRegularExpression(QStringLiteral("^listening on (127\\.0\\.0\\.1:\\d+)$")).match(first).captured(1);
+QString ListeningSim(SimulatedUnitProcess& sim, QStringList extra = {}) {
+  return sim.Listen(extra) ? sim.address() : QString();
 }
 
 // The link of a simulated unit on a pseudo-terminal; empty when it did not start.
-QString PtySim(SimProcess& sim, const QTemporaryDir& dir, QStringList extra = {}) {
+QString PtySim(SimulatedUnitProcess& sim, const QTemporaryDir& dir, QStringList extra = {}) {
   const QString link = dir.filePath(QStringLiteral("unit-tty"));
-  const QString first = sim.start(extra << QStringLiteral("--pty") << link);
-  return first.startsWith(QStringLiteral("pty at ") + link) ? link : QString();
-}
-
-// A port nothing listens on: taken from the system, then given back.
-QString ClosedPort() {
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  return QStringLiteral("127.0.0.1:%1").arg(server.serverPort());
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  return sim.OnPty(link, extra) ? link : QString();
 }
 
 // Every kind of setting away from its default, and titles that read back as they went:
@@ -160,18 +148,18 @@ void CtlSimTest::RoundTripDocument(const QStringList& link, const QByteArray& do
 }
 
 void CtlSimTest::documentRoundTripsAsClient() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   const QString unit = ListeningSim(sim, {"--address", "05"});
   QVERIFY(!unit.isEmpty());
   RoundTripDocument({"--tcp", unit, "--address", "05"}, SampleDocument(1), "client");
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::documentRoundTripsAsServer() {
   // The first run takes a free port; the unit comes back to it for the second run.
   const QByteArray doc = SampleDocument(2);
   QVERIFY(WriteFile(Path("server.dat"), doc));
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QString port = QStringLiteral("0");
   for (const QStringList& command : {QStringList{"send-all", Path("server.dat")},
                                      QStringList{"read-all", Path("server-back.dat")}}) {
@@ -185,17 +173,17 @@ void CtlSimTest::documentRoundTripsAsServer() {
     QVERIFY2(listening.hasMatch(), first.constData());
     if (port == "0") {
       port = listening.captured(1);
-      QVERIFY(sim.start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
+      QVERIFY(sim.Start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
     }
     const CtlRun run = Collect(ctl);
     QVERIFY2(run.status == 0, qPrintable(Describe(run)));
   }
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
   QCOMPARE(ReadFile(Path("server-back.dat")), doc);
 }
 
 void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   const QString tty = PtySim(sim, dir_);
   QVERIFY(!tty.isEmpty());
   RoundTripDocument({"--serial", tty}, SampleDocument(3), "serial");
@@ -213,11 +201,11 @@ void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
   QVERIFY2(moved.status == 0, qPrintable(Describe(moved)));
   const CtlRun asked = RunCtl({"--serial", tty, "--address", "07", "raw", "RCWL"});
   QVERIFY2(asked.status == 0, qPrintable(Describe(asked)));
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::glyphsRoundTripInEveryClass() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   const QString unit = ListeningSim(sim);
   QVERIFY(!unit.isEmpty());
   for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
@@ -231,11 +219,11 @@ void CtlSimTest::glyphsRoundTripInEveryClass() {
     QVERIFY2(read.status == 0, qPrintable(Describe(read)));
     QCOMPARE(ReadFile(back), glyphs);
   }
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::unitsAreWorkedOnConcurrently() {
-  SimProcess first, second;
+  SimulatedUnitProcess first, second;
   const QString units[] = {ListeningSim(first), ListeningSim(second)};
   QVERIFY(!units[0].isEmpty() && !units[1].isEmpty());
   const QByteArray docs[] = {SampleDocument(4), SampleDocument(5)};
@@ -253,18 +241,18 @@ void CtlSimTest::unitsAreWorkedOnConcurrently() {
   }
   QCOMPARE(ReadFile(Path("unit0-back.dat")), docs[0]);
   QCOMPARE(ReadFile(Path("unit1-back.dat")), docs[1]);
-  QCOMPARE(first.terminate(), 0);
-  QCOMPARE(second.terminate(), 0);
+  QCOMPARE(first.Terminate(), 0);
+  QCOMPARE(second.Terminate(), 0);
 }
 
 void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   const QString unit = ListeningSim(sim, {"--address", "12"});
   QVERIFY(!unit.isEmpty());
   const CtlRun raw = RunCtl({"--tcp", unit, "--address", "12", "raw", "RCEL"});
   QVERIFY2(raw.status == 0, qPrintable(Describe(raw)));
   QCOMPARE(raw.out, QByteArray("CEL1\n"));
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 
   const CtlRun made = RunCtl({"doc-new", Path("new.dat")});
   QCOMPARE(made.status, 0);
@@ -385,11 +373,11 @@ void CtlSimTest::failuresTellAndExit() {
   QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
   QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
 
-  SimProcess unit;
+  SimulatedUnitProcess unit;
   QStringList link;
   if (sim == "tcp") link = QStringList{"--tcp", ListeningSim(unit, sim_args)};
   if (sim == "pty") link = QStringList{"--serial", PtySim(unit, dir_, sim_args)};
-  if (sim == "closed") link = QStringList{"--tcp", ClosedPort()};
+  if (sim == "closed") link = QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(vtg::testing::FreeTcpPort())};
   QStringList line;
   for (const QString& arg : args) {
     if (arg == "LINK")

@@ -4,7 +4,6 @@
 // nothing may crash. Loopback only, bounded in count and time.
 #include <QEventLoop>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -12,13 +11,12 @@
 #include <memory>
 #include <set>
 
-#include "controller_fixture.h"
+#include "free_tcp_port.h"
 #include "invariants.h"
-#include "link/sequence_engine.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
-#include "sim/simulated_unit.h"
 #include "sim/unit_link.h"
+#include "socket_controller.h"
 #include "titles/title_runs.h"
 
 namespace vtg {
@@ -246,10 +244,7 @@ void ServerSoak::CheckTableChange() {
 }
 
 void ServerSoak::Start() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::AnyIPv4, 0);
-  port = probe.serverPort();
-  probe.close();
+  port = testing::FreeTcpPort();
   c.state.link.tcp_role = kServer;
   c.state.link.selected_peer = -1;
   c.state.selection.slave_index = kChosenAddress;

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialog_driver.h"
+#include "qt_files.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
@@ -17,12 +19,6 @@
 namespace vtg::testing {
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& text) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(text);
-}
 
 QAction* Action(QWidget& window, int id) { return window.findChild<QAction*>(ui::ControlName(id)); }
 
@@ -61,9 +57,9 @@ class ShellTest : public QObject {
   void StartsFromTheConfigurationFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vtg7300.ini"));
-    WriteFile(path,
-              "[VTG-7300_Section]\nInterface=1\nClientServer=1\nport_number=10001\nlist_count=1\n"
-              "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n");
+    QVERIFY(WriteFile(path,
+                      "[VTG-7300_Section]\nInterface=1\nClientServer=1\nport_number=10001\nlist_count=1\n"
+                      "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n"));
     ui::Application app({path, {}});
     shell::MainWindow window(app.context(), app.registry());
     app.LoadState();
@@ -94,9 +90,7 @@ class ShellTest : public QObject {
 
     // The first key written creates the file, folder included.
     app.context().profile.Write("Interface", "1");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
+    QCOMPARE(ReadFile(path), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
   }
 
   void MenuHasEveryCommandAndGreysByInterface() {
@@ -178,8 +172,7 @@ class ShellTest : public QObject {
     std::vector<int> opened;
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowOnScreen(window));
     for (int i = 0; i < 9; ++i) RightClick(window, {3, 3});
     RightClick(window, {300, 100});
     RightClick(window, {3, 3});

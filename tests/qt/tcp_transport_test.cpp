@@ -9,23 +9,19 @@
 #include <set>
 #include <vector>
 
-#include "controller_fixture.h"
+#include "event_waits.h"
+#include "free_tcp_port.h"
 #include "link/device_drain.h"
 #include "link/tcp_endpoint.h"
+#include "shown_texts.h"
+#include "socket_controller.h"
 
 namespace vtg {
 namespace {
 
-using testing::Shown;
-
-constexpr int kWaitMs = 5000;
-
-// A port nothing listens on just now.
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::AnyIPv4, 0);
-  return probe.serverPort();
-}
+using testing::FreeTcpPort;
+using testing::kWaitMs;
+using testing::ShownTexts;
 
 // Waits until `socket` holds `expected` and takes it.
 bool Receives(QTcpSocket* socket, const QByteArray& expected) {
@@ -87,22 +83,15 @@ class TcpTransportTest : public QObject {
 
 QTcpSocket* TcpTransportTest::ConnectToUnit() {
   unit_server.close();
-  if (!unit_server.listen(QHostAddress::LocalHost, 0)) return nullptr;
-  c->state.link.host_list = {{10, 0, 0, 1}, {127, 0, 0, 1}};
-  c->state.link.selected_peer = 1;
-  c->UsePort(unit_server.serverPort());
-  QSignalSpy connected(&c->tcp, &TcpTransport::connected);
-  if (!c->tcp.ConnectToHost() || !connected.wait(kWaitMs)) return nullptr;
+  if (!unit_server.listen(QHostAddress::LocalHost, 0) || !c->ConnectToUnit(unit_server.serverPort())) return nullptr;
   if (!QTest::qWaitFor([&] { return unit_server.hasPendingConnections(); }, kWaitMs)) return nullptr;
-  QTcpSocket* unit = unit_server.nextPendingConnection();
-  c->messages.shown.clear();
-  return unit;
+  return unit_server.nextPendingConnection();
 }
 
 bool TcpTransportTest::Serve() {
   c->state.link.tcp_role = kServer;
   c->state.link.selected_peer = -1;
-  server_port = FreePort();
+  server_port = FreeTcpPort();
   c->UsePort(server_port);
   return c->tcp.StartServer();
 }
@@ -161,7 +150,7 @@ void TcpTransportTest::badEndpointChangesNothing() {
   c->state.link.host_list = {{127, 0, 0, 1}};
   c->state.link.selected_peer = entry;
   QVERIFY(!(role == kServer ? c->tcp.StartServer() : c->tcp.ConnectToHost()));
-  QCOMPARE(Shown(c->messages), QStringList{shown});
+  QCOMPARE(ShownTexts(c->messages), QStringList{shown});
   QVERIFY(!c->tcp.Connecting());
   QVERIFY(!c->tcp.Listening());
   QCOMPARE(c->state.link.selected_peer, entry);
@@ -178,7 +167,7 @@ void TcpTransportTest::connectionCompletesLater() {
   QVERIFY(connected.wait(kWaitMs));
   QCOMPARE(c->state.link.tcp_connected, 1);
   QVERIFY(c->tcp.ready());
-  QCOMPARE(Shown(c->messages), QStringList{"Success Socket 接続 OK"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket 接続 OK"});
   QVERIFY(c->tcp.ConnectToHost());  // connected already: nothing changes
   QCOMPARE(connected.count(), 1);
   QVERIFY(c->tcp.ready());
@@ -201,7 +190,7 @@ void TcpTransportTest::replySplitOverTwoReceptions() {
   unit->write("O\r\n");
   QTRY_VERIFY_WITH_TIMEOUT(!c->link.AwaitingSocketReply(), kWaitMs);
   QCOMPARE(c->state.flags.step_pending, 0);
-  QCOMPARE(Shown(c->messages), QStringList{"Success Socket ＯＫ"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket ＯＫ"});
 }
 
 void TcpTransportTest::twoRepliesInOneChunk() {
@@ -227,7 +216,7 @@ void TcpTransportTest::silentUnitTimesOut() {
   QVERIFY(c->link.AwaitingSocketReply());  // the send returned; the wait runs on the event loop
   QTRY_COMPARE_WITH_TIMEOUT(c->messages.shown.size(), size_t{1}, kWaitMs);
   QVERIFY(clock.elapsed() >= 190);  // coarse timers may fire up to 5% early
-  QCOMPARE(Shown(c->messages), QStringList{"Error Answer が､きません"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Answer が､きません"});
   QCOMPARE(c->state.flags.abort_flag, 1);
   QCOMPARE(c->state.flags.sequence_step, 0);
   QCOMPARE(c->state.flags.announce_success, 0);
@@ -267,7 +256,7 @@ void TcpTransportTest::hostClosing() {
   QCOMPARE(c->state.flags.abort_flag, awaiting ? 1 : 0);
   // Said once; the next command is refused as not connected instead of failing to send.
   c->link.SendCommandLine("RCWL\r\n");
-  QCOMPARE(Shown(c->messages), (QStringList{"Error Socket 接続が切れました", "Error Socket が接続されていません"}));
+  QCOMPARE(ShownTexts(c->messages), (QStringList{"Error Socket 接続が切れました", "Error Socket が接続されていません"}));
   QCOMPARE(disconnected.count(), 1);
 }
 
@@ -284,10 +273,10 @@ void TcpTransportTest::refusedConnection() {
   QFETCH(IpBytes, host);
   QFETCH(QString, shown);
   c->state.link.host_list = {host};
-  c->UsePort(FreePort());
+  c->UsePort(FreeTcpPort());
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
   c->tcp.ConnectToHost();
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{shown}, kWaitMs);
+  QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{shown}, kWaitMs);
   QCOMPARE(disconnected.count(), 1);
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.Connecting());
@@ -297,7 +286,7 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
   QTcpSocket* unit = ConnectToUnit();
   QVERIFY(unit);
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
-  c->messages.during_first_box = [&] {
+  c->messages.during_next_box = [&] {
     unit->disconnectFromHost();
     // Deferred deletions run in here too, as in a box's own loop.
     QVERIFY(QTest::qWaitFor([&] { return disconnected.count() == 1; }, kWaitMs));
@@ -306,7 +295,7 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
   QVERIFY(Receives(unit, "05RCEL\r\n"));
   unit->write("05E3\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->messages.shown.size(), size_t{2}, kWaitMs);
-  QCOMPARE(Shown(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
+  QCOMPARE(ShownTexts(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection")));
 }
@@ -316,7 +305,7 @@ void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
   QVERIFY(unit);
   auto* connection = c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection"));
   const qint64 flood = 16 * kMaxUnreadBytes;
-  c->messages.during_first_box = [&] {
+  c->messages.during_next_box = [&] {
     unit->write(QByteArray(flood, 'x'));
     // Until the controller holds it all, or stopped taking it at its bound.
     const auto held = [&] { return connection->bytesAvailable(); };
@@ -326,7 +315,7 @@ void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
   c->link.SendCommandLine("RCEL\r\n");
   QVERIFY(Receives(unit, "05RCEL\r\n"));
   unit->write("05E3\r\n");
-  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_first_box, kWaitMs);
+  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_next_box, kWaitMs);
 }
 
 void TcpTransportTest::serverTakes96UnitsAndRefusesThe97th() {
@@ -405,7 +394,7 @@ void TcpTransportTest::chosenUnitLeaving() {
   QCOMPARE(c->state.client_table[2].in_use, 0);
   QCOMPARE(c->state.client_table.InUseCount(), 2);
   QVERIFY(!c->tcp.ready());
-  QCOMPARE(Shown(c->messages), QStringList{"Error Socket 接続が切れました"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Socket 接続が切れました"});
 }
 
 void TcpTransportTest::busyPortCannotBind() {
@@ -415,7 +404,7 @@ void TcpTransportTest::busyPortCannotBind() {
   c->UsePort(other.serverPort());
   QVERIFY(!c->tcp.StartServer());
   QVERIFY(!c->tcp.Listening());
-  QCOMPARE(Shown(c->messages), QStringList{"Network Bindできません"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Network Bindできません"});
 }
 
 }  // namespace vtg
