@@ -33,7 +33,7 @@ constexpr auto kStarted = SequenceEngine::Start::Started;
 
 // One reception in this many is followed by an operator or link event instead of a tick
 // (bits 2-3 of the seed); 0: never.
-constexpr std::array<std::uint32_t, 4> kEventOdds{16, 256, 4096, 0};
+constexpr std::array<int, 4> kEventOdds{16, 256, 4096, 0};
 
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
@@ -90,7 +90,7 @@ struct Controller : testing::WiredController {
   // Without a run, a dialog keeps one command in flight so that replies are awaited.
   void KeepCommandInFlight(Choices& choose) {
     if (engine.Running() || link.AwaitingSocketReply()) return;
-    const std::string_view command = kSingleCommands[choose.Below(kSingleCommands.size())];
+    const std::string_view command = kSingleCommands[static_cast<std::size_t>(choose.Below(kSingleCommands.size()))];
     if (command.starts_with("RFBM")) state.glyph.glyph_read_pending = 1;
     link.SendCommandLine(command);
   }
@@ -103,7 +103,7 @@ struct Controller : testing::WiredController {
   }
 
   // Something other than the next tick: the unit's silence or loss, or the operator.
-  void Disturb(std::uint32_t what) {
+  void Disturb(int what) {
     switch (what) {
       case 0: Silence(); break;
       case 1:
@@ -149,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   c.Setup(setup, slave);
   Choices choose(seed);
 
-  const std::uint32_t event_odds = kEventOdds[(seed >> 2) & 3];
+  const int event_odds = kEventOdds[(seed >> 2) & 3];
   const bool by_line = (seed & 0x10) != 0;
   while (!input.Empty()) {
     c.KeepCommandInFlight(choose);

@@ -8,10 +8,10 @@
 #include <variant>
 
 #include "event_waits.h"
+#include "default_state.h"
 #include "free_tcp_port.h"
 #include "glyphs/glyph_list_file.h"
 #include "qt_files.h"
-#include "settings/controller_state.h"
 #include "settings/settings_document.h"
 #include "simulated_unit_process.h"
 
@@ -79,9 +79,7 @@ QByteArray SampleDocument(unsigned seed) {
       "", "\x88\x9f\x83\x65\x83\x58\x83\x67", std::string("\x10\x20\x81\x40\x13\x05", 6), "\x82\x75\x82\x73\x82\x66",
       std::string(28, '\0'),
   };
-  vtg::ControllerState state;
-  vtg::ResetToDefaults(state);
-  vtg::SettingsImage& image = state.image;
+  vtg::SettingsImage image = vtg::testing::DefaultImage();
   std::mt19937 random(seed);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   for (std::size_t i = 0; i < vtg::kTitles; ++i) {
@@ -256,9 +254,7 @@ void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
 
   const CtlRun made = RunCtl({"doc-new", Path("new.dat")});
   QCOMPARE(made.status, 0);
-  vtg::ControllerState defaults;
-  vtg::ResetToDefaults(defaults);
-  QCOMPARE(ReadFile(Path("new.dat")).toStdString(), std::get<std::string>(vtg::FormatDocument(defaults.image)));
+  QCOMPARE(ReadFile(Path("new.dat")).toStdString(), std::get<std::string>(vtg::FormatDocument(vtg::testing::DefaultImage())));
   const CtlRun shown = RunCtl({"doc-show", Path("new.dat")});
   QCOMPARE(shown.status, 0);
   QCOMPARE(shown.out.count('\n'), 2 + 4 + 256);
@@ -366,10 +362,9 @@ void CtlSimTest::failuresTellAndExit() {
 
   const QByteArray doc = SampleDocument(6);
   QVERIFY(WriteFile(Path("odd.dat"), doc.left(doc.size() / 2)));
-  vtg::ControllerState odd;
-  vtg::ResetToDefaults(odd);
-  odd.image.title_text[1] = "A";
-  QVERIFY(WriteFile(Path("odd-title.dat"), QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(odd.image)))));
+  vtg::SettingsImage odd = vtg::testing::DefaultImage();
+  odd.title_text[1] = "A";
+  QVERIFY(WriteFile(Path("odd-title.dat"), QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(odd)))));
   QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
   QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
 

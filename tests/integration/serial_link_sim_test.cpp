@@ -24,8 +24,6 @@ class SerialLinkSimTest : public QObject {
  private:
   // Starts a simulated unit with address 05 on a pseudo-terminal and opens its link.
   bool OpenSim(SimulatedUnitProcess& sim);
-  // Sends one line and waits for the reply to clear reply_pending.
-  bool Exchange(const std::string& line);
 
   testing::SerialController c;
   QTemporaryDir folder;
@@ -39,19 +37,14 @@ bool SerialLinkSimTest::OpenSim(SimulatedUnitProcess& sim) {
   return c.port.Open(link);
 }
 
-bool SerialLinkSimTest::Exchange(const std::string& line) {
-  c.link.SerialSendLine(line);
-  return QTest::qWaitFor([&] { return c.state.flags.reply_pending == 0; }, kWaitMs);
-}
-
 void SerialLinkSimTest::setsAndReadsBackThroughTheUnit() {
   SimulatedUnitProcess sim;
   QVERIFY(OpenSim(sim));
   c.state.flags.address_prefix = 1;
   c.state.selection.slave_index = 5;
   for (const auto& step : testing::ReadBackCases()) {
-    QVERIFY2(Exchange(step.set), step.set.c_str());
-    QVERIFY2(Exchange(step.read), step.read.c_str());
+    QVERIFY2(c.Exchange(step.set), step.set.c_str());
+    QVERIFY2(c.Exchange(step.read), step.read.c_str());
     QVERIFY2(step.landed(c.state), step.read.c_str());
   }
   const QStringList all_ok(static_cast<int>(testing::ReadBackCases().size()), QStringLiteral("SerialSuccess Success"));
@@ -64,7 +57,7 @@ void SerialLinkSimTest::unitCommandsGoWithoutAddress() {
   SimulatedUnitProcess sim;
   QVERIFY(OpenSim(sim));
   c.state.flags.address_prefix = 0;
-  QVERIFY(Exchange("RVN\r\n"));
+  QVERIFY(c.Exchange("RVN\r\n"));
   QCOMPARE(c.state.image.unit_version, std::string("1.00"));
   c.port.Close();
   QCOMPARE(sim.Terminate(), 0);

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "event_waits.h"
 #include "simulated_unit_process.h"
 
 using vtg::testing::ReadLines;

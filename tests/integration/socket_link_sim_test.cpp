@@ -38,8 +38,6 @@ class SocketLinkSimTest : public QObject {
  private:
   // Client role: a simulated unit with address 05 listening on a free port, connected to.
   bool ConnectToSim(SimulatedUnitProcess& sim, QStringList faults = {});
-  // Sends one line and waits until the link is no longer waiting for its reply.
-  bool Exchange(const std::string& line);
 
   std::unique_ptr<testing::SocketController> c;
 };
@@ -48,17 +46,12 @@ bool SocketLinkSimTest::ConnectToSim(SimulatedUnitProcess& sim, QStringList faul
   return sim.Listen(faults << "--address" << "05") && c->ConnectToUnit(sim.port());
 }
 
-bool SocketLinkSimTest::Exchange(const std::string& line) {
-  c->link.SendCommandLine(line);
-  return QTest::qWaitFor([&] { return !c->link.AwaitingSocketReply(); }, kWaitMs);
-}
-
 void SocketLinkSimTest::setsAndReadsBackThroughTheUnit() {
   SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim));
   for (const auto& step : testing::ReadBackCases()) {
-    QVERIFY2(Exchange(step.set), step.set.c_str());
-    QVERIFY2(Exchange(step.read), step.read.c_str());
+    QVERIFY2(c->Exchange(step.set), step.set.c_str());
+    QVERIFY2(c->Exchange(step.read), step.read.c_str());
     QVERIFY2(step.landed(c->state), step.read.c_str());
   }
   const QStringList all_ok(static_cast<int>(testing::ReadBackCases().size()), QStringLiteral("Success Socket ＯＫ"));
@@ -70,9 +63,9 @@ void SocketLinkSimTest::replySplitOverTwoReceptions() {
   QVERIFY(ConnectToSim(sim, {"--split"}));
   c->state.flags.sequence_step = 3;  // a run is going: no box for "GO"
   c->state.flags.step_pending = 1;
-  QVERIFY(Exchange("CEL3\r\n"));
+  QVERIFY(c->Exchange("CEL3\r\n"));
   QCOMPARE(c->state.flags.step_pending, 0);
-  QVERIFY(Exchange("RCEL\r\n"));
+  QVERIFY(c->Exchange("RCEL\r\n"));
   QCOMPARE(c->state.image.edge_level, 3);
   QVERIFY(c->messages.shown.empty());
 }
@@ -81,7 +74,7 @@ void SocketLinkSimTest::silentUnitTimesOut() {
   SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim, {"--drop-every", "1"}));
   c->link.SetTiming({300, 100});
-  QVERIFY(Exchange("RCEL\r\n"));
+  QVERIFY(c->Exchange("RCEL\r\n"));
   QCOMPARE(ShownTexts(c->messages), QStringList{"Error Answer が､きません"});
   QCOMPARE(c->state.flags.abort_flag, 1);
 }
@@ -92,7 +85,7 @@ void SocketLinkSimTest::broadcastDoesNotWait() {
   c->state.selection.slave_index = kBroadcast;
   c->link.SendCommandLine("CWL1\r\n");
   c->state.selection.slave_index = 5;
-  QVERIFY(Exchange("RCWL\r\n"));  // sent at once, after the unit took the Broadcast
+  QVERIFY(c->Exchange("RCWL\r\n"));  // sent at once, after the unit took the Broadcast
   QCOMPARE(c->state.image.white_level, 1);
   QVERIFY(c->messages.shown.empty());
 }
@@ -145,8 +138,8 @@ void SocketLinkSimTest::serverTakes96UnitsAndGivesALeaversRecordToTheNext() {
   c->state.link.selected_peer = 1;
   c->state.link.tcp_connected = 1;
   c->state.selection.slave_index = 0;
-  QVERIFY(Exchange("CWL2\r\n"));
-  QVERIFY(Exchange("RCWL\r\n"));
+  QVERIFY(c->Exchange("CWL2\r\n"));
+  QVERIFY(c->Exchange("RCWL\r\n"));
   QCOMPARE(c->state.image.white_level, 2);
   QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket ＯＫ"});
 }

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include "dialog_driver.h"
 #include "event_waits.h"
 #include "qt_files.h"
 #include "settings/document_commands.h"
@@ -18,6 +19,8 @@
 
 namespace vtg {
 
+using testing::Click;
+using testing::Find;
 using testing::Pair;
 using testing::ReadFile;
 using testing::RunEventsUntil;
@@ -115,8 +118,8 @@ bool WholeUnitRunsSimTest::ConnectToUnit(sim::LinkSettings settings, sim::SimLog
 }
 
 int WholeUnitRunsSimTest::RunToEnd(shell::WholeUnitRunDialog& dialog, int start_id) {
-  dialog.findChild<QComboBox*>(ui::ControlName(1094))->setCurrentIndex(kUnitAddress);
-  QTest::mouseClick(dialog.findChild<QPushButton*>(ui::ControlName(start_id)), Qt::LeftButton);
+  Find<QComboBox>(dialog, 1094)->setCurrentIndex(kUnitAddress);
+  Click(dialog, start_id);
   int ticks = 0;
   while (dialog.runner().Running() && ticks < 400) {
     dialog.runner().Tick();
@@ -187,7 +190,7 @@ void WholeUnitRunsSimTest::runEndsAtTheTickAfterAnError() {
   QCOMPARE(LinesReceived(dir.filePath(QStringLiteral("unit.log"))), 100);
   QCOMPARE(ShownTexts(c->messages), QStringList{"Error Socket Command"});
   QCOMPARE(c->state.flags.sequence_step, 0);
-  QVERIFY(dialog.findChild<QWidget*>(ui::ControlName(2))->isEnabled());
+  QVERIFY(Find(dialog, 2)->isEnabled());
 }
 
 void WholeUnitRunsSimTest::silentUnitEndsTheRunWithTheTimeOut_data() {

@@ -53,8 +53,7 @@ class GlyphDialogsTest : public QObject {
       t.state.glyph.glyph_index = 4;
       GlyphEditorDialog dialog(t.context, c.c, nullptr);
       QVERIFY(ShowOnScreen(dialog));
-      auto* grid = dialog.findChild<ui::GlyphGrid*>(ui::ControlName(c.grid_id));
-      QVERIFY(grid);
+      auto* grid = Find<ui::GlyphGrid>(dialog, c.grid_id);
       QCOMPARE(grid->size(), QSize(480, 384));
       const int last = Info(c.c).width - 1;
 
@@ -84,7 +83,7 @@ class GlyphDialogsTest : public QObject {
     TestApp t;
     GlyphEditorDialog dialog(t.context, GlyphClass::Small, nullptr);
     QVERIFY(ShowOnScreen(dialog));
-    auto* grid = dialog.findChild<ui::GlyphGrid*>(ui::ControlName(1181));
+    auto* grid = Find<ui::GlyphGrid>(dialog, 1181);
     const QPoint grid_at = grid->mapTo(&dialog, QPoint(0, 0));
     QTest::mousePress(&dialog, Qt::LeftButton, {}, grid_at - QPoint(3, 3));
     QCOMPARE(t.state.glyph.glyph_edited, 1);
@@ -112,7 +111,7 @@ class GlyphDialogsTest : public QObject {
     TestApp t;
     t.state.image.glyphStore(GlyphClass::Medium)[0] = Pattern(GlyphClass::Medium, 3);
     GlyphEditorDialog dialog(t.context, GlyphClass::Medium, nullptr);
-    auto* number = dialog.findChild<QComboBox*>(ui::ControlName(1180));
+    auto* number = Find<QComboBox>(dialog, 1180);
     QCOMPARE(number->count(), 160);
     QCOMPARE(number->itemText(159), QStringLiteral("160"));
     number->setCurrentIndex(9);
@@ -135,7 +134,7 @@ class GlyphDialogsTest : public QObject {
       TestApp t;
       GlyphEditorDialog dialog(t.context, GlyphClass::Large, nullptr);
       QVERIFY(ShowOnScreen(dialog));
-      auto* sample = dialog.findChild<QLineEdit*>(ui::ControlName(1076));
+      auto* sample = Find<QLineEdit>(dialog, 1076);
       Type(sample, c.typed);
       QCOMPARE(sample->text(), c.shown);
       QCOMPARE(t.state.glyph.sample_char, c.sample);
@@ -147,7 +146,7 @@ class GlyphDialogsTest : public QObject {
       // Reopened, the box shows the sample a read would ask for.
       t.state.glyph.glyph_read_pending = 0;
       GlyphEditorDialog again(t.context, GlyphClass::Large, nullptr);
-      QCOMPARE(again.findChild<QLineEdit*>(ui::ControlName(1076))->text(),
+      QCOMPARE(Find<QLineEdit>(again, 1076)->text(),
                c.sample.empty() ? QString() : c.shown);
     }
   }
@@ -179,7 +178,7 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(line.lines.back(), std::string("00RFBMLA44C\r\n"));
     QVERIFY(t.state.image.glyphStore(GlyphClass::Large) == unit_glyphs);
     QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1070))->text(), QStringLiteral("   "));
+    QCOMPARE(Find<QLineEdit>(dialog, 1070)->text(), QStringLiteral("   "));
     QVERIFY(t.messages.shown.empty());
   }
 
@@ -193,7 +192,7 @@ class GlyphDialogsTest : public QObject {
       for (int i = 0; i < 70; ++i) store[static_cast<std::size_t>(i)] = Pattern(GlyphClass::Large, i);
       GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
       QVERIFY(ShowOnScreen(dialog));
-      auto* percent = dialog.findChild<QLineEdit*>(ui::ControlName(1070));
+      auto* percent = Find<QLineEdit>(dialog, 1070);
       Click(dialog, 1068);
       QCOMPARE(t.messages.asked.back().first, Question::NotAutoSwitching);
       QVERIFY(Find<QPushButton>(dialog, 2)->isEnabled());
@@ -266,7 +265,7 @@ class GlyphDialogsTest : public QObject {
     QString number;
     OnNextModal([&](QWidget& editor) {
       caption = editor.windowTitle();
-      number = editor.findChild<QComboBox*>(ui::ControlName(1180))->currentText();
+      number = Find<QComboBox>(editor, 1180)->currentText();
       // The drawing reaches the list when the editor closes.
       t.state.image.glyphStore(GlyphClass::Medium)[16 + 9] = std::string(256, 'F');
     });
@@ -274,7 +273,7 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(caption, QStringLiteral("外字登録"));
     QCOMPARE(number, QStringLiteral("026"));
     QCOMPARE(t.state.glyph.glyph_index, 25);
-    auto* box = dialog.findChild<QWidget*>(ui::ControlName(1151 + 9));
+    auto* box = Find(dialog, 1151 + 9);
     QTRY_COMPARE(box->grab().toImage().pixelColor(63, 63), QColor(255, 255, 255));
   }
 
@@ -282,12 +281,12 @@ class GlyphDialogsTest : public QObject {
     TestApp t;
     t.state.glyph.glyph_list_page = 12;  // left there by the SMALL list
     GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
-    auto* pages = dialog.findChild<QComboBox*>(ui::ControlName(1148));
+    auto* pages = Find<QComboBox>(dialog, 1148);
     QCOMPARE(pages->currentText(), QStringLiteral("No. 1～14"));
     QCOMPARE(pages->count(), 5);
     pages->setCurrentIndex(4);
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1132))->text(), QStringLiteral("No.57"));
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1145))->text(), QStringLiteral("No.70"));
+    QCOMPARE(Find<QLineEdit>(dialog, 1132)->text(), QStringLiteral("No.57"));
+    QCOMPARE(Find<QLineEdit>(dialog, 1145)->text(), QStringLiteral("No.70"));
   }
 
   void InformationDialogShowsItsLinesAndClosesOnEnter() {

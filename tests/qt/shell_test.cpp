@@ -20,8 +20,6 @@ namespace vtg::testing {
 
 namespace {
 
-QAction* Action(QWidget& window, int id) { return window.findChild<QAction*>(ui::ControlName(id)); }
-
 void RightClick(QWidget& window, QPoint at, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
   QContextMenuEvent event(reason, at, window.mapToGlobal(at));
   QApplication::sendEvent(&window, &event);
@@ -99,7 +97,7 @@ class ShellTest : public QObject {
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
     QCOMPARE(window.menuBar()->objectName(), QStringLiteral("IDM_MENU"));
-    for (const MenuItem& item : kMenuItems) QCOMPARE(Action(window, item.id)->text(), ui::ToQString(item.text));
+    for (const MenuItem& item : kMenuItems) QCOMPARE(Find<QAction>(window, item.id)->text(), ui::ToQString(item.text));
     QStringList menus;
     for (QAction* top : window.menuBar()->actions()) menus << top->text();
     QCOMPARE(menus, QString("ファイル 設定 インターフェイス プロトコル 情報").split(' '));
@@ -117,12 +115,12 @@ class ShellTest : public QObject {
     };
     for (const Case& c : {Case{kRs232c, true, false, false}, Case{kTcpIp, false, true, true}}) {
       t.state.link.interface_setting = c.interface_setting;
-      auto* menu = qobject_cast<QMenu*>(Action(window, kCmdRs232c)->parent());
+      auto* menu = qobject_cast<QMenu*>(Find<QAction>(window, kCmdRs232c)->parent());
       emit menu->aboutToShow();
-      QCOMPARE(Action(window, kCmdRs232c)->isEnabled(), c.rs232c);
-      QCOMPARE(Action(window, kCmdClientServer)->isEnabled(), c.client_server);
-      QCOMPARE(Action(window, kCmdTcpIp)->isEnabled(), c.tcp_ip);
-      QVERIFY(Action(window, kCmdInterface)->isEnabled());
+      QCOMPARE(Find<QAction>(window, kCmdRs232c)->isEnabled(), c.rs232c);
+      QCOMPARE(Find<QAction>(window, kCmdClientServer)->isEnabled(), c.client_server);
+      QCOMPARE(Find<QAction>(window, kCmdTcpIp)->isEnabled(), c.tcp_ip);
+      QVERIFY(Find<QAction>(window, kCmdInterface)->isEnabled());
     }
   }
 
@@ -131,9 +129,9 @@ class ShellTest : public QObject {
     ui::DialogRegistry registry;
     registry.Register(kCmdTitle, [](ui::AppContext&, QWidget*) {});
     shell::MainWindow window(t.context, registry);
-    QVERIFY(Action(window, kCmdTitle)->isEnabled());
-    QVERIFY(!Action(window, kCmdCharSize)->isEnabled());
-    QVERIFY(Action(window, kCmdExit)->isEnabled());
+    QVERIFY(Find<QAction>(window, kCmdTitle)->isEnabled());
+    QVERIFY(!Find<QAction>(window, kCmdCharSize)->isEnabled());
+    QVERIFY(Find<QAction>(window, kCmdExit)->isEnabled());
   }
 
   void SerialOnlyDialogsRefuseOnTcpIp() {

@@ -21,13 +21,8 @@ namespace {
 
 using testing::FreeTcpPort;
 using testing::kWaitMs;
+using testing::ReadLines;
 using testing::ShownTexts;
-
-// Waits until `socket` holds `expected` and takes it.
-bool Receives(QTcpSocket* socket, const QByteArray& expected) {
-  if (!QTest::qWaitFor([&] { return socket->bytesAvailable() >= expected.size(); }, kWaitMs)) return false;
-  return socket->readAll() == expected;
-}
 
 }  // namespace
 
@@ -181,7 +176,7 @@ void TcpTransportTest::replySplitOverTwoReceptions() {
   QSignalSpy arrived(connection, &QTcpSocket::readyRead);
   c->state.flags.step_pending = 1;
   c->link.SendCommandLine("CWL3\r\n");
-  QVERIFY(Receives(unit, "05CWL3\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05CWL3\r\n"));
 
   unit->write("05G");
   QVERIFY(arrived.wait(kWaitMs));
@@ -197,7 +192,7 @@ void TcpTransportTest::twoRepliesInOneChunk() {
   QTcpSocket* unit = ConnectToUnit();
   QVERIFY(unit);
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05CEL2\r\n05CWL0\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->state.image.white_level, 0, kWaitMs);
   QCOMPARE(c->state.image.edge_level, 2);
@@ -228,7 +223,7 @@ void TcpTransportTest::silentUnitTimesOut() {
   QVERIFY(arrived.wait(kWaitMs));
   QCOMPARE(c->state.image.edge_level, 1);
   c->link.SendCommandLine("RCWL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n05RCWL\r\n"));
+  QCOMPARE(ReadLines(*unit, 2), QByteArray("05RCEL\r\n05RCWL\r\n"));
   unit->write("05CWL2\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->state.image.white_level, 2, kWaitMs);
 }
@@ -246,7 +241,7 @@ void TcpTransportTest::hostClosing() {
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
   if (awaiting) {
     c->link.SendCommandLine("RCEL\r\n");
-    QVERIFY(Receives(unit, "05RCEL\r\n"));
+    QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   }
   unit->disconnectFromHost();
   QVERIFY(disconnected.wait(kWaitMs));
@@ -292,7 +287,7 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
     QVERIFY(QTest::qWaitFor([&] { return disconnected.count() == 1; }, kWaitMs));
   };
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05E3\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->messages.shown.size(), size_t{2}, kWaitMs);
   QCOMPARE(ShownTexts(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
@@ -313,7 +308,7 @@ void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
     QCOMPARE(held(), kMaxUnreadBytes);
   };
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05E3\r\n");
   QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_next_box, kWaitMs);
 }
@@ -365,7 +360,7 @@ void TcpTransportTest::serverTalksToTheChosenUnitOnly() {
   c->state.link.tcp_connected = 1;
   QVERIFY(c->tcp.ready());
   c->link.SendCommandLine("RCWL\r\n");
-  QVERIFY(Receives(units[1].get(), "05RCWL\r\n"));
+  QCOMPARE(ReadLines(*units[1], 1), QByteArray("05RCWL\r\n"));
   QCOMPARE(units[0]->bytesAvailable(), 0);
   QCOMPARE(units[2]->bytesAvailable(), 0);
 

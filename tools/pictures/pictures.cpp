@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "dialog_driver.h"
 #include "glyphs/character_tool_dialog.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_info_dialog.h"
@@ -136,7 +137,7 @@ bool SaveModalBox(const std::function<void()>& show, const QDir& folder, const Q
 // Sends half of a glyph class, to show the list while it sends.
 QWidget* Sending(Scene& s, GlyphClass c) {
   auto* list = s.Open<GlyphListDialog>(c);
-  list->findChild<QPushButton*>(QStringLiteral("id1068"))->click();
+  Find<QPushButton>(*list, 1068)->click();
   for (int tick = 0; tick < Info(c).count / 2; ++tick) list->runner().Tick();
   return list;
 }
@@ -144,7 +145,7 @@ QWidget* Sending(Scene& s, GlyphClass c) {
 // Set All Items a hundred steps in, each answered.
 QWidget* SettingAll(Scene& s) {
   auto* dialog = s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout);
-  QTest::mouseClick(dialog->findChild<QPushButton*>(ui::ControlName(1012)), Qt::LeftButton);
+  Click(*dialog, 1012);
   for (int step = 0; step < 100; ++step) {
     dialog->runner().Tick();
     s.t.link.OnSerialBytes("05GO\r\n");

@@ -2,6 +2,8 @@
 // Waiting on the event loop for what a real link, process or window does, never for pacing.
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QIODevice>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -21,6 +23,20 @@ inline bool RunEventsUntil(const std::function<bool()>& done, int ms = kWaitMs) 
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   return true;
+}
+
+// Waits until `device` (the unit's end of a link) has delivered `count` lines ending in CR LF
+// and returns them, CR LF included; less when they did not come in time.
+inline QByteArray ReadLines(QIODevice& device, int count) {
+  QByteArray received;
+  // The caller checks what arrived; running out of time just returns less.
+  static_cast<void>(QTest::qWaitFor(
+      [&] {
+        received += device.readAll();
+        return received.count("\r\n") >= count;
+      },
+      kWaitMs));
+  return received;
 }
 
 }  // namespace vtg::testing

@@ -47,16 +47,4 @@ int SimulatedUnitProcess::Terminate() {
   return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-QByteArray ReadLines(QIODevice& device, int count) {
-  QByteArray received;
-  // The caller checks what arrived; running out of time just returns less.
-  static_cast<void>(QTest::qWaitFor(
-      [&] {
-        received += device.readAll();
-        return received.count("\r\n") >= count;
-      },
-      kWaitMs));
-  return received;
-}
-
 }  // namespace vtg::testing

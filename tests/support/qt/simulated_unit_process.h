@@ -1,8 +1,7 @@
 #pragma once
-// vtg7300-sim started for a test, beside the test program, and what it announces: on a free
-// loopback port, on a pseudo-terminal, or connecting to the controller's server role.
+// vtg7300-sim started for a test from beside the test program, and what it announces: on a
+// free loopback port, on a pseudo-terminal, or connecting to the controller's server role.
 // Ended with SIGTERM by Terminate, killed with the object otherwise.
-#include <QIODevice>
 #include <QProcess>
 #include <QStringList>
 
@@ -31,9 +30,5 @@ class SimulatedUnitProcess {
   QString first_line_;
   quint16 port_ = 0;
 };
-
-// Waits until `device` has delivered `count` lines ending in CR LF and returns them, CR LF
-// included; less when they did not come in time.
-QByteArray ReadLines(QIODevice& device, int count);
 
 }  // namespace vtg::testing
