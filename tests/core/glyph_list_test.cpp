@@ -20,8 +20,10 @@ using testing::Shown;
 testing::UnitBehaviour UnitAnsweringGlyphReads() {
   return testing::UnitAnswering([reads = 0](std::string_view command) mutable {
     if (!command.starts_with("RFBM")) return std::string("GO");
-    const GlyphClass c = command[4] == 'L' ? GlyphClass::Large : command[4] == 'M' ? GlyphClass::Medium : GlyphClass::Small;
-    return std::string(command.substr(1, 8)) + std::string(static_cast<std::size_t>(Info(c).digits), "0123456789ABCDEF"[reads++ % 16]);
+    const GlyphClass c =
+        command[4] == 'L' ? GlyphClass::Large : command[4] == 'M' ? GlyphClass::Medium : GlyphClass::Small;
+    const char digit = "0123456789ABCDEF"[reads++ % 16];
+    return std::string(command.substr(1, 8)) + std::string(static_cast<std::size_t>(Info(c).digits), digit);
   });
 }
 
@@ -135,9 +137,9 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
     state.flags.address_prefix = 1;
     state.selection.slave_index = 5;
     ForgetLines();
-    unit = [&c, glyphs = UnitAnsweringGlyphReads()](int n, std::string_view line) {
+    unit = [spoil = c.spoil, glyphs = UnitAnsweringGlyphReads()](int n, std::string_view line) {
       const std::string reply = glyphs(n, line);
-      return n == 3 ? c.spoil(reply) : reply;
+      return n == 3 ? spoil(reply) : reply;
     };
     ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
     TickUntilDone();

@@ -60,7 +60,7 @@ struct LinesRunCase {
 
 void PrintTo(const LinesRunCase& c, std::ostream* os) { *os << c.name; }
 
-class LinesRuns : public ::testing::WithParamInterface<LinesRunCase>, public TitleRuns {};
+class LinesRuns : public TitleRuns, public ::testing::WithParamInterface<LinesRunCase> {};
 
 TEST_P(LinesRuns, FourLinesInOrder) {
   const SequenceRun run = GetParam().make(link, state.image);

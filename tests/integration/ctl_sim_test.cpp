@@ -61,17 +61,6 @@ QString Describe(const CtlRun& run) {
       .arg(QString::fromUtf8(run.out), QString::fromUtf8(run.err));
 }
 
-// "127.0.0.1:PORT" of a simulated unit listening on a free port; empty when it did not start.
-QString ListeningSim(SimulatedUnitProcess& sim, QStringList extra = {}) {
-  return sim.Listen(extra) ? sim.address() : QString();
-}
-
-// The link of a simulated unit on a pseudo-terminal; empty when it did not start.
-QString PtySim(SimulatedUnitProcess& sim, const QTemporaryDir& dir, QStringList extra = {}) {
-  const QString link = dir.filePath(QStringLiteral("unit-tty"));
-  return sim.OnPty(link, extra) ? link : QString();
-}
-
 // Every kind of setting away from its default, and titles that read back as they went:
 // kanji, the unit's own glyphs (the pairs of glyph 1 and glyph 256), a full line of 28.
 QByteArray SampleDocument(unsigned seed) {
@@ -147,9 +136,8 @@ void CtlSimTest::RoundTripDocument(const QStringList& link, const QByteArray& do
 
 void CtlSimTest::documentRoundTripsAsClient() {
   SimulatedUnitProcess sim;
-  const QString unit = ListeningSim(sim, {"--address", "05"});
-  QVERIFY(!unit.isEmpty());
-  RoundTripDocument({"--tcp", unit, "--address", "05"}, SampleDocument(1), "client");
+  QVERIFY(sim.Listen({"--address", "05"}));
+  RoundTripDocument({"--tcp", sim.address(), "--address", "05"}, SampleDocument(1), "client");
   QCOMPARE(sim.Terminate(), 0);
 }
 
@@ -182,8 +170,8 @@ void CtlSimTest::documentRoundTripsAsServer() {
 
 void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
   SimulatedUnitProcess sim;
-  const QString tty = PtySim(sim, dir_);
-  QVERIFY(!tty.isEmpty());
+  const QString tty = Path("unit-tty");
+  QVERIFY(sim.OnPty(tty));
   RoundTripDocument({"--serial", tty}, SampleDocument(3), "serial");
 
   const CtlRun set = RunCtl({"--serial", tty, "net-set", "--ip", "10.1.2.3", "--gateway", "10.1.2.254", "--active",
@@ -204,8 +192,8 @@ void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
 
 void CtlSimTest::glyphsRoundTripInEveryClass() {
   SimulatedUnitProcess sim;
-  const QString unit = ListeningSim(sim);
-  QVERIFY(!unit.isEmpty());
+  QVERIFY(sim.Listen());
+  const QString unit = sim.address();
   for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
                                 std::pair{vtg::GlyphClass::Small, "small"}}) {
     const QByteArray glyphs = SampleGlyphList(c, static_cast<unsigned>(c) + 10);
@@ -222,8 +210,8 @@ void CtlSimTest::glyphsRoundTripInEveryClass() {
 
 void CtlSimTest::unitsAreWorkedOnConcurrently() {
   SimulatedUnitProcess first, second;
-  const QString units[] = {ListeningSim(first), ListeningSim(second)};
-  QVERIFY(!units[0].isEmpty() && !units[1].isEmpty());
+  QVERIFY(first.Listen() && second.Listen());
+  const QString units[] = {first.address(), second.address()};
   const QByteArray docs[] = {SampleDocument(4), SampleDocument(5)};
   for (const QString step : {"send-all", "read-all"}) {
     QProcess runs[2];
@@ -245,16 +233,16 @@ void CtlSimTest::unitsAreWorkedOnConcurrently() {
 
 void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
   SimulatedUnitProcess sim;
-  const QString unit = ListeningSim(sim, {"--address", "12"});
-  QVERIFY(!unit.isEmpty());
-  const CtlRun raw = RunCtl({"--tcp", unit, "--address", "12", "raw", "RCEL"});
+  QVERIFY(sim.Listen({"--address", "12"}));
+  const CtlRun raw = RunCtl({"--tcp", sim.address(), "--address", "12", "raw", "RCEL"});
   QVERIFY2(raw.status == 0, qPrintable(Describe(raw)));
   QCOMPARE(raw.out, QByteArray("CEL1\n"));
   QCOMPARE(sim.Terminate(), 0);
 
   const CtlRun made = RunCtl({"doc-new", Path("new.dat")});
   QCOMPARE(made.status, 0);
-  QCOMPARE(ReadFile(Path("new.dat")).toStdString(), std::get<std::string>(vtg::FormatDocument(vtg::testing::DefaultImage())));
+  QCOMPARE(ReadFile(Path("new.dat")).toStdString(),
+           std::get<std::string>(vtg::FormatDocument(vtg::testing::DefaultImage())));
   const CtlRun shown = RunCtl({"doc-show", Path("new.dat")});
   QCOMPARE(shown.status, 0);
   QCOMPARE(shown.out.count('\n'), 2 + 4 + 256);
@@ -370,8 +358,14 @@ void CtlSimTest::failuresTellAndExit() {
 
   SimulatedUnitProcess unit;
   QStringList link;
-  if (sim == "tcp") link = QStringList{"--tcp", ListeningSim(unit, sim_args)};
-  if (sim == "pty") link = QStringList{"--serial", PtySim(unit, dir_, sim_args)};
+  if (sim == "tcp") {
+    QVERIFY(unit.Listen(sim_args));
+    link = QStringList{"--tcp", unit.address()};
+  }
+  if (sim == "pty") {
+    QVERIFY(unit.OnPty(Path("unit-tty"), sim_args));
+    link = QStringList{"--serial", Path("unit-tty")};
+  }
   if (sim == "closed") link = QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(vtg::testing::FreeTcpPort())};
   QStringList line;
   for (const QString& arg : args) {

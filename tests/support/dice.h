@@ -8,14 +8,13 @@ namespace vtg::testing {
 class Dice {
  public:
   explicit Dice(std::uint32_t seed) : x_(seed * 2654435761u + 1u) {}
-  std::uint32_t Next() {
+  // 0..n-1
+  int Below(int n) {
     x_ ^= x_ << 13;
     x_ ^= x_ >> 17;
     x_ ^= x_ << 5;
-    return x_;
+    return static_cast<int>(x_ % static_cast<std::uint32_t>(n));
   }
-  // 0..n-1
-  int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint32_t>(n)); }
 
  private:
   std::uint32_t x_;

@@ -16,12 +16,13 @@ std::string_view WithoutLineEnd(std::string_view line) {
   return line;
 }
 
-}  // namespace
-
+// Without its address and its CR LF.
 std::string_view CommandOf(std::string_view line) {
   line = WithoutLineEnd(line);
   return Addressed(line) ? line.substr(2) : line;
 }
+
+}  // namespace
 
 UnitBehaviour UnitAnswering(std::function<std::string(std::string_view command)> reply) {
   return [reply = std::move(reply)](int, std::string_view line) {

@@ -27,7 +27,4 @@ UnitBehaviour UnitAnsweringAtLine(int n, std::string reply);
 // behaviour.
 UnitBehaviour SimulatedUnits(std::vector<sim::SimulatedUnit*> units, sim::FaultPlan faults = {});
 
-// The command of a framed line: without its address (two digits or "FF") and its CR LF.
-std::string_view CommandOf(std::string_view line);
-
 }  // namespace vtg::testing

@@ -32,20 +32,17 @@ int WiredController::RunToEnd(int max_ticks) {
 }
 
 void WiredController::Answer() {
-  AnswerLines(serial, serial_answered_);
-  AnswerLines(socket, socket_answered_);
+  AnswerLines(serial, serial_answered_, &Link::OnSerialBytes);
+  AnswerLines(socket, socket_answered_, &Link::OnSocketBytes);
 }
 
-void WiredController::AnswerLines(const RecordingTransport& wire, std::size_t& answered) {
+void WiredController::AnswerLines(const RecordingTransport& wire, std::size_t& answered,
+                                  void (Link::*deliver)(std::string_view)) {
   if (answered > wire.lines.size()) answered = 0;  // the test cleared the lines it had looked at
   while (answered < wire.lines.size()) {
     ++answered;
     const std::string reply = unit(static_cast<int>(answered), wire.lines[answered - 1]);
-    if (reply.empty()) continue;
-    if (&wire == &socket)
-      link.OnSocketBytes(reply);
-    else
-      link.OnSerialBytes(reply);
+    if (!reply.empty()) (link.*deliver)(reply);
   }
 }
 

@@ -61,7 +61,7 @@ class WiredController {
   UnitBehaviour unit = AnsweringUnit();
 
  private:
-  void AnswerLines(const RecordingTransport& wire, std::size_t& answered);
+  void AnswerLines(const RecordingTransport& wire, std::size_t& answered, void (Link::*deliver)(std::string_view));
 
   std::size_t serial_answered_ = 0;
   std::size_t socket_answered_ = 0;

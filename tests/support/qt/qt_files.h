@@ -14,7 +14,8 @@ inline QByteArray ReadFile(const QString& path) {
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
-  return WriteFile(std::filesystem::path(path.toStdString()), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return WriteFile(std::filesystem::path(path.toStdString()), text);
 }
 
 }  // namespace vtg::testing
