@@ -20,10 +20,9 @@ QString SimulatedUnitProcess::Start(const QStringList& arguments) {
   process_.setArguments(arguments);
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.start();
-  first_line_.clear();
-  if (QTest::qWaitFor([this] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, kWaitMs))
-    first_line_ = QString::fromUtf8(process_.readLine()).trimmed();
-  return first_line_;
+  if (!QTest::qWaitFor([this] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, kWaitMs))
+    return {};
+  return QString::fromUtf8(process_.readLine()).trimmed();
 }
 
 bool SimulatedUnitProcess::Listen(QStringList options) {

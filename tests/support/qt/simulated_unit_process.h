@@ -22,12 +22,10 @@ class SimulatedUnitProcess {
 
   quint16 port() const { return port_; }
   QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
-  const QString& first_line() const { return first_line_; }
   QProcess& process() { return process_; }
 
  private:
   QProcess process_;
-  QString first_line_;
   quint16 port_ = 0;
 };
 
