@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -109,8 +108,7 @@ struct Scene {
 
 // The window with its caption written above it, as its frame would show it.
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) return false;
+  if (!ShowOnScreen(window)) return false;
   const QPixmap content = window.grab();
   const int bar = window.windowTitle().isEmpty() ? 0 : window.fontMetrics().height() + 8;
   QPixmap picture(content.width(), content.height() + bar);
