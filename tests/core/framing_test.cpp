@@ -76,29 +76,26 @@ TEST_F(SocketLink, FailedSendAbortsAndZeroesTheStep) {
   EXPECT_FALSE(link.AwaitingSocketReply());
 }
 
-TEST_F(SocketLink, AddressedWaitTimesOutWithItsMessageAndFlags) {
-  state.flags.announce_success = 1;
-  state.glyph.glyph_read_pending = 1;
-  state.flags.sequence_step = 9;
-  link.SendCommandLine("RCEL\r\n");
-  EXPECT_EQ(timer.armed_ms, 6000);
-  link.OnReplyTimeout();
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Answer が､きません"}}));
-  EXPECT_EQ(state.flags.abort_flag, 1);
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  EXPECT_EQ(state.flags.announce_success, 0);
-  EXPECT_EQ(state.glyph.glyph_read_pending, 0);
-}
-
-TEST_F(SocketLink, BroadcastWaitEndsQuietly) {
-  state.selection.slave_index = kBroadcast;
-  state.glyph.glyph_read_pending = 1;
-  link.SendCommandLine("CWL3\r\n");
-  EXPECT_EQ(timer.armed_ms, 300);
-  link.OnReplyTimeout();
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(state.flags.abort_flag, 0);
-  EXPECT_EQ(state.glyph.glyph_read_pending, 0);
+// The wait for an addressed line ends in the box and the end of the run; a Broadcast line's
+// ends quietly. Either way nothing read stays awaited.
+TEST_F(SocketLink, WaitsTimeOut) {
+  struct Case { int slave; int armed_ms; std::vector<Shown> shown; int abort, step; } cases[] = {
+      {5, 6000, {{Box::Error, "Answer が､きません"}}, 1, 0}, {kBroadcast, 300, {}, 0, 9}};
+  for (const Case& c : cases) {
+    state.selection.slave_index = c.slave;
+    state.flags = {};
+    state.flags.announce_success = 1;
+    state.flags.sequence_step = 9;
+    state.glyph.glyph_read_pending = 1;
+    messages.shown.clear();
+    link.SendCommandLine("RCEL\r\n");
+    EXPECT_EQ(timer.armed_ms, c.armed_ms);
+    link.OnReplyTimeout();
+    EXPECT_EQ(messages.shown, c.shown);
+    EXPECT_EQ(std::tie(state.flags.abort_flag, state.flags.sequence_step), std::tie(c.abort, c.step));
+    EXPECT_EQ(state.flags.announce_success, c.abort ? 0 : 1);
+    EXPECT_EQ(state.glyph.glyph_read_pending, 0);
+  }
 }
 
 TEST_F(SocketLink, OneCommandInFlight) {
@@ -113,25 +110,6 @@ TEST_F(SocketLink, OneCommandInFlight) {
   link.SendCommandLine("CWL3\r\n");
   link.SendCommandLine("CEL1\r\n");
   EXPECT_EQ(socket.lines.size(), 3u);
-}
-
-TEST_F(SocketLink, ReplySplitOverTwoReceptionsIsOneReply) {
-  state.flags.step_pending = 1;
-  link.SendCommandLine("CWL3\r\n");
-  link.OnSocketBytes("05G");
-  EXPECT_TRUE(link.AwaitingSocketReply());
-  EXPECT_EQ(state.flags.step_pending, 1);
-  link.OnSocketBytes("O\r\n");
-  EXPECT_FALSE(link.AwaitingSocketReply());
-  EXPECT_EQ(timer.armed_ms, 0);
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Success, "Socket ＯＫ"}}));
-}
-
-TEST_F(SocketLink, TwoRepliesInOneChunkAreBothInterpreted) {
-  link.SendCommandLine("RCEL\r\n");
-  link.OnSocketBytes("00CEL2\r\n00CWL0\r\n");
-  EXPECT_EQ(state.image.edge_level, 2);
-  EXPECT_EQ(state.image.white_level, 0);
 }
 
 TEST_F(SocketLink, NothingIsInterpretedOutsideAWait) {
@@ -171,22 +149,31 @@ TEST_F(SocketLink, ListenerHearsTheEndOfEveryWait) {
   EXPECT_EQ(heard, (std::vector<std::string>{"00CEL2\r\n", "00CEL9\r\n?", "?", "?", "?"}));
 }
 
-class SerialLink : public ::testing::Test, public WiredController {};
-
-TEST_F(SerialLink, SplitAndJoinedReceptions) {
-  state.flags.address_prefix = 1;
-  state.flags.sequence_step = 3;  // a run is going: no success box for "GO"
-  link.OnSerialBytes("05CE");
-  EXPECT_EQ(state.image.edge_level, 1);
-  link.OnSerialBytes("L0\r\n05CWL2\r\n05E");
-  EXPECT_EQ(state.image.edge_level, 0);
-  EXPECT_EQ(state.image.white_level, 2);
-  std::string heard;
-  link.SetReplyListener([&](std::string_view line, bool) { heard = line; });
-  link.OnSerialBytes("3\r\n");
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Command Error"}}));
-  EXPECT_EQ(state.flags.abort_flag, 1);
-  EXPECT_EQ(heard, "05E3\r\n");
+// However the replies are cut into receptions, each is interpreted once, whole, and only
+// then; on the socket the wait is over with the first.
+TEST(Receptions, SplitAndJoinedRepliesAreEachInterpretedOnceWhole) {
+  for (int interface : {kRs232c, kTcpIp}) {
+    WiredController w;
+    w.state.link.interface_setting = interface;
+    w.state.link.tcp_connected = 1;
+    w.state.flags.address_prefix = 1;
+    w.state.selection.slave_index = 5;
+    std::vector<std::string> heard;
+    w.link.SetReplyListener([&](std::string_view line, bool) { heard.emplace_back(line); });
+    const auto deliver = [&](std::string_view bytes) {
+      interface == kTcpIp ? w.link.OnSocketBytes(bytes) : w.link.OnSerialBytes(bytes);
+    };
+    w.link.SendCommandLine("RCEL\r\n");
+    deliver("05CE");
+    EXPECT_TRUE(heard.empty());
+    EXPECT_TRUE(w.link.ReplyAwaited());
+    deliver("L2\r\n05CWL0\r\n");
+    EXPECT_EQ(w.state.image.edge_level, 2);
+    EXPECT_EQ(w.state.image.white_level, 0);
+    EXPECT_FALSE(w.link.ReplyAwaited());
+    EXPECT_EQ(w.timer.armed_ms, 0);
+    EXPECT_EQ(heard, (std::vector<std::string>{"05CEL2\r\n", "05CWL0\r\n"}));
+  }
 }
 
 }  // namespace

@@ -102,25 +102,6 @@ TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
   EXPECT_TRUE(engine.Running());
 }
 
-// An error reply ends the transfer instead of asking for the same glyph again, each time
-// with a message, for as long as the unit refuses.
-TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
-  state.glyph.listFile(GlyphClass::Medium).unsaved = 1;
-  List(GlyphClass::Medium).ReadAll();
-  Tick();
-  Tick();
-  unit = testing::UnitAnswering([](std::string_view) { return std::string("GN"); });
-  Tick();
-  Tick();
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "自動切換え中！"}}));
-  EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(serial.lines.size(), 3u);
-  EXPECT_EQ(state.glyph.glyph_index, 2);
-  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
-  EXPECT_EQ(transfer_ends, 1);
-  EXPECT_EQ(state.glyph.listFile(GlyphClass::Medium).unsaved, 1);  // the glyphs after it are still drawn ones
-}
-
 // Whatever else comes while a glyph is asked for, the transfer takes only that glyph's
 // reply: each slot ends up with the answer to the last read of its own code.
 TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
@@ -152,30 +133,6 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
       ASSERT_EQ(store[static_cast<std::size_t>(i)], std::string(576, last_answer[Hex4(GlyphCode(i))])) << c.name << i;
     EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[2], BlankGlyph(GlyphClass::Small)) << c.name;
   }
-}
-
-TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
-  unit = testing::SilentUnit();
-  GlyphList& glyphs = List(GlyphClass::Large);
-  glyphs.ReadAll();
-  Tick();
-  for (int i = 0; i < 12; ++i) WatchdogTick(state, messages);
-  Tick();
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
-  EXPECT_FALSE(engine.Running());
-  ASSERT_TRUE(glyphs.ReadAll());
-  Tick();
-  EXPECT_EQ(serial.lines.size(), 2u);
-}
-
-TEST_F(GlyphListTest, AnAbortLeftFromAnEarlierErrorDoesNotEndATransfer) {
-  link.SendCommandLine("RCEL\r\n");
-  link.OnSerialBytes("05E3\r\n");
-  ASSERT_EQ(state.flags.abort_flag, 1);
-  List(GlyphClass::Small).SendAll();
-  Tick();
-  EXPECT_TRUE(engine.Running());
-  EXPECT_EQ(serial.lines.back().substr(0, 8), "05GRS001");
 }
 
 TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {

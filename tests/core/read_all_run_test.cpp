@@ -105,38 +105,5 @@ TEST_F(ReadSettingItems, UnusableRepliesAreNamedAtTheEndInsteadOfSuccess) {
   }
 }
 
-TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {
-  state.selection.slave_index = kBroadcast;
-  EXPECT_EQ(Begin(), SequenceEngine::Start::Broadcast);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Broadcastではリードできません"}}));
-  EXPECT_TRUE(view.periods.empty());
-  EXPECT_EQ(view.position, 0);
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  // A missing connection is reported first.
-  messages.shown.clear();
-  state.link.tcp_connected = 0;
-  EXPECT_EQ(Begin(), SequenceEngine::Start::NotReady);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket が接続されていません"}}));
-}
-
-TEST_F(ReadSettingItems, ErrorReplyAtStep100EndsTheRunAtTheNextTick) {
-  unit = testing::UnitAnsweringAtLine(97, "E3");  // three steps sent nothing
-  Begin();
-  EXPECT_EQ(RunToEnd(), 101);
-  EXPECT_EQ(socket.lines.size(), 97u);
-  EXPECT_EQ(socket.lines.back(), "05RCT01B07\r\n");
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket Command"}}));
-  EXPECT_EQ(state.flags.sequence_step, 0);
-}
-
-TEST_F(ReadSettingItems, SilentUnitEndsTheRunWithTheTimeOut) {
-  unit = testing::SilentUnit();
-  Begin();
-  RunToEnd();
-  EXPECT_EQ(socket.lines.size(), 1u);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Answer が､きません"}}));
-  EXPECT_FALSE(engine.Running());
-}
-
 }  // namespace
 }  // namespace vtg

@@ -96,6 +96,7 @@ class RunTable : public ::testing::TestWithParam<Cell>, public Controller {
     if (Interface() == kTcpIp) UseSocketLink();
     state.selection.slave_index = 5;
     state.flags.address_prefix = Row().bare ? 0 : 1;  // as the dialogs set it
+    for (GlyphClass c : kAllGlyphClasses) state.glyph.listFile(c).unsaved = 1;
   }
   const RunRow& Row() const { return *GetParam().row; }
   int Interface() const { return Row().bare ? kRs232c : GetParam().interface; }
@@ -171,6 +172,7 @@ TEST_P(RunTable, EndsWhereItShouldAndLeavesNothingBehind) {
   EXPECT_EQ(std::tie(f.sequence_step, f.abort_flag, f.step_pending), std::tuple(0, 0, 0));
   EXPECT_EQ(std::tie(state.glyph.glyph_transfer_busy, state.glyph.glyph_read_pending), std::tuple(0, 0));
   EXPECT_EQ(testing::BrokenStateRule(state), std::nullopt);
+  for (GlyphClass c : kAllGlyphClasses) EXPECT_EQ(state.glyph.listFile(c).unsaved, 1);  // no read was whole
 
   // The next run starts at once, even over the abort flag a refused single command leaves.
   state.selection.slave_index = 5;

@@ -56,31 +56,6 @@ TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
   EXPECT_EQ(view.position, 0);
 }
 
-TEST_F(SequenceTest, ErrorReplyEndsTheRunAtTheNextTick) {
-  SequenceEngine::End how{};
-  engine.OnEnd([&](SequenceEngine::End e) { how = e; });
-  engine.Begin(Run(10));
-  engine.Tick();
-  Reply("E3");
-  EXPECT_TRUE(engine.Running());
-  engine.Tick();
-  EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(how, SequenceEngine::End::Aborted);
-  EXPECT_EQ(socket.lines.size(), 1u);
-  EXPECT_EQ(state.flags.abort_flag, 0);
-  EXPECT_EQ(state.flags.sequence_step, 0);
-}
-
-TEST_F(SequenceTest, SilentUnitEndsTheRunAfterTheTimeout) {
-  engine.Begin(Run(10));
-  engine.Tick();
-  link.OnReplyTimeout();
-  engine.Tick();
-  EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(socket.lines.size(), 1u);
-  EXPECT_EQ(messages.shown.back().text, "Answer が､きません");
-}
-
 TEST_F(SequenceTest, RunStartedAgainAfterATimeoutEndsTheOldOneFirst) {
   std::vector<SequenceEngine::End> ends;
   engine.OnEnd([&](SequenceEngine::End e) { ends.push_back(e); });
@@ -95,21 +70,17 @@ TEST_F(SequenceTest, RunStartedAgainAfterATimeoutEndsTheOldOneFirst) {
   EXPECT_EQ(socket.lines.back(), "00S1\r\n");
 }
 
-TEST_F(SequenceTest, BroadcastDoesNotWait) {
-  state.selection.slave_index = kBroadcast;
-  engine.Begin(Run(6));
-  for (int i = 0; i < 6; ++i) engine.Tick();
-  EXPECT_EQ(socket.lines.size(), 5u);
-  EXPECT_FALSE(engine.Running());
-}
-
 TEST_F(SequenceTest, RefusalsAtStart) {
   state.flags.sequence_step = 7;
   EXPECT_EQ(engine.Begin(Run(3)), SequenceEngine::Start::Busy);
   state.flags.sequence_step = 0;
   state.link.tcp_connected = 0;
-  EXPECT_EQ(engine.Begin(Run(3)), SequenceEngine::Start::NotReady);
-  EXPECT_EQ(messages.shown.back().text, "Socket が接続されていません");
+  // A missing connection is reported first, also to a run of reads on Broadcast.
+  SequenceRun reads = Run(3);
+  reads.refuses_broadcast = true;
+  state.selection.slave_index = kBroadcast;
+  EXPECT_EQ(engine.Begin(reads), SequenceEngine::Start::NotReady);
+  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket が接続されていません"}}));
   EXPECT_TRUE(view.periods.empty());
 }
 

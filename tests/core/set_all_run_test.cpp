@@ -89,38 +89,6 @@ TEST_F(SetAllItems, ProgressCountsStepsOf284) {
   EXPECT_FALSE(engine.Running());
 }
 
-TEST_F(SetAllItems, BroadcastDoesNotWait) {
-  state.selection.slave_index = kBroadcast;
-  unit = testing::SilentUnit();
-  Begin();
-  EXPECT_EQ(RunToEnd(), 284);
-  EXPECT_EQ(socket.lines.size(), 282u);
-  EXPECT_EQ(socket.lines.back(), "FFP02B01\r\n");
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(SetAllItems, ErrorReplyEndsTheRunAtTheNextTick) {
-  unit = testing::UnitAnsweringAtLine(100, "E3");
-  Begin();
-  EXPECT_EQ(RunToEnd(), 101);
-  EXPECT_EQ(socket.lines.size(), 100u);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket Command"}}));
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  EXPECT_EQ(state.flags.abort_flag, 0);
-  EXPECT_TRUE(view.close_enabled);
-  EXPECT_EQ(view.position, 0);
-}
-
-TEST_F(SetAllItems, SilentUnitEndsTheRunWithTheTimeOut) {
-  unit = testing::SilentUnit();
-  Begin();
-  RunToEnd();
-  EXPECT_EQ(socket.lines.size(), 1u);
-  EXPECT_EQ(now_ms, 6600);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Answer が､きません"}}));
-  EXPECT_EQ(state.flags.sequence_step, 0);
-}
-
 TEST_F(SetAllItems, UnsendableTitleStopsTheRunThere) {
   state.image.title_text[70] = testing::Pair(0x82A0) + "a";
   Begin();

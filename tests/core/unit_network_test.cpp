@@ -34,51 +34,24 @@ TEST(UnitNetwork, PortEntryIsPaddedOrRefused) {
   for (const auto& [entry, expected] : cases) EXPECT_EQ(UnitPortText(entry), expected) << entry;
 }
 
-class ReadBackTest : public ::testing::Test, public testing::WiredController {
- protected:
-  ReadBackTest() {
-    engine.OnEnd([this](SequenceEngine::End e) { ended = e; });
-  }
-  std::optional<SequenceEngine::End> ended;
-};
-
-TEST_F(ReadBackTest, NineReadsOnePerTickThenCompleteOnceTheLastIsAnswered) {
-  state.link.interface_setting = kTcpIp;  // the reads go to the port whatever the interface
-  ASSERT_EQ(engine.Begin(UnitNetworkReadBack(link)), SequenceEngine::Start::Started);
-  EXPECT_EQ(view.periods, std::vector<int>{200});
+TEST(UnitNetwork, ReadBackNineReadsOnePerTickThenCompleteOnceTheLastIsAnswered) {
+  testing::WiredController w;
+  w.state.link.interface_setting = kTcpIp;  // the reads go to the port whatever the interface
+  ASSERT_EQ(w.engine.Begin(UnitNetworkReadBack(w.link)), SequenceEngine::Start::Started);
+  EXPECT_EQ(w.view.periods, std::vector<int>{200});
   for (int tick = 1; tick <= 9; ++tick) {
-    engine.Tick();
-    if (tick < 9) link.OnSerialBytes("GO\r\n");
+    w.engine.Tick();
+    if (tick < 9) w.link.OnSerialBytes("GO\r\n");
   }
-  EXPECT_EQ(serial.lines, (std::vector<std::string>{"RAA\r\n", "RGA\r\n", "RIA\r\n", "RMA\r\n", "RPN\r\n", "RSM\r\n",
+  EXPECT_EQ(w.serial.lines, (std::vector<std::string>{"RAA\r\n", "RGA\r\n", "RIA\r\n", "RMA\r\n", "RPN\r\n", "RSM\r\n",
                                                     "RKA\r\n", "RTR\r\n", "RVN\r\n"}));
-  engine.Tick();
-  EXPECT_FALSE(ended);
-  link.OnSerialBytes("GO\r\n");
-  engine.Tick();
-  EXPECT_EQ(ended, SequenceEngine::End::Completed);
-  EXPECT_EQ(serial.lines.size(), 9u);
-  EXPECT_TRUE(view.close_enabled);
-}
-
-TEST_F(ReadBackTest, AStaleAbortFlagDoesNotEndANewReadBack) {
-  state.flags.abort_flag = 1;  // left by an earlier "No Connect"
-  engine.Begin(UnitNetworkReadBack(link));
-  engine.Tick();
-  EXPECT_EQ(serial.lines, std::vector<std::string>{"RAA\r\n"});
-  EXPECT_TRUE(engine.Running());
-}
-
-TEST_F(ReadBackTest, AnErrorReplyEndsItAtTheNextTick) {
-  engine.Begin(UnitNetworkReadBack(link));
-  engine.Tick();
-  link.OnSerialBytes("AA192.168.000.010\r\n");
-  engine.Tick();
-  link.OnSerialBytes("E3\r\n");
-  engine.Tick();
-  EXPECT_EQ(ended, SequenceEngine::End::Aborted);
-  EXPECT_EQ(serial.lines.size(), 2u);
-  EXPECT_EQ(messages.shown.back().text, "Command Error");
+  w.engine.Tick();
+  EXPECT_TRUE(w.engine.Running());
+  w.link.OnSerialBytes("GO\r\n");
+  w.engine.Tick();
+  EXPECT_EQ(w.engine.LastEnd(), SequenceEngine::End::Completed);
+  EXPECT_EQ(w.serial.lines.size(), 9u);
+  EXPECT_TRUE(w.view.close_enabled);
 }
 
 }  // namespace
