@@ -261,10 +261,6 @@ TEST_F(GlyphListTest, PagesLabelsAndHits) {
     EXPECT_TRUE(glyphs.ChooseForEditor(*c.box));
     EXPECT_EQ("No." + std::to_string(state.glyph.glyph_index + 1), c.label);
   }
-  EXPECT_EQ(ListLayout(GlyphClass::Large).page_texts.back(), "No.57～70");
-  EXPECT_EQ(ListLayout(GlyphClass::Medium).page_texts.size(), 10u);
-  EXPECT_EQ(ListLayout(GlyphClass::Medium).page_texts.back(), "No.145～160");
-  EXPECT_EQ(ListLayout(GlyphClass::Small).page_texts.back(), "No.241～256");
 }
 
 TEST_F(GlyphListTest, ExportTakesTheGlyphOfTheBoxOnThePage) {

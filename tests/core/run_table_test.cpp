@@ -42,6 +42,7 @@ struct RunRow {
   std::size_t error_line;
   OnBroadcast broadcast;
   bool bare = false;  // to the port without a slave address, whatever the interface
+  const char* error = "E3";
 };
 
 const RunRow kRuns[] = {
@@ -63,7 +64,9 @@ const RunRow kRuns[] = {
     {"NetworkReadBack", [](Controller& c) { return c.Start(UnitNetworkReadBack(c.link)); }, kUnitNetworkReads, 2,
      OnBroadcast::Unaffected, true},
     {"GlyphSend", [](Controller& c) { return c.List(GlyphClass::Medium).SendAll(); }, 160, 3, OnBroadcast::NoWait},
-    {"GlyphRead", [](Controller& c) { return c.List(GlyphClass::Large).ReadAll(); }, 70, 3, OnBroadcast::Refused},
+    // A unit auto-switching refuses glyph reads.
+    {"GlyphRead", [](Controller& c) { return c.List(GlyphClass::Large).ReadAll(); }, 70, 3, OnBroadcast::Refused,
+     false, "GN"},
 };
 
 enum class Fault { ErrorAtLineK, Silence, Broadcast };
@@ -117,11 +120,13 @@ TEST_P(RunTable, EndsWhereItShouldAndLeavesNothingBehind) {
   const RunRow& row = Row();
   const std::vector<std::string>& lines = Wire().lines;
   const bool socket_link = Interface() == kTcpIp;
-  const Shown error_box = socket_link ? Shown{Box::Error, "Socket Command"} : Shown{Box::Error, "Command Error"};
+  const bool refused = row.error == std::string_view("GN");
+  const Shown error_box = refused ? (socket_link ? Shown{Box::Stop, "Socket 自動切換え中！"} : Shown{Box::Error, "自動切換え中！"})
+                                  : (socket_link ? Shown{Box::Error, "Socket Command"} : Shown{Box::Error, "Command Error"});
   const Shown silence_box = socket_link ? Shown{Box::Error, "Answer が､きません"} : Shown{Box::Stop, "No Connect"};
   switch (GetParam().fault) {
     case Fault::ErrorAtLineK: {
-      unit = testing::UnitAnsweringAtLine(static_cast<int>(row.error_line), "E3");
+      unit = testing::UnitAnsweringAtLine(static_cast<int>(row.error_line), row.error);
       ASSERT_TRUE(row.begin(*this));
       while (engine.Running() && lines.size() < row.error_line) TickWithWatchdog();
       ASSERT_EQ(lines.size(), row.error_line);

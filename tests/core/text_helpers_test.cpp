@@ -5,28 +5,6 @@
 namespace vtg {
 namespace {
 
-TEST(TextHelpers, FixedWidthDecimal) {
-  struct Case { int n; const char* two; const char* three; } cases[] = {
-      {0, "00", "000"}, {7, "07", "007"}, {31, "31", "031"}, {99, "99", "099"}, {255, "55", "255"}};
-  for (const auto& c : cases) {
-    if (c.n < 100) {
-      EXPECT_EQ(Dec2(c.n), c.two) << c.n;
-    }
-    EXPECT_EQ(Dec3(c.n), c.three) << c.n;
-  }
-}
-
-TEST(TextHelpers, ParseDigitsAndHex) {
-  EXPECT_EQ(ParseDec2("07"), 7);
-  EXPECT_EQ(ParseDec2("64"), 64);
-  EXPECT_EQ(ParseDec3("192"), 192);
-  EXPECT_EQ(ParseHexByte("7F"), 127);
-  EXPECT_EQ(ParseHexByte("A0"), 160);
-  EXPECT_EQ(ParseHexByte("FF"), 255);
-  EXPECT_EQ(Hex4(0xA365), "A365");
-  EXPECT_EQ(Hex4(0x0021), "0021");
-}
-
 TEST(TextHelpers, HasExtensionLooksFromTheSecondCharacter) {
   struct Case { const char* name; bool append; } cases[] = {
       {"a.dat", false}, {".dat", true}, {"a", true}, {"a.data", false}, {"a.DAT", true}, {"", true}, {"x.dat.bak", false}};
