@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "link/line_assembler.h"
-#include "settings/controller_state.h"
+#include "default_state.h"
 
 namespace vtg {
 namespace {
@@ -39,36 +39,26 @@ TEST(LineAssembler, ALineThatLostBytesIsDroppedThroughItsEnd) {
   EXPECT_EQ(Feed(a, {"CEL0\r\n05GO\r\n"}), (std::vector<std::string>{"[overlong]", "05GO\r\n"}));
 }
 
+// New: every setting back to its default, the document and the selection forgotten, the line kept.
 TEST(SettingsImage, ResetToDefaults) {
-  ControllerState state;
+  ControllerState state = testing::DefaultState();
   state.selection = {9, 2, 30};
   state.doc = {"/tmp/a.dat", 1};
   state.image.title_text[255] = "x";
+  state.image.glyphStore(GlyphClass::Small)[255] = std::string(144, 'F');
+  state.image.unit_keep_alive = 1;
   state.flags.address_prefix = 1;
   ResetToDefaults(state);
-  const SettingsImage& im = state.image;
-  for (int i = 0; i < kTitles; ++i) {
-    ASSERT_EQ(im.display_flag[i], 1);
-    ASSERT_EQ(im.char_size[i], 0);
-    ASSERT_EQ(im.auto_switch_time[i], 2);
-    ASSERT_TRUE(im.title_text[i].empty());
-  }
-  EXPECT_EQ(im.startup_page, (std::array<int, 4>{0, 0, 0, 0}));
-  EXPECT_EQ(im.display_position, (std::array<int, 4>{7, 7, 7, 7}));
-  EXPECT_EQ(im.white_level, 3);
-  EXPECT_EQ(im.edge_level, 1);
-  EXPECT_EQ(state.selection.current_line, 2);  // New keeps the line
+  EXPECT_TRUE(state.image == testing::DefaultImage());
+  // What the network dialog shows before the unit was read: class C, keep-alive off, the sixth time.
+  EXPECT_EQ(std::tie(state.image.unit_subnet_class, state.image.unit_keep_alive, state.image.unit_time_register),
+            std::tuple(2, 0, 5));
+  EXPECT_EQ(state.selection.current_line, 2);
   EXPECT_EQ(state.selection.current_page, 0);
   EXPECT_EQ(state.selection.slave_index, 0);
   EXPECT_EQ(state.flags.address_prefix, 0);
-  EXPECT_TRUE(state.doc.doc_file_name.empty());
-  EXPECT_EQ(im.glyphStore(GlyphClass::Large).size(), 70u);
-  EXPECT_EQ(im.glyphStore(GlyphClass::Medium).size(), 160u);
-  EXPECT_EQ(im.glyphStore(GlyphClass::Small)[255], std::string(144, '0'));
-  EXPECT_EQ(im.unit_port_number, "09004");
-  EXPECT_EQ(im.unit_mac_address, "00-00-00-00-00-00");
-  EXPECT_EQ(im.unit_time_register, 5);
-  EXPECT_EQ(im.unit_subnet_class, 2);
+  EXPECT_EQ(state.doc.doc_file_name, "");
+  EXPECT_EQ(state.doc.doc_modified, 0);
 }
 
 }  // namespace

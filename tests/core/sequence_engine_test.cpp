@@ -116,15 +116,6 @@ TEST_F(SequenceTest, HeldStepIsTriedAgain) {
   EXPECT_FALSE(engine.Running());
 }
 
-TEST_F(SequenceTest, RunMayLeaveCloseEnabled) {
-  SequenceRun run = Run(2);
-  run.close_stays_enabled = true;
-  engine.Begin(std::move(run));
-  EXPECT_TRUE(view.close_enabled);
-  engine.Tick();
-  EXPECT_TRUE(view.close_enabled);
-}
-
 // Reply pace: no timer floor, the run sleeps while its reply is out and the reply wakes it.
 TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   engine.SetPace(Pace::Reply);

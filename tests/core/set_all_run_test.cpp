@@ -74,21 +74,6 @@ TEST_F(SetAllItems, LinesAreBuiltFromTheImageWhenSent) {
   EXPECT_EQ(sent[279], "P01B64\r\n");
 }
 
-TEST_F(SetAllItems, ProgressCountsStepsOf284) {
-  const SequenceRun run = SetAllItemsRun(state, link, messages);
-  EXPECT_EQ(run.progress_range, 284);
-  engine.Begin(run);
-  for (int i = 0; i < 100; ++i) Tick();
-  EXPECT_EQ(view.position, 100);
-  EXPECT_EQ(view.percent, "35");
-  EXPECT_EQ(Begin(), SequenceEngine::Start::Busy);  // pressing "設定" again does nothing
-  while (engine.Running() && state.flags.sequence_step < 284) Tick();
-  ASSERT_EQ(state.flags.sequence_step, 284);
-  engine.OnEnd([&](SequenceEngine::End) { EXPECT_EQ(view.percent, "   "); });
-  Tick();
-  EXPECT_FALSE(engine.Running());
-}
-
 TEST_F(SetAllItems, UnsendableTitleStopsTheRunThere) {
   state.image.title_text[70] = testing::Pair(0x82A0) + "a";
   Begin();

@@ -141,32 +141,6 @@ class Senders : public ::testing::Test, public testing::WiredController {
   }
 };
 
-TEST_F(Senders, EachHandsItsLineToTheLink) {
-  state.image.display_page[2] = kAutoSwitchPage;
-  SendPageSwitch(link, state.image, 2);
-  SendStartupPage(link, state.image, 2);
-  SendWhiteLevel(link, state.image);
-  SendEdgeLevel(link, state.image);
-  SendDisplayPosition(link, state.image, 1);
-  SendTitleDisplayAll(link, state.image, 0);
-  SendCharSizeAll(link, state.image, 0);
-  SendAutoSwitchAll(link, state.image, 0);
-  EXPECT_TRUE(SendTitleText(link, messages, state.image, 0, TitleMemory::Store));
-  ASSERT_EQ(serial.lines.size(), 9u);
-  EXPECT_EQ(serial.lines[0], "03P02TAS\r\n");
-  EXPECT_EQ(serial.lines[1], "03SUS02T01\r\n");
-  EXPECT_EQ(serial.lines[4], "03CTDPO01B07\r\n");
-  EXPECT_EQ(serial.lines[8].substr(0, 9), "03CT01T01");
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(Senders, UnsendableTitleTellsAndSendsNothing) {
-  state.image.title_text[7] = "A";
-  EXPECT_FALSE(SendTitleText(link, messages, state.image, 7, TitleMemory::Store));
-  EXPECT_TRUE(serial.lines.empty());
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, std::string(text::kNotJis)}}));
-}
-
 TEST_F(Senders, SlaveAddressGoesBareToThePort) {
   state.flags.address_prefix = 0;
   state.link.interface_setting = kTcpIp;
