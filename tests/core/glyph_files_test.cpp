@@ -200,7 +200,7 @@ TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
   EXPECT_EQ(messages.asked[0], std::pair(Question::UnsavedData, std::string("データを保存せずに別のファイルを開きますか？")));
   messages.answer = true;
   EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
-  EXPECT_EQ(dialogs.requests[0].title, "ファイルのオープン");
+  EXPECT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(state.doc.doc_modified, 1);
   // Drawn glyphs of the class the file replaces are asked about too; another class's not.
   state.doc.doc_modified = 0;

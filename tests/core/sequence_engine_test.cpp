@@ -84,16 +84,6 @@ TEST_F(SequenceTest, RefusalsAtStart) {
   EXPECT_TRUE(view.periods.empty());
 }
 
-TEST_F(SequenceTest, FailedStepEndsTheRunAtOnce) {
-  SequenceRun run = Run(5);
-  run.step = [](int s) { return s == 2 ? StepResult::Failed() : StepResult::Idle(); };
-  engine.Begin(std::move(run));
-  engine.Tick();
-  engine.Tick();
-  EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(state.flags.abort_flag, 0);
-}
-
 TEST_F(SequenceTest, ClosingTheDialogAbortsTheRun) {
   engine.Begin(Run(5));
   engine.Tick();
