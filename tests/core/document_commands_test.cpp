@@ -151,7 +151,8 @@ TEST_F(DocumentCommands, SaveWritesToTheDocumentNameOrAsksForOne) {
   EXPECT_EQ(state.doc.doc_modified, 1);
 }
 
-// A save that fails says why, keeps doc_modified and the name, and leaves the old file.
+// A save that fails says why, keeps doc_modified and the name, and leaves the old file and
+// no other behind.
 class FailedSave : public DocumentCommands {
  protected:
   FailedSave() {
@@ -162,24 +163,20 @@ class FailedSave : public DocumentCommands {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind(message_start, 0), 0u) << messages.shown[0].text;
     EXPECT_EQ(state.doc.doc_modified, 1);
+    EXPECT_EQ(state.doc.doc_file_name, Path("old.dat"));
     EXPECT_EQ(ReadFile(Path("old.dat")), "old contents");
   }
 };
 
-TEST_F(FailedSave, FolderThatDoesNotExist) {
-  dialogs.choice = Path("no-such-folder/new.dat");
-  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
-  ExpectNothingChanged("Can't file open");
-  EXPECT_EQ(state.doc.doc_file_name, Path("old.dat"));
-}
-
-TEST_F(FailedSave, TargetThatCannotBeReplaced) {
+TEST_F(FailedSave, FolderThatDoesNotExistOrTargetThatCannotBeReplaced) {
   fs::create_directory(Path("folder.dat"));
-  dialogs.choice = Path("folder.dat");
-  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
-  ExpectNothingChanged("ファイルに書き込めませんでした。");
-  EXPECT_EQ(state.doc.doc_file_name, Path("old.dat"));
-  EXPECT_EQ(FilesInDir(), 2u);  // no temporary file is left behind
+  for (const char* chosen : {"no-such-folder/new.dat", "folder.dat"}) {
+    messages.shown.clear();
+    dialogs.choice = Path(chosen);
+    EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
+    ExpectNothingChanged(chosen[0] == 'n' ? "Can't file open" : "ファイルに書き込めませんでした。");
+    EXPECT_EQ(FilesInDir(), 2u);
+  }
 }
 
 TEST_F(FailedSave, WriteErrorHalfWay) {
