@@ -101,7 +101,7 @@ TEST(StartUp, ConfigurationIsReadAfterTheDefaults) {
   EXPECT_EQ(state.link.tcp_connected, 0);
   EXPECT_EQ(state.client_table.InUseCount(), 0);
   EXPECT_EQ(state.image.white_level, 3);
-  EXPECT_EQ(WindowCaption(state.link.tcp_role), "VTG-7300 Server Program");
+  EXPECT_EQ(state.link.tcp_role, kServer);
   ClampComPort(state.link, 2);
   EXPECT_EQ(state.link.com_port_index, 0);
   state.link.com_port_index = 1;
