@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "link/network_failures.h"
-#include "link/watchdog.h"
 
 namespace vtg::cli {
 namespace {
@@ -36,7 +35,7 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
   });
   watchdog_.setInterval(std::max(1, options.timeout_ms / kWatchdogTicks));
   connect(&watchdog_, &QTimer::timeout, this, [this] {
-    WatchdogTick(state_, messages_);
+    link_.OnWatchdogTick();
     engine_.Wake();
     Settle();
   });

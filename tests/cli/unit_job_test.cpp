@@ -11,7 +11,6 @@
 #include <variant>
 
 #include "fakes.h"
-#include "link/watchdog.h"
 #include "settings/settings_document.h"
 #include "sim/unit_bus.h"
 
@@ -56,7 +55,7 @@ class UnitJobTest : public ::testing::Test {
         }
         if (!serial && link.AwaitingSocketReply()) link.OnReplyTimeout();
       }
-      if (serial) WatchdogTick(state, messages);
+      if (serial) link.OnWatchdogTick();
     }
     return job.Settled() ? job.Conclude() : -1;
   }

@@ -6,7 +6,6 @@
 
 #include "fakes.h"
 #include "glyphs/glyph_transfer.h"
-#include "link/watchdog.h"
 #include "link/text_helpers.h"
 
 namespace vtg {
@@ -199,7 +198,7 @@ TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
   GlyphList& glyphs = List(GlyphClass::Large);
   glyphs.ReadAll();
   Tick();
-  for (int i = 0; i < 12; ++i) WatchdogTick(state, messages);
+  for (int i = 0; i < 12; ++i) link.OnWatchdogTick();
   Tick();
   EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
   EXPECT_FALSE(engine.Running());
