@@ -92,7 +92,9 @@ class SimListenTest : public QObject {
     QFile logged(log);
     QVERIFY(logged.open(QIODevice::ReadOnly));
     const QByteArray lines = logged.readAll();
-    QVERIFY2(lines.contains("<- 00CEL3") && lines.contains("-> 00GO\\x0d\\x0a"), lines.constData());
+    QVERIFY2(lines.contains("received tcp 127.0.0.1:") && lines.contains(" \"00CEL3\\r\\n\"") &&
+                 lines.contains(" \"00GO\\r\\n\""),
+             lines.constData());
 
     SimProcess again;
     QTcpSocket socket;

@@ -89,7 +89,7 @@ QByteArray ReadFile(const QString& path) {
 
 int LinesReceived(const QString& log_path) {
   int lines = 0;
-  for (const QByteArray& entry : ReadFile(log_path).split('\n')) lines += entry.contains(" <- ");
+  for (const QByteArray& entry : ReadFile(log_path).split('\n')) lines += entry.contains(" received ");
   return lines;
 }
 
