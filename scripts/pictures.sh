@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws every window and dialog offscreen into docs/guide/pictures (or the folder given), the
-# pictures of the operator's guide; to add one, add its line to tests/qt/pictures.cpp.
+# pictures of the operator's guide; to add one, add its line to tools/pictures/pictures.cpp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build-test}

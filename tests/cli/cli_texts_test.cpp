@@ -6,7 +6,7 @@
 #include "cli/network_values.h"
 #include "cli/progress_report.h"
 #include "cli/terminal_messages.h"
-#include "settings/controller_state.h"
+#include "default_state.h"
 
 namespace vtg::cli {
 namespace {
@@ -15,9 +15,7 @@ namespace {
 std::string Bracketed(std::string_view bytes) { return bytes.empty() ? "" : "<" + std::string(bytes) + ">"; }
 
 TEST(DocumentText, ShowsEverySettingAndNamesTheUnitsGlyphs) {
-  ControllerState state;
-  ResetToDefaults(state);
-  SettingsImage& image = state.image;
+  SettingsImage image = testing::DefaultImage();
   image.white_level = 0;
   image.startup_page[2] = kAutoSwitchPage;
   image.display_flag[TitleIndex(3, 63)] = 0;
@@ -39,13 +37,12 @@ TEST(NetworkValues, SetLinesInDialogOrderAndValuesAsNetSetTakesThem) {
   net.port = "09004";
   EXPECT_EQ(NetSetLines(net), (std::vector<std::string>{"AA192.168.001.003\r\n", "PN09004\r\n", "TR1\r\n"}));
 
-  ControllerState state;
-  ResetToDefaults(state);
-  state.image.unit_ip_address = {10, 0, 0, 7};
-  state.image.unit_subnet_class = 1;
-  state.image.unit_keep_alive = 1;
-  state.image.unit_version = "1.00";
-  const std::string text = NetworkValuesText(state.image);
+  SettingsImage image = testing::DefaultImage();
+  image.unit_ip_address = {10, 0, 0, 7};
+  image.unit_subnet_class = 1;
+  image.unit_keep_alive = 1;
+  image.unit_version = "1.00";
+  const std::string text = NetworkValuesText(image);
   EXPECT_NE(text.find("\nip 10.0.0.7\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\nsubnet B\nkeep-alive on\ntime-register 6\nversion 1.00\n"), std::string::npos) << text;
 }

@@ -3,16 +3,14 @@
 #include "cli/unit_job.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <variant>
 
-#include "fakes.h"
+#include "scratch_folder.h"
 #include "settings/settings_document.h"
-#include "sim/unit_bus.h"
+#include "wired_controller.h"
 
 namespace vtg::cli {
 namespace {
@@ -24,38 +22,21 @@ using ReplyFault = std::function<std::string(int n, const std::string& reply)>;
 
 class UnitJobTest : public ::testing::Test {
  protected:
-  UnitJobTest() {
-    dir = fs::temp_directory_path() / ("vtg-cli-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  ~UnitJobTest() override { fs::remove_all(dir); }
-
   int Run(const CtlOptions& options, const ReplyFault& fault = [](int, const std::string& r) { return r; }) {
     const bool serial = options.reach == Reach::Serial;
-    testing::RecordingTransport& wire = serial ? serial_port : socket;
-    UnitJob job(options, state, link, messages, engine, out);
-    link.AttachSerial(&serial_port);
-    link.AttachSocket(&socket, &timer);
-    link.SetReplyListener([&](std::string_view line, bool understood) { job.OnReply(line, understood); });
+    UnitJob job(options, c.state, c.link, messages, c.engine, out);
+    c.link.SetReplyListener([&](std::string_view line, bool understood) { job.OnReply(line, understood); });
+    c.unit = [fault, replies = 0, simulated = testing::SimulatedUnits({&unit})](int n, std::string_view line) mutable {
+      const std::string reply = simulated(n, line);
+      return reply.empty() ? reply : fault(++replies, reply);
+    };
     if (const int status = job.Prepare()) return status;
-    state.link.tcp_connected = 1;
-    std::size_t answered = wire.lines.size();
+    c.state.link.tcp_connected = 1;
     if (!job.Begin()) return -2;
-    int replies = 0;
     for (int tick = 0; tick < 5000 && !job.Settled(); ++tick) {
-      engine.Tick();
-      while (answered < wire.lines.size()) {
-        const std::string& line = wire.lines[answered++];
-        const auto delivery = bus.Deliver({line.substr(0, line.size() - 2)});
-        for (const std::string& framed : delivery.replies) {
-          const std::string reply = fault(++replies, framed);
-          if (reply.empty()) continue;
-          serial ? link.OnSerialBytes(reply) : link.OnSocketBytes(reply);
-        }
-        if (!serial && link.AwaitingSocketReply()) link.OnReplyTimeout();
-      }
-      if (serial) link.OnWatchdogTick();
+      c.Tick();
+      if (!serial && c.link.AwaitingSocketReply()) c.link.OnReplyTimeout();
+      if (serial) c.link.OnWatchdogTick();
     }
     return job.Settled() ? job.Conclude() : -1;
   }
@@ -67,34 +48,27 @@ class UnitJobTest : public ::testing::Test {
     return options;
   }
 
-  fs::path dir;
+  testing::ScratchFolder dir;
   std::ostringstream out, err;
-  ControllerState state;
   TerminalMessages messages{err};
-  Link link{state, messages};
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::RecordingTransport serial_port{{true, false}};
-  testing::FakeReplyTimer timer;
-  testing::RecordingView view;
-  SequenceEngine engine{state, link, messages, view};
+  testing::WiredController c{messages};
   sim::SimulatedUnit unit{0};
-  sim::UnitBus bus{{&unit}};
 };
 
 TEST_F(UnitJobTest, ReadAllSavesWhatTheUnitHolds) {
   unit.state().white_level = 0;
   CtlOptions options = Options(Command::ReadAll);
-  options.file = (dir / "unit.dat").string();
+  options.file = dir / "unit.dat";
   EXPECT_EQ(Run(options), kExitOk) << err.str();
-  EXPECT_EQ(socket.lines.size(), 282u);
-  EXPECT_EQ(state.image.white_level, 0);
+  EXPECT_EQ(c.socket.lines.size(), 282u);
+  EXPECT_EQ(c.state.image.white_level, 0);
   EXPECT_TRUE(fs::exists(options.file));
 }
 
 TEST_F(UnitJobTest, AReplyItCannotUseFailsTheRunAndWritesNothing) {
   CtlOptions options = Options(Command::ReadAll);
   options.pace = Pace::Reply;
-  options.file = (dir / "unit.dat").string();
+  options.file = dir / "unit.dat";
   const int status = Run(options, [](int n, const std::string& reply) { return n == 100 ? "00CT01T99\r\n" : reply; });
   EXPECT_EQ(status, kExitUnitFailed);
   EXPECT_EQ(err.str(), "vtg7300ctl: 次の項目が読み込めませんでした。\n読み込み前の値のままです。\n\n"
@@ -105,7 +79,7 @@ TEST_F(UnitJobTest, AReplyItCannotUseFailsTheRunAndWritesNothing) {
 TEST_F(UnitJobTest, NetReadNeedsAllNineReplies) {
   const CtlOptions options = Options(Command::NetRead, Reach::Serial);
   EXPECT_EQ(Run(options, [](int n, const std::string& reply) { return n == 4 ? "" : reply; }), kExitUnitFailed);
-  EXPECT_EQ(serial_port.lines.front(), "RAA\r\n");
+  EXPECT_EQ(c.serial.lines.front(), "RAA\r\n");
   EXPECT_EQ(err.str(), "vtg7300ctl: No Connect\n");
   EXPECT_TRUE(out.str().empty());
 }
@@ -121,17 +95,13 @@ TEST_F(UnitJobTest, RawPrintsTheReplyWithoutItsAddress) {
 }
 
 TEST_F(UnitJobTest, SendAllRefusesADocumentWithATitleTheUnitCannotTake) {
-  ResetToDefaults(state);
-  state.image.title_text[TitleIndex(2, 9)] = "A";
-  const std::string path = (dir / "odd.dat").string();
-  {
-    std::ofstream file(path, std::ios::binary);
-    file << std::get<std::string>(FormatDocument(state.image));
-  }
+  c.state.image.title_text[TitleIndex(2, 9)] = "A";
+  const std::string path = dir / "odd.dat";
+  ASSERT_TRUE(testing::WriteFile(path, std::get<std::string>(FormatDocument(c.state.image))));
   CtlOptions options = Options(Command::SendAll);
   options.file = path;
   EXPECT_EQ(Run(options), kExitBadUsage);
-  EXPECT_TRUE(socket.lines.empty());
+  EXPECT_TRUE(c.socket.lines.empty());
   EXPECT_EQ(err.str(), "vtg7300ctl: ch.2 Top page 10: ＪＩＳ第１水準,第２水準以外の字が選択されてます\n");
 }
 

@@ -1,20 +1,18 @@
 #include "glyphs/bmp_export.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "scratch_dir.h"
 #include "glyphs/glyph_text.h"
+#include "scratch_folder.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordingMessages;
+using testing::ReadFile;
 using testing::Shown;
 
 std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
@@ -74,29 +72,21 @@ TEST(BmpExport, TitleAndNamePerClassAndNumber) {
   }
 }
 
-class BmpFiles : public ::testing::Test {
+class BmpFiles : public ::testing::Test, public testing::WiredController {
  protected:
-  BmpFiles() { ResetToDefaults(state); }
   bool Export(std::optional<std::string> name) {
-    dialogs.choice = name ? std::optional((dir / *name).string()) : std::nullopt;
+    dialogs.choice = name ? std::optional(scratch / *name) : std::nullopt;
     return ExportGlyphBmp(state, messages, dialogs, GlyphClass::Medium, 4, picture);
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
 
-  testing::ScratchDir scratch;
+  testing::ScratchFolder scratch;
   const fs::path& dir = scratch.path();
-  ControllerState state;
-  RecordingMessages messages;
-  testing::ScriptedFileDialogs dialogs;
   Picture picture{70, 80, kWhite};
 };
 
 TEST_F(BmpFiles, ExportWritesTheChosenFileWithItsExtension) {
   EXPECT_TRUE(Export("glyph7"));
-  EXPECT_EQ(Read(dir / "glyph7.bmp"), BmpFileBytes(picture));
+  EXPECT_EQ(ReadFile(dir / "glyph7.bmp"), BmpFileBytes(picture));
   EXPECT_TRUE(Export("pic.bmp"));
   EXPECT_TRUE(fs::exists(dir / "pic.bmp"));
   const FileDialogRequest& request = dialogs.requests.back();
@@ -108,13 +98,13 @@ TEST_F(BmpFiles, ExportWritesTheChosenFileWithItsExtension) {
 
 TEST_F(BmpFiles, NothingOnCancelOrDuringAReadAndFailuresAreReported) {
   ASSERT_TRUE(Export("kept.bmp"));
-  const std::string earlier = Read(dir / "kept.bmp");
+  const std::string earlier = ReadFile(dir / "kept.bmp");
   picture = Picture(10, 10);
   EXPECT_FALSE(Export(std::nullopt));
   state.glyph.glyph_read_pending = 1;
   EXPECT_FALSE(Export("kept.bmp"));
   EXPECT_EQ(dialogs.requests.size(), 2u);
-  EXPECT_EQ(Read(dir / "kept.bmp"), earlier);
+  EXPECT_EQ(ReadFile(dir / "kept.bmp"), earlier);
   EXPECT_TRUE(messages.shown.empty());
   state.glyph.glyph_read_pending = 0;
   EXPECT_FALSE(Export("missing/x.bmp"));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "link/host_list.h"
 #include "memory_profile.h"
+#include "recording_messages.h"
 #include "settings/config_file.h"
 
 namespace vtg {

@@ -1,46 +1,27 @@
 // The code page 932 rule checked against glibc's own converters over every double-byte code.
-#include <iconv.h>
-
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "glibc_converter.h"
 #include "link/cp932.h"
+#include "text_builders.h"
 #include "titles/title_codes.h"
 
 namespace vtg {
 namespace {
 
-class Iconv {
- public:
-  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Iconv() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-  std::optional<std::string> operator()(std::string in) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    char out[16];
-    char* src = in.data();
-    char* dst = out;
-    size_t left = in.size(), room = sizeof out;
-    if (iconv(cd_, &src, &left, &dst, &room) == static_cast<size_t>(-1) || left != 0) return std::nullopt;
-    return std::string(out, static_cast<size_t>(dst - out));
-  }
+using testing::GlibcConverter;
+using testing::Pair;
 
- private:
-  iconv_t cd_;
-};
-
-std::string Pair(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)}; }
 unsigned Value(const std::string& s) { return (static_cast<unsigned char>(s[0]) << 8) | static_cast<unsigned char>(s[1]); }
 
 bool IsLead(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 bool IsTrail(unsigned b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 TEST(Cp932, JisX0208AgreesWithGlibcBothWays) {
-  Iconv sjis_to_euc("EUC-JP", "SHIFT_JIS");
+  GlibcConverter sjis_to_euc("EUC-JP", "SHIFT_JIS");
   ASSERT_TRUE(sjis_to_euc.ok());
   int compared = 0;
   for (unsigned v = 0x8140; v <= 0xEFFC; ++v) {
@@ -69,7 +50,7 @@ TEST(Cp932, EveryJisCodeRoundTrips) {
 
 // An IBM extension is moved to its NEC-selected twin: the same character under code page 932.
 TEST(Cp932, IbmExtensionsMoveToTheSameCharacter) {
-  Iconv cp932("UTF-32LE", "CP932");
+  GlibcConverter cp932("UTF-32LE", "CP932");
   ASSERT_TRUE(cp932.ok());
   int moved = 0;
   for (unsigned v = 0xFA40; v <= 0xFC4B; ++v) {

@@ -6,60 +6,30 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <variant>
 
-#include "fakes.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
 #include "settings/replace_file.h"
 #include "settings/settings_document.h"
-#include "test_text.h"
+#include "text_builders.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::WriteFile;
 
-// Plays the operator in the file dialogs: answers with the names it was given.
-class ScriptedFileDialogs : public FileDialogs {
- public:
-  std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override {
-    titles.push_back(request.title);
-    filter_count = request.filters.size();
-    return open_choice;
-  }
-  std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override {
-    titles.push_back(request.title);
-    return save_choice;
-  }
-  std::optional<std::string> open_choice;
-  std::optional<std::string> save_choice;
-  std::vector<std::string> titles;
-  std::size_t filter_count = 0;
-};
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteAll(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-class DocumentCommands : public ::testing::Test {
+class DocumentCommands : public ::testing::Test, public testing::WiredController {
  protected:
-  DocumentCommands() { ResetToDefaults(state); }
-
-  std::string Path(const char* name) const { return (dir / name).string(); }
+  std::string Path(const char* name) const { return scratch / name; }
   std::string DocumentOf(const SettingsImage& image) { return std::get<std::string>(FormatDocument(image)); }
   std::size_t FilesInDir() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
-  ControllerState state;
-  testing::RecordingMessages messages;
-  ScriptedFileDialogs ui;
-  testing::ScratchDir scratch;
+  testing::ScratchFolder scratch;
   const fs::path& dir = scratch.path();
 };
 
@@ -85,24 +55,23 @@ TEST_F(DocumentCommands, NewAsksOnlyWhenModifiedAndNoKeepsEverything) {
 TEST_F(DocumentCommands, NewAndOpenWaitForARunningSequence) {
   state.doc.doc_modified = 1;
   state.flags.sequence_step = 12;
-  ui.open_choice = Path("x.dat");
+  dialogs.choice = Path("x.dat");
   EXPECT_EQ(NewDocument(state, messages), DocumentResult::Busy);
-  EXPECT_EQ(OpenDocument(state, messages, ui), DocumentResult::Busy);
+  EXPECT_EQ(OpenDocument(state, messages, dialogs), DocumentResult::Busy);
   EXPECT_TRUE(messages.asked.empty());
-  EXPECT_TRUE(ui.titles.empty());
+  EXPECT_TRUE(dialogs.requests.empty());
 }
 
 TEST_F(DocumentCommands, OpenReadsTheImageAndTakesTheName) {
   SettingsImage varied = state.image;
   varied.edge_level = 2;
   varied.title_text[9] = testing::Pair(0x889F);
-  WriteAll(Path("v.dat"), DocumentOf(varied));
-  ui.open_choice = Path("v.dat");
+  WriteFile(Path("v.dat"), DocumentOf(varied));
+  dialogs.choice = Path("v.dat");
   state.doc.doc_modified = 1;
-  EXPECT_EQ(OpenDocument(state, messages, ui), DocumentResult::Done);
+  EXPECT_EQ(OpenDocument(state, messages, dialogs), DocumentResult::Done);
   EXPECT_EQ(messages.asked[0].second, "データを保存せずに別のファイルを開きますか？");
-  EXPECT_EQ(ui.titles, (std::vector<std::string>{"ファイルのオープン"}));
-  EXPECT_EQ(ui.filter_count, 2u);
+  EXPECT_EQ(dialogs.Titles(), (std::vector<std::string>{"ファイルのオープン"}));
   EXPECT_EQ(state.image.edge_level, 2);
   EXPECT_EQ(state.image.title_text[9], varied.title_text[9]);
   EXPECT_EQ(state.doc.doc_file_name, Path("v.dat"));
@@ -115,7 +84,7 @@ TEST_F(DocumentCommands, OpenFailuresChangeNothing) {
   const ControllerState before = state;
   std::string malformed = DocumentOf(state.image);
   malformed.replace(0, 1, "7");
-  WriteAll(Path("bad.dat"), malformed);
+  WriteFile(Path("bad.dat"), malformed);
   struct Case {
     std::optional<std::string> choice;
     DocumentResult result;
@@ -129,8 +98,8 @@ TEST_F(DocumentCommands, OpenFailuresChangeNothing) {
   };
   for (const Case& c : cases) {
     messages.shown.clear();
-    ui.open_choice = c.choice;
-    EXPECT_EQ(OpenDocument(state, messages, ui), c.result);
+    dialogs.choice = c.choice;
+    EXPECT_EQ(OpenDocument(state, messages, dialogs), c.result);
     EXPECT_EQ(messages.shown.empty() ? "" : messages.shown[0].text, c.message);
     EXPECT_EQ(state.image, before.image);
     EXPECT_EQ(state.doc.doc_file_name, "old.dat");
@@ -146,41 +115,41 @@ TEST_F(DocumentCommands, SaveAsAddsTheExtensionWhenMissing) {
   const Case cases[] = {{"plain", "plain.dat"}, {"a.dat", "a.dat"}, {"b.data", "b.data"}, {"c.DAT", "c.DAT.dat"}};
   for (const Case& c : cases) {
     state.doc.doc_modified = 1;
-    ui.save_choice = Path(c.typed);
-    EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Done) << c.typed;
+    dialogs.choice = Path(c.typed);
+    EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Done) << c.typed;
     EXPECT_EQ(state.doc.doc_file_name, Path(c.stored));
     EXPECT_EQ(state.doc.doc_modified, 0);
-    EXPECT_EQ(ReadAll(Path(c.stored)), DocumentOf(state.image));
+    EXPECT_EQ(ReadFile(Path(c.stored)), DocumentOf(state.image));
   }
-  EXPECT_EQ(ui.titles.back(), "ファイルの保存");
+  EXPECT_EQ(dialogs.requests.back().title, "ファイルの保存");
   EXPECT_TRUE(messages.asked.empty());
   EXPECT_EQ(FilesInDir(), 4u);
 }
 
 TEST_F(DocumentCommands, SaveAsAsksBeforeReplacingTheNameItAdded) {
-  WriteAll(Path("keep.dat"), "old");
-  ui.save_choice = Path("keep");
+  WriteFile(Path("keep.dat"), "old");
+  dialogs.choice = Path("keep");
   messages.answer = false;
   state.doc.doc_modified = 1;
-  EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Cancelled);
+  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Cancelled);
   ASSERT_EQ(messages.asked.size(), 1u);
   EXPECT_EQ(messages.asked[0].first, Question::ReplaceFile);
   EXPECT_EQ(messages.asked[0].second, Path("keep.dat") + " は既に存在します。\n上書きしますか？");
-  EXPECT_EQ(ReadAll(Path("keep.dat")), "old");
+  EXPECT_EQ(ReadFile(Path("keep.dat")), "old");
   EXPECT_EQ(state.doc.doc_modified, 1);
   messages.answer = true;
-  EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Done);
-  EXPECT_EQ(ReadAll(Path("keep.dat")), DocumentOf(state.image));
+  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Done);
+  EXPECT_EQ(ReadFile(Path("keep.dat")), DocumentOf(state.image));
 }
 
 TEST_F(DocumentCommands, SaveWritesToTheDocumentNameOrAsksForOne) {
   state.doc = {Path("named.dat"), 1};
-  EXPECT_EQ(SaveDocument(state, messages, ui), DocumentResult::Done);
-  EXPECT_TRUE(ui.titles.empty());
-  EXPECT_EQ(ReadAll(Path("named.dat")), DocumentOf(state.image));
+  EXPECT_EQ(SaveDocument(state, messages, dialogs), DocumentResult::Done);
+  EXPECT_TRUE(dialogs.requests.empty());
+  EXPECT_EQ(ReadFile(Path("named.dat")), DocumentOf(state.image));
   state.doc = {"", 1};
-  EXPECT_EQ(SaveDocument(state, messages, ui), DocumentResult::Cancelled);
-  EXPECT_EQ(ui.titles, (std::vector<std::string>{"ファイルの保存"}));
+  EXPECT_EQ(SaveDocument(state, messages, dialogs), DocumentResult::Cancelled);
+  EXPECT_EQ(dialogs.Titles(), (std::vector<std::string>{"ファイルの保存"}));
   EXPECT_EQ(state.doc.doc_modified, 1);
 }
 
@@ -188,28 +157,28 @@ TEST_F(DocumentCommands, SaveWritesToTheDocumentNameOrAsksForOne) {
 class FailedSave : public DocumentCommands {
  protected:
   FailedSave() {
-    WriteAll(Path("old.dat"), "old contents");
+    WriteFile(Path("old.dat"), "old contents");
     state.doc = {Path("old.dat"), 1};
   }
   void ExpectNothingChanged(const std::string& message_start) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind(message_start, 0), 0u) << messages.shown[0].text;
     EXPECT_EQ(state.doc.doc_modified, 1);
-    EXPECT_EQ(ReadAll(Path("old.dat")), "old contents");
+    EXPECT_EQ(ReadFile(Path("old.dat")), "old contents");
   }
 };
 
 TEST_F(FailedSave, FolderThatDoesNotExist) {
-  ui.save_choice = Path("no-such-folder/new.dat");
-  EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Failed);
+  dialogs.choice = Path("no-such-folder/new.dat");
+  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
   ExpectNothingChanged("Can't file open");
   EXPECT_EQ(state.doc.doc_file_name, Path("old.dat"));
 }
 
 TEST_F(FailedSave, TargetThatCannotBeReplaced) {
   fs::create_directory(Path("folder.dat"));
-  ui.save_choice = Path("folder.dat");
-  EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Failed);
+  dialogs.choice = Path("folder.dat");
+  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
   ExpectNothingChanged("ファイルに書き込めませんでした。");
   EXPECT_EQ(state.doc.doc_file_name, Path("old.dat"));
   EXPECT_EQ(FilesInDir(), 2u);  // no temporary file is left behind
@@ -223,7 +192,7 @@ TEST_F(FailedSave, WriteErrorHalfWay) {
   small.rlim_cur = 1000;
   const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const DocumentResult result = SaveDocument(state, messages, ui);
+  const DocumentResult result = SaveDocument(state, messages, dialogs);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(result, DocumentResult::Failed);
@@ -233,10 +202,10 @@ TEST_F(FailedSave, WriteErrorHalfWay) {
 
 TEST_F(FailedSave, TitleThatCannotStandOnALine) {
   state.image.title_text[0] = testing::Pair(0x110A);
-  ui.save_choice = Path("other.dat");
-  EXPECT_EQ(SaveDocument(state, messages, ui), DocumentResult::Failed);
-  EXPECT_EQ(SaveDocumentAs(state, messages, ui), DocumentResult::Failed);
-  EXPECT_TRUE(ui.titles.empty());  // refused before a name is asked for
+  dialogs.choice = Path("other.dat");
+  EXPECT_EQ(SaveDocument(state, messages, dialogs), DocumentResult::Failed);
+  EXPECT_EQ(SaveDocumentAs(state, messages, dialogs), DocumentResult::Failed);
+  EXPECT_TRUE(dialogs.requests.empty());  // refused before a name is asked for
   messages.shown.resize(1);
   ExpectNothingChanged("ch.1 Top Page01");
   EXPECT_EQ(FilesInDir(), 1u);

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "settings/controller_state.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
-using testing::RecordingMessages;
+using testing::Shown;
+using testing::WiredController;
 
 struct FramingCase {
   const char* name;
@@ -22,29 +22,21 @@ class Framing : public ::testing::TestWithParam<FramingCase> {};
 
 TEST_P(Framing, PrefixAndFlags) {
   const FramingCase& c = GetParam();
-  ControllerState state;
-  ResetToDefaults(state);
-  RecordingMessages messages;
-  auto serial = testing::SerialPort();
-  auto socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  Link link(state, messages);
-  link.AttachSerial(&serial);
-  link.AttachSocket(&socket, &timer);
-  state.link.interface_setting = c.interface_setting;
-  state.link.tcp_connected = 1;
-  state.selection.slave_index = c.slave_index;
-  state.flags.address_prefix = c.address_prefix;
-  state.flags.step_pending = 1;
+  WiredController w;
+  w.state.link.interface_setting = c.interface_setting;
+  w.state.link.tcp_connected = 1;
+  w.state.selection.slave_index = c.slave_index;
+  w.state.flags.address_prefix = c.address_prefix;
+  w.state.flags.step_pending = 1;
 
-  link.SendCommandLine("RCEL\r\n");
+  w.link.SendCommandLine("RCEL\r\n");
 
-  const auto& lines = c.interface_setting == kTcpIp ? socket.lines : serial.lines;
+  const auto& lines = c.interface_setting == kTcpIp ? w.socket.lines : w.serial.lines;
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], c.sent);
-  EXPECT_EQ(state.flags.reply_pending, c.reply_pending);
-  EXPECT_EQ(state.flags.step_pending, c.step_pending);
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(w.state.flags.reply_pending, c.reply_pending);
+  EXPECT_EQ(w.state.flags.step_pending, c.step_pending);
+  EXPECT_TRUE(w.messages.shown.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,19 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FramingCase{"SocketBroadcast", kTcpIp, 32, 0, "FFRCEL\r\n", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class SocketLink : public ::testing::Test {
+class SocketLink : public ::testing::Test, public WiredController {
  protected:
-  SocketLink() : link(state, messages) {
-    ResetToDefaults(state);
-    link.AttachSocket(&socket, &timer);
-    state.link.interface_setting = kTcpIp;
-    state.link.tcp_connected = 1;
-  }
-  ControllerState state;
-  RecordingMessages messages;
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  Link link;
+  SocketLink() { UseSocketLink(); }
 };
 
 TEST_F(SocketLink, NotConnectedSendsNothingAndEndsTheRun) {
@@ -80,7 +62,7 @@ TEST_F(SocketLink, NotConnectedSendsNothingAndEndsTheRun) {
   state.flags.step_pending = 1;
   link.SendCommandLine("RCEL\r\n");
   EXPECT_TRUE(socket.lines.empty());
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket が接続されていません"}}));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Socket が接続されていません"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
 }
 
@@ -88,7 +70,7 @@ TEST_F(SocketLink, FailedSendAbortsAndZeroesTheStep) {
   socket.refuse = true;
   state.flags.sequence_step = 40;
   link.SendCommandLine("RCEL\r\n");
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Socket 送信"}}));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Socket 送信"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
   EXPECT_EQ(state.flags.sequence_step, 0);
   EXPECT_FALSE(link.AwaitingSocketReply());
@@ -101,7 +83,7 @@ TEST_F(SocketLink, AddressedWaitTimesOutWithItsMessageAndFlags) {
   link.SendCommandLine("RCEL\r\n");
   EXPECT_EQ(timer.armed_ms, 6000);
   link.OnReplyTimeout();
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Answer が､きません"}}));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Answer が､きません"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
   EXPECT_EQ(state.flags.sequence_step, 0);
   EXPECT_EQ(state.flags.announce_success, 0);
@@ -142,7 +124,7 @@ TEST_F(SocketLink, ReplySplitOverTwoReceptionsIsOneReply) {
   link.OnSocketBytes("O\r\n");
   EXPECT_FALSE(link.AwaitingSocketReply());
   EXPECT_EQ(timer.armed_ms, 0);
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Success, "Socket ＯＫ"}}));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Success, "Socket ＯＫ"}}));
 }
 
 TEST_F(SocketLink, TwoRepliesInOneChunkAreBothInterpreted) {
@@ -189,11 +171,9 @@ TEST_F(SocketLink, ListenerHearsTheEndOfEveryWait) {
   EXPECT_EQ(heard, (std::vector<std::string>{"00CEL2\r\n", "00CEL9\r\n?", "?", "?", "?"}));
 }
 
-TEST(SerialLink, SplitAndJoinedReceptions) {
-  ControllerState state;
-  ResetToDefaults(state);
-  RecordingMessages messages;
-  Link link(state, messages);
+class SerialLink : public ::testing::Test, public WiredController {};
+
+TEST_F(SerialLink, SplitAndJoinedReceptions) {
   state.flags.address_prefix = 1;
   state.flags.sequence_step = 3;  // a run is going: no success box for "GO"
   link.OnSerialBytes("05CE");
@@ -204,7 +184,7 @@ TEST(SerialLink, SplitAndJoinedReceptions) {
   std::string heard;
   link.SetReplyListener([&](std::string_view line, bool) { heard = line; });
   link.OnSerialBytes("3\r\n");
-  EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, "Command Error"}}));
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Command Error"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
   EXPECT_EQ(heard, "05E3\r\n");
 }

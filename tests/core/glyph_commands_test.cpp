@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "glyphs/glyph_text.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
-using testing::RecordingMessages;
 using testing::Shown;
 
 TEST(GlyphCommands, ReadLinesCarryTheCodeAtTheRowBoundaries) {
@@ -89,23 +88,13 @@ TEST(GlyphText, NeighboursInADigitStayAndOutsideDotsChangeNothing) {
   EXPECT_EQ(shorter, "8");
 }
 
-class GlyphReads : public ::testing::Test {
+class GlyphReads : public ::testing::Test, public testing::WiredController {
  protected:
-  GlyphReads() : link(state, messages) {
-    ResetToDefaults(state);
+  GlyphReads() {
     state.flags.address_prefix = 1;
     state.selection.slave_index = 5;
-    link.AttachSerial(&serial);
-    link.AttachSocket(&socket, &timer);
   }
   bool Read() { return ReadGlyph(state, link, messages, GlyphClass::Medium, 26); }
-
-  ControllerState state;
-  RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  Link link;
 };
 
 TEST_F(GlyphReads, OneReadAtATime) {

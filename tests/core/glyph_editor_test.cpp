@@ -4,21 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "glyphs/glyph_text.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
-using testing::RecordingMessages;
-
-class GlyphEditorTest : public ::testing::Test {
+class GlyphEditorTest : public ::testing::Test, public testing::WiredController {
  protected:
-  GlyphEditorTest() : link(state, messages) {
-    ResetToDefaults(state);
-    state.selection.slave_index = 2;
-    link.AttachSerial(&serial);
-  }
+  GlyphEditorTest() { state.selection.slave_index = 2; }
   GlyphEditor Editor(GlyphClass c) {
     GlyphEditor editor(state, link, messages, c);
     editor.Open();
@@ -26,11 +20,6 @@ class GlyphEditorTest : public ::testing::Test {
   }
   const std::string& Slot(GlyphClass c, int i) { return state.image.glyphStore(c)[static_cast<std::size_t>(i)]; }
   std::string Work(GlyphClass c) { return state.image.ext_glyph_work.substr(0, static_cast<std::size_t>(Info(c).digits)); }
-
-  ControllerState state;
-  RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  Link link;
 };
 
 // A left press at (px, py) sets dot (x, y), or none at all (x = -1): the edges of the

@@ -1,21 +1,19 @@
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
-#include "scratch_dir.h"
 #include "glyphs/glyph_file_actions.h"
 #include "glyphs/glyph_list_file.h"
+#include "scratch_folder.h"
 #include "settings/document_commands.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordingMessages;
+using testing::ReadFile;
 using testing::Shown;
 
 // Every slot different, so that a shift between glyphs shows.
@@ -25,18 +23,10 @@ void FillDistinct(ControllerState& state, GlyphClass c) {
     for (std::size_t k = 0; k < store[i].size(); ++k) store[i][k] = "0123456789ABCDEF"[(i * 7 + k) % 16];
 }
 
-class GlyphFiles : public ::testing::Test {
+class GlyphFiles : public ::testing::Test, public testing::WiredController {
  protected:
-  GlyphFiles() { ResetToDefaults(state); }
-
-  std::string Path(const std::string& name) const { return (dir / name).string(); }
-  void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(Path(name), std::ios::binary) << bytes;
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string Path(const std::string& name) const { return scratch / name; }
+  void Write(const std::string& name, const std::string& bytes) const { testing::WriteFile(Path(name), bytes); }
   bool Open(GlyphClass c, const std::string& name) {
     dialogs.choice = Path(name);
     return OpenGlyphListFile(state, messages, dialogs, c);
@@ -46,11 +36,8 @@ class GlyphFiles : public ::testing::Test {
     return SaveGlyphListFileAs(state, messages, dialogs, c);
   }
 
-  testing::ScratchDir scratch;
+  testing::ScratchFolder scratch;
   const fs::path& dir = scratch.path();
-  ControllerState state;
-  RecordingMessages messages;
-  testing::ScriptedFileDialogs dialogs;
 };
 
 TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
@@ -65,7 +52,7 @@ TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
     // The document's titles are still unsaved; only this class's glyphs are not.
     EXPECT_EQ(state.doc.doc_modified, 1);
     for (GlyphClass any : kAllGlyphClasses) EXPECT_EQ(state.glyph.listFile(any).unsaved, any == c.c ? 0 : 1);
-    const std::string bytes = Read(Path(c.name));
+    const std::string bytes = ReadFile(Path(c.name));
     EXPECT_EQ(bytes.size(), c.bytes) << c.name;
     EXPECT_EQ(bytes.substr(0, 6), saved[0].substr(0, 1) + "\r\n" + saved[0].substr(1, 1) + "\r\n");
     ResetToDefaults(state);
@@ -167,7 +154,7 @@ TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
   EXPECT_FALSE(fs::exists(Path("taken.tls.tmp~")));
   FillDistinct(state, GlyphClass::Small);
   EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
-  EXPECT_EQ(Read(Path("kept.tls")), GlyphListFileText(GlyphClass::Small, state.image.glyphStore(GlyphClass::Small)));
+  EXPECT_EQ(ReadFile(Path("kept.tls")), GlyphListFileText(GlyphClass::Small, state.image.glyphStore(GlyphClass::Small)));
 }
 
 // Each class saves to the file it was opened from or saved to, never to another class's;
@@ -175,7 +162,7 @@ TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
 TEST_F(GlyphFiles, SaveWritesOnlyTheFileOfItsOwnClass) {
   FillDistinct(state, GlyphClass::Large);
   ASSERT_TRUE(SaveAs(GlyphClass::Large, "x.tll"));
-  const std::string large = Read(Path("x.tll"));
+  const std::string large = ReadFile(Path("x.tll"));
   struct Case { const char* name; std::function<void()> between; GlyphClass saving; } cases[] = {
       {"another class", [] {}, GlyphClass::Medium},
       {"after New", [&] { NewDocument(state, messages); }, GlyphClass::Large},
@@ -186,13 +173,13 @@ TEST_F(GlyphFiles, SaveWritesOnlyTheFileOfItsOwnClass) {
     messages.shown.clear();
     EXPECT_FALSE(SaveGlyphListFile(state, messages, c.saving)) << c.name;
     EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Don't file open"}})) << c.name;
-    EXPECT_TRUE(Read(Path("x.tll")) == large) << c.name;
+    EXPECT_TRUE(ReadFile(Path("x.tll")) == large) << c.name;
   }
   ASSERT_TRUE(SaveAs(GlyphClass::Small, "y.tls"));
   ASSERT_TRUE(Open(GlyphClass::Large, "x.tll"));
   EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Small));
   EXPECT_TRUE(SaveGlyphListFile(state, messages, GlyphClass::Large));
-  EXPECT_TRUE(Read(Path("x.tll")) == large);
+  EXPECT_TRUE(ReadFile(Path("x.tll")) == large);
 }
 
 TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {

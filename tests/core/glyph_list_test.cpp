@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "fakes.h"
 #include "glyphs/glyph_transfer.h"
 #include "link/text_helpers.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -14,51 +14,24 @@ namespace {
 using testing::RecordingMessages;
 using testing::Shown;
 
-struct SentLine {
-  int at_ms;
-  std::string line;
-  bool operator==(const SentLine&) const = default;
-};
+// Answers each glyph read with a glyph of its own digit (0, 1, 2, ... in turn), each other
+// line with "GO".
+testing::UnitBehaviour UnitAnsweringGlyphReads() {
+  return testing::UnitAnswering([reads = 0](std::string_view command) mutable {
+    if (!command.starts_with("RFBM")) return std::string("GO");
+    const GlyphClass c =
+        command[4] == 'L' ? GlyphClass::Large : command[4] == 'M' ? GlyphClass::Medium : GlyphClass::Small;
+    const char digit = "0123456789ABCDEF"[reads++ % 16];
+    return std::string(command.substr(1, 8)) + std::string(static_cast<std::size_t>(Info(c).digits), digit);
+  });
+}
 
-// A unit on the serial port that keeps every line with the virtual time it arrived at and
-// answers each glyph read with a glyph of its own digit (0, 1, 2, ... in turn), or with
-// `answer` instead, each other addressed line with GO, or (silent) nothing at all.
-class UnitAnsweringGlyphReads : public Transport {
- public:
-  explicit UnitAnsweringGlyphReads(const int& clock) : clock_(clock) {}
-  TransportTraits traits() const override { return {true, false}; }
-  bool ready() const override { return true; }
-  bool send(std::string_view line) override {
-    lines.push_back({clock_, std::string(line)});
-    if (!silent && line.substr(2, 4) == "RFBM") {
-      const GlyphClass c = line[6] == 'L' ? GlyphClass::Large : line[6] == 'M' ? GlyphClass::Medium : GlyphClass::Small;
-      const char digit = "0123456789ABCDEF"[reads++ % 16];
-      reply = answer.empty() ? std::string(line.substr(0, 2)) + std::string(line.substr(3, 8)) +
-                                   std::string(static_cast<std::size_t>(Info(c).digits), digit) + "\r\n"
-                             : std::string(line.substr(0, 2)) + answer + "\r\n";
-    } else if (!silent && !line.starts_with("FF")) {
-      reply = std::string(line.substr(0, 2)) + "GO\r\n";
-    }
-    return true;
-  }
-  std::vector<SentLine> lines;
-  std::string reply;
-  std::string answer;
-  bool silent = false;
-  int reads = 0;
-
- private:
-  const int& clock_;
-};
-
-class GlyphListTest : public ::testing::Test {
+class GlyphListTest : public ::testing::Test, public testing::WiredController {
  protected:
-  GlyphListTest() : link(state, messages), engine(state, link, messages, view) {
-    ResetToDefaults(state);
+  GlyphListTest() {
     state.flags.address_prefix = 1;
     state.selection.slave_index = 5;
-    link.AttachSerial(&unit);
-    link.AttachSocket(&socket, &timer);
+    unit = UnitAnsweringGlyphReads();
   }
   GlyphList& List(GlyphClass c) {
     list.emplace(state, link, messages, engine, dialogs, c);
@@ -66,26 +39,14 @@ class GlyphListTest : public ::testing::Test {
     list->OnTransferEnd([this] { ++transfer_ends; });
     return *list;
   }
-  // One period of the dialog timer passes; the unit's answer, if any, arrives before the next.
-  void Tick() {
-    now += view.periods.back();
-    engine.Tick();
-    if (!unit.reply.empty()) link.OnSerialBytes(std::exchange(unit.reply, {}));
-  }
   void TickUntilDone() {
     for (int guard = 0; view.timer_on && guard < 1000; ++guard) Tick();
   }
+  void ForgetLines() {
+    serial.lines.clear();
+    serial.sent_at_ms.clear();
+  }
 
-  int now = 0;
-  ControllerState state;
-  RecordingMessages messages;
-  UnitAnsweringGlyphReads unit{now};
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  testing::RecordingView view;
-  testing::ScriptedFileDialogs dialogs;
-  Link link;
-  SequenceEngine engine;
   std::optional<GlyphList> list;
   int transfer_ends = 0;
 };
@@ -100,10 +61,12 @@ TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
   for (int i = 2; i < 36; ++i) Tick();
   EXPECT_EQ(view.percent, " 50.0");
   TickUntilDone();
-  ASSERT_EQ(unit.lines.size(), 70u);
-  EXPECT_EQ(unit.lines.front(), (SentLine{800, "05RFBMLA365\r\n"}));
-  EXPECT_EQ(unit.lines[26].line, "05RFBMLA421\r\n");
-  EXPECT_EQ(unit.lines.back(), (SentLine{70 * 800, "05RFBMLA44C\r\n"}));
+  ASSERT_EQ(serial.lines.size(), 70u);
+  EXPECT_EQ(serial.lines.front(), "05RFBMLA365\r\n");
+  EXPECT_EQ(serial.sent_at_ms.front(), 800);
+  EXPECT_EQ(serial.lines[26], "05RFBMLA421\r\n");
+  EXPECT_EQ(serial.lines.back(), "05RFBMLA44C\r\n");
+  EXPECT_EQ(serial.sent_at_ms.back(), 70 * 800);
   const auto& store = state.image.glyphStore(GlyphClass::Large);
   EXPECT_EQ(store[0], std::string(576, '0'));
   EXPECT_EQ(store[69], std::string(576, '5'));  // 69 % 16
@@ -119,21 +82,21 @@ TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
 }
 
 TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
-  unit.silent = true;
+  unit = testing::SilentUnit();
   List(GlyphClass::Small).ReadAll();
   EXPECT_EQ(view.periods, std::vector<int>{600});
   for (int i = 0; i < 5; ++i) Tick();
-  EXPECT_EQ(unit.lines.size(), 1u);
+  EXPECT_EQ(serial.lines.size(), 1u);
   EXPECT_EQ(view.position, 5);
   EXPECT_EQ(view.percent, " 00.0");
   link.OnSerialBytes("05FBMSA365" + std::string(144, 'F') + "\r\n");
   Tick();
-  EXPECT_EQ(unit.lines.back().line, "05RFBMSA366\r\n");
+  EXPECT_EQ(serial.lines.back(), "05RFBMSA366\r\n");
   EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[0], std::string(144, 'F'));
   // A reply too short to be a glyph stores nothing, and the same glyph is asked again.
   link.OnSerialBytes("05FBMSA366" + std::string(143, 'F') + "\r\n");
   Tick();
-  EXPECT_EQ(unit.lines.back().line, "05RFBMSA366\r\n");
+  EXPECT_EQ(serial.lines.back(), "05RFBMSA366\r\n");
   EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[1], BlankGlyph(GlyphClass::Small));
   EXPECT_TRUE(engine.Running());
 }
@@ -145,12 +108,12 @@ TEST_F(GlyphListTest, RefusedReadEndsTheTransferWhereItStood) {
   List(GlyphClass::Medium).ReadAll();
   Tick();
   Tick();
-  unit.answer = "GN";
+  unit = testing::UnitAnswering([](std::string_view) { return std::string("GN"); });
   Tick();
   Tick();
   EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "自動切換え中！"}}));
   EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(unit.lines.size(), 3u);
+  EXPECT_EQ(serial.lines.size(), 3u);
   EXPECT_EQ(state.glyph.glyph_index, 2);
   EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
   EXPECT_EQ(transfer_ends, 1);
@@ -172,19 +135,16 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
     ResetToDefaults(state);
     state.flags.address_prefix = 1;
     state.selection.slave_index = 5;
-    unit.lines.clear();
-    unit.reads = 0;
+    ForgetLines();
+    unit = [spoil = c.spoil, glyphs = UnitAnsweringGlyphReads()](int n, std::string_view line) {
+      const std::string reply = glyphs(n, line);
+      return n == 3 ? spoil(reply) : reply;
+    };
     ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
-    for (int guard = 0; view.timer_on && guard < 1000; ++guard) {
-      now += view.periods.back();
-      engine.Tick();
-      if (unit.reply.empty()) continue;
-      const std::string reply = std::exchange(unit.reply, {});
-      link.OnSerialBytes(unit.reads == 3 ? c.spoil(reply) : reply);
-    }
+    TickUntilDone();
     std::map<std::string, char> last_answer;
-    for (std::size_t n = 0; n < unit.lines.size(); ++n)
-      last_answer[unit.lines[n].line.substr(7, 4)] = "0123456789ABCDEF"[n % 16];
+    for (std::size_t n = 0; n < serial.lines.size(); ++n)
+      last_answer[serial.lines[n].substr(7, 4)] = "0123456789ABCDEF"[n % 16];
     ASSERT_EQ(last_answer.size(), 70u) << c.name;
     const auto& store = state.image.glyphStore(GlyphClass::Large);
     for (int i = 0; i < 70; ++i)
@@ -194,7 +154,7 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
 }
 
 TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
-  unit.silent = true;
+  unit = testing::SilentUnit();
   GlyphList& glyphs = List(GlyphClass::Large);
   glyphs.ReadAll();
   Tick();
@@ -204,7 +164,7 @@ TEST_F(GlyphListTest, SilentUnitEndsTheReadAndAnotherMayStart) {
   EXPECT_FALSE(engine.Running());
   ASSERT_TRUE(glyphs.ReadAll());
   Tick();
-  EXPECT_EQ(unit.lines.size(), 2u);
+  EXPECT_EQ(serial.lines.size(), 2u);
 }
 
 TEST_F(GlyphListTest, AnAbortLeftFromAnEarlierErrorDoesNotEndATransfer) {
@@ -214,24 +174,24 @@ TEST_F(GlyphListTest, AnAbortLeftFromAnEarlierErrorDoesNotEndATransfer) {
   List(GlyphClass::Small).SendAll();
   Tick();
   EXPECT_TRUE(engine.Running());
-  EXPECT_EQ(unit.lines.back().line.substr(0, 8), "05GRS001");
+  EXPECT_EQ(serial.lines.back().substr(0, 8), "05GRS001");
 }
 
 TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
   struct Case { int slave; const char* prefix; int period; } cases[] = {{5, "05", 3000}, {kBroadcast, "FF", 5000}};
   for (const auto& c : cases) {
     state.selection.slave_index = c.slave;
-    unit.lines.clear();
-    now = 0;
+    ForgetLines();
+    now_ms = 0;
     auto& store = state.image.glyphStore(GlyphClass::Medium);
     for (std::size_t i = 0; i < store.size(); ++i) store[i] = std::string(256, "0123456789ABCDEF"[i % 16]);
     ASSERT_TRUE(List(GlyphClass::Medium).SendAll());
     EXPECT_EQ(messages.asked.back().first, Question::NotAutoSwitching);
     TickUntilDone();
-    ASSERT_EQ(unit.lines.size(), 160u);
+    ASSERT_EQ(serial.lines.size(), 160u);
     for (std::size_t i = 0; i < 160; ++i) {
-      const std::string& line = unit.lines[i].line;
-      ASSERT_EQ(unit.lines[i].at_ms, c.period * static_cast<int>(i + 1));
+      const std::string& line = serial.lines[i];
+      ASSERT_EQ(serial.sent_at_ms[i], c.period * static_cast<int>(i + 1));
       ASSERT_EQ(line, c.prefix + std::string("GRM") + Dec3(static_cast<int>(i) + 1) + store[i] + "\r\n");
     }
     EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
@@ -369,13 +329,8 @@ TEST(GlyphTransfer, ProgressTextAndBar) {
   struct Case { int count, total; const char* text; } cases[] = {
       {0, 70, " 00.0"}, {1, 70, " 01.4"}, {35, 70, " 50.0"}, {69, 70, " 98.5"}, {70, 70, "100.0"}, {1, 256, " 00.3"}};
   for (const auto& c : cases) EXPECT_EQ(GlyphProgressText(c.count, c.total), c.text) << c.count;
-  ControllerState state;
-  RecordingMessages messages;
-  Link link(state, messages);
-  testing::RecordingView view;
-  SequenceEngine engine(state, link, messages, view);
-  testing::ScriptedFileDialogs dialogs;
-  const GlyphList glyphs(state, link, messages, engine, dialogs, GlyphClass::Large);
+  testing::WiredController w;
+  const GlyphList glyphs(w.state, w.link, w.messages, w.engine, w.dialogs, GlyphClass::Large);
   EXPECT_EQ(glyphs.ProgressBarValue(72), 72);
   EXPECT_EQ(glyphs.ProgressBarValue(73), 0);
 }

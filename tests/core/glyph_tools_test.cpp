@@ -4,16 +4,14 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
-#include "fakes.h"
 #include "glyphs/bmp_export.h"
 #include "glyphs/glyph_editor.h"
 #include "glyphs/glyph_raster.h"
 #include "glyphs/glyph_text.h"
 #include "glyphs/glyph_transforms.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -116,12 +114,10 @@ TEST(GlyphRaster, DarkPixelsBecomeDotsInsideTheRingOnly) {
   }
 }
 
-class GlyphEditorHistoryTest : public ::testing::Test {
+class GlyphEditorHistoryTest : public ::testing::Test, public testing::WiredController {
  protected:
-  GlyphEditorHistoryTest() : link(state, messages) {
-    ResetToDefaults(state);
+  GlyphEditorHistoryTest() {
     state.selection.slave_index = 2;
-    link.AttachSerial(&serial);
     editor.Open();
   }
   // One stroke of the left button along a row of dots of the grid.
@@ -133,10 +129,6 @@ class GlyphEditorHistoryTest : public ::testing::Test {
     editor.Release(MouseButton::Left);
   }
 
-  ControllerState state;
-  RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  Link link;
   GlyphEditor editor{state, link, messages, kSmall};
 };
 
@@ -191,7 +183,7 @@ TEST_F(GlyphEditorHistoryTest, ANewNumberOrAReceivedGlyphStartsTheHistoryAfresh)
 }
 
 TEST(DrawingExport, ThePictureKindFollowsTheName) {
-  testing::ScratchDir dir;
+  testing::ScratchFolder dir;
   std::string drawing = BlankGlyph(GlyphClass::Medium);
   SetDot(drawing, GlyphClass::Medium, 0, 0);
   // The fake PNG writer fails for the name "d.png"; the file's head tells what was written.
@@ -208,8 +200,7 @@ TEST(DrawingExport, ThePictureKindFollowsTheName) {
     EXPECT_EQ(ExportDrawing(messages, dialogs, GlyphClass::Medium, 6, drawing, png), !c.written.empty());
     EXPECT_EQ(dialogs.requests.at(0).default_name, "gm007.png");
     EXPECT_EQ(messages.shown.size(), c.chosen && c.written.empty() ? 1u : 0u);
-    std::ifstream in(c.written, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}).substr(0, c.head.size()), c.head) << c.written;
+    EXPECT_EQ(testing::ReadFile(c.written).substr(0, c.head.size()), c.head) << c.written;
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "d.png"));
 }

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/controller_state.h"
-#include "test_text.h"
+#include "default_state.h"
+#include "text_builders.h"
 #include "titles/page_edits.h"
 
 namespace vtg {
@@ -13,8 +13,7 @@ using testing::Pair;
 
 class PageCells : public ::testing::Test {
  protected:
-  PageCells() { ResetToDefaults(state); }
-  ControllerState state;
+  ControllerState state = testing::DefaultState();
   SettingsImage& image = state.image;
 };
 

@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "test_text.h"
-#include "unit_double.h"
+#include "text_builders.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 using testing::Repeat;
 
-class ReadSettingItems : public ::testing::Test, public testing::UnitDouble {
+class ReadSettingItems : public ::testing::Test, public testing::WiredController {
  protected:
+  ReadSettingItems() { UseSocketLink(5); }
   SequenceEngine::Start Begin() { return engine.Begin(ReadSettingItemsRun(state, link, messages)); }
 };
 
@@ -30,7 +31,7 @@ TEST_F(ReadSettingItems, ReadsEverySettingBottomFirstThenTheTitles) {
     for (int page = 1; page <= 64; ++page)
       expected.push_back("RCT" + std::string(line) + (page < 10 ? "0" : "") + std::to_string(page));
   for (auto& line : expected) line += "\r\n";
-  EXPECT_EQ(Commands(), expected);
+  EXPECT_EQ(testing::WithoutAddress(socket.lines), expected);
   EXPECT_EQ(view.percent, "   ");
 }
 
@@ -53,12 +54,11 @@ TEST_F(ReadSettingItems, ThreeIdleStepsBeforeTheTitlesStillMoveTheBar) {
 
 TEST_F(ReadSettingItems, RepliesFillTheImageAndTheLastAnnouncesSuccess) {
   state.image.title_text[255] = Repeat(testing::Pair(0x82A0), 28);
-  unit = [this](int n) {
-    const std::string command = socket.lines[static_cast<std::size_t>(n - 1)].substr(2);
-    if (command == "RCEL\r\n") return std::string("CEL2");
-    if (command == "RCT02B64\r\n") return "CT02B64" + std::string("3021") + Repeat("2121", 27);
+  unit = testing::UnitAnswering([](std::string_view command) {
+    if (command == "RCEL") return std::string("CEL2");
+    if (command == "RCT02B64") return "CT02B64" + std::string("3021") + Repeat("2121", 27);
     return std::string("GO");
-  };
+  });
   Begin();
   RunToEnd();
   EXPECT_EQ(state.image.edge_level, 2);
@@ -91,12 +91,10 @@ TEST_F(ReadSettingItems, UnusableRepliesAreNamedAtTheEndInsteadOfSuccess) {
     messages.shown.clear();
     state.image.edge_level = 3;
     state.image.title_text[4] = "before";
-    unit = [&](int n) {
-      const std::string& line = socket.lines[static_cast<std::size_t>(n - 1)];
-      const std::string command = line.substr(2, line.size() - 4);
-      if (c.spoiled(command)) return std::string("CEL9");
+    unit = testing::UnitAnswering([&](std::string_view command) {
+      if (c.spoiled(std::string(command))) return std::string("CEL9");
       return command == "RCEL" ? std::string("CEL2") : std::string("GO");
-    };
+    });
     ASSERT_EQ(Begin(), SequenceEngine::Start::Started) << c.name;
     RunToEnd();
     EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Error, c.text}})) << c.name;
@@ -122,7 +120,7 @@ TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {
 }
 
 TEST_F(ReadSettingItems, ErrorReplyAtStep100EndsTheRunAtTheNextTick) {
-  unit = testing::UnitAnsweringE3AtLine(97);  // three steps sent nothing
+  unit = testing::UnitAnsweringAtLine(97, "E3");  // three steps sent nothing
   Begin();
   EXPECT_EQ(RunToEnd(), 101);
   EXPECT_EQ(socket.lines.size(), 97u);

@@ -4,21 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "default_state.h"
 #include "link/reply_interpreter.h"
-#include "settings/controller_state.h"
+#include "recording_messages.h"
+#include "text_builders.h"
 
 namespace vtg {
 namespace {
 
 using testing::RecordingMessages;
+using testing::Repeat;
 using testing::Shown;
-
-std::string Repeat(std::string_view piece, int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += piece;
-  return s;
-}
 
 struct Row {
   const char* name;
@@ -139,8 +135,7 @@ class ReplyTable : public ::testing::TestWithParam<std::tuple<Row, LinkKind>> {}
 
 TEST_P(ReplyTable, EffectMessageAndFlags) {
   const auto& [row, link] = GetParam();
-  ControllerState state;
-  ResetToDefaults(state);
+  ControllerState state = testing::DefaultState();
   state.flags.address_prefix = 1;
   state.flags.abort_flag = 1;
   state.flags.step_pending = 1;
@@ -189,8 +184,7 @@ TEST(ReplyTable, MalformedRepliesChangeNothing) {
       "FBMLA365" + Repeat("G", 576),
   };
   for (const auto& reply : bad) {
-    ControllerState state;
-    ResetToDefaults(state);
+    ControllerState state = testing::DefaultState();
     const SettingsImage before = state.image;
     RecordingMessages messages;
     ReplyContext context{state, messages, {}};
@@ -203,8 +197,7 @@ TEST(ReplyTable, MalformedRepliesChangeNothing) {
 }
 
 TEST(ReplyTable, SerialGoMustEndInCrLf) {
-  ControllerState state;
-  ResetToDefaults(state);
+  ControllerState state = testing::DefaultState();
   RecordingMessages messages;
   ReplyContext context{state, messages, {}};
   state.flags.address_prefix = 1;
@@ -218,8 +211,7 @@ TEST(ReplyTable, SerialGoMustEndInCrLf) {
 }
 
 TEST(ReplyTable, GlyphReplyRepaintsOnlyOutsideATransfer) {
-  ControllerState state;
-  ResetToDefaults(state);
+  ControllerState state = testing::DefaultState();
   RecordingMessages messages;
   int repaints = 0;
   ReplyContext context{state, messages, [&] { ++repaints; }};

@@ -1,37 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "glyphs/glyph_transfer.h"
-#include "link/sequence_engine.h"
 #include "link/unit_network.h"
-#include "settings/controller_state.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 using testing::RecordingMessages;
 
-// The window's message boxes run an event loop of their own, in which the run's timer
-// goes on ticking, once `engine` is set.
-class BoxesThatTick : public RecordingMessages {
- public:
-  void Show(Box box, std::string_view text) override {
-    RecordingMessages::Show(box, text);
-    if (engine) engine->Tick();
-  }
-  SequenceEngine* engine = nullptr;
-};
-
 // A run of `n` steps that sends "S<step>" on the socket link, with an idle step at 3.
-class SequenceTest : public ::testing::Test {
+class SequenceTest : public ::testing::Test, public testing::WiredController {
  protected:
-  SequenceTest() : link(state, messages), engine(state, link, messages, view) {
-    ResetToDefaults(state);
-    link.AttachSerial(&serial);
-    link.AttachSocket(&socket, &timer);
-    state.link.interface_setting = kTcpIp;
-    state.link.tcp_connected = 1;
-  }
+  SequenceTest() { UseSocketLink(); }
 
   SequenceRun Run(int n) {
     SequenceRun run;
@@ -46,16 +27,7 @@ class SequenceTest : public ::testing::Test {
     return run;
   }
 
-  void Answer(std::string_view reply = "GO") { link.OnSocketBytes("00" + std::string(reply) + "\r\n"); }
-
-  ControllerState state;
-  BoxesThatTick messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  testing::RecordingView view;
-  Link link;
-  SequenceEngine engine;
+  void Reply(std::string_view reply = "GO") { link.OnSocketBytes("00" + std::string(reply) + "\r\n"); }
 };
 
 TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
@@ -65,13 +37,13 @@ TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
   engine.Tick();
   engine.Tick();  // no reply yet: nothing more goes out
   EXPECT_EQ(socket.lines, (std::vector<std::string>{"00S1\r\n"}));
-  Answer();  // the held step is brought forward, and the period follows it
+  Reply();  // the held step is brought forward, and the period follows it
   engine.Tick();
-  Answer();
+  Reply();
   engine.Tick();  // step 3 sends nothing and slows the timer
   EXPECT_EQ(view.periods, (std::vector<int>{600, 0, 600, 1200}));
   engine.Tick();
-  Answer();
+  Reply();
   EXPECT_EQ(view.percent, "80");
   engine.Tick();
   EXPECT_EQ(socket.lines.size(), 4u);
@@ -88,7 +60,7 @@ TEST_F(SequenceTest, ErrorReplyEndsTheRunAtTheNextTick) {
   engine.OnEnd([&](SequenceEngine::End e) { how = e; });
   engine.Begin(Run(10));
   engine.Tick();
-  Answer("E3");
+  Reply("E3");
   EXPECT_TRUE(engine.Running());
   engine.Tick();
   EXPECT_FALSE(engine.Running());
@@ -190,14 +162,14 @@ TEST_F(SequenceTest, ReplyPaceSendsEachStepOnceItsReplyCame) {
   engine.Tick();  // waiting: the timer sleeps
   EXPECT_FALSE(view.timer_on);
   EXPECT_EQ(socket.lines.size(), 1u);
-  Answer();
+  Reply();
   EXPECT_TRUE(view.timer_on);
   engine.Tick();
-  Answer();
+  Reply();
   engine.Tick();  // the idle step does not slow the run down
   EXPECT_TRUE(view.timer_on);
   engine.Tick();
-  Answer();
+  Reply();
   engine.Tick();
   EXPECT_FALSE(engine.Running());
   EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Completed);
@@ -220,7 +192,7 @@ TEST_F(SequenceTest, ReplyPaceMakesARunThatSendsOnRegardlessWait) {
 TEST_F(SequenceTest, TimerPaceIgnoresWake) {
   engine.Begin(Run(5));
   engine.Tick();
-  Answer();
+  Reply();
   engine.Wake();
   EXPECT_EQ(view.periods, (std::vector<int>{600}));
   engine.Abort();
@@ -236,15 +208,16 @@ TEST_F(SequenceTest, ARunEndedWhileItsStepShowedABoxEndsOnce) {
       {"not connected at the last step", 4, [](auto& s, auto&) { s.link.tcp_connected = 0; }},
       {"send refused half way", 2, [](auto&, auto& socket) { socket.refuse = true; }},
   };
-  messages.engine = &engine;
   for (const auto& c : cases) {
+    // The window's box runs an event loop of its own, in which the run's timer goes on ticking.
+    messages.during_next_box = [this] { engine.Tick(); };
     std::vector<SequenceEngine::End> ends;
     engine.OnEnd([&](SequenceEngine::End how) { ends.push_back(how); });
     engine.Begin(Run(4));
     for (int s = 1; s <= 4 && engine.Running(); ++s) {
       if (s == c.failing_step) c.fail(state, socket);
       engine.Tick();
-      if (engine.Running()) Answer();
+      if (engine.Running()) Reply();
     }
     EXPECT_EQ(ends, std::vector<SequenceEngine::End>{SequenceEngine::End::Aborted}) << c.name;
     EXPECT_EQ(view.position, 0) << c.name;
@@ -279,7 +252,7 @@ TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
       EXPECT_EQ(view.periods.back(), c.period_ms) << c.name;
       engine.Tick();
       ASSERT_EQ(lines.size(), n) << c.name;
-      c.interface == kTcpIp ? Answer() : link.OnSerialBytes("GO\r\n");
+      c.interface == kTcpIp ? Reply() : link.OnSerialBytes("GO\r\n");
       EXPECT_EQ(view.periods.back(), 0) << c.name;
     }
     EXPECT_TRUE(messages.shown.empty()) << c.name << ": " << messages.shown.front().text;
@@ -288,8 +261,7 @@ TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
 }
 
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {
-  ControllerState state;
-  ResetToDefaults(state);
+  ControllerState state = testing::DefaultState();
   RecordingMessages messages;
   Link link(state, messages);
   state.flags.reply_pending = 1;

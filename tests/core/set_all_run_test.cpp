@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "test_text.h"
-#include "unit_double.h"
+#include "text_builders.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -33,20 +33,21 @@ std::vector<std::string> DefaultLines() {
   return lines;
 }
 
-class SetAllItems : public ::testing::Test, public testing::UnitDouble {
+class SetAllItems : public ::testing::Test, public testing::WiredController {
  protected:
+  SetAllItems() { UseSocketLink(5); }
   SequenceEngine::Start Begin() { return engine.Begin(SetAllItemsRun(state, link, messages)); }
 };
 
 TEST_F(SetAllItems, SendsEveryLineInOrderAtItsPace) {
   std::vector<int> announce_at_line;
-  unit = [&](int) {
+  unit = testing::UnitAnswering([&](std::string_view) {
     announce_at_line.push_back(state.flags.announce_success);
     return std::string("GO");
-  };
+  });
   ASSERT_EQ(Begin(), SequenceEngine::Start::Started);
   EXPECT_EQ(RunToEnd(), 284);
-  EXPECT_EQ(Commands(), DefaultLines());
+  EXPECT_EQ(testing::WithoutAddress(socket.lines), DefaultLines());
   // Steps 257 and 262 send nothing; the first of them slows the timer for good.
   EXPECT_EQ(view.periods, (std::vector<int>{600, 1200, 1200}));
   EXPECT_EQ(now_ms, 257 * 600 + 27 * 1200);
@@ -66,7 +67,7 @@ TEST_F(SetAllItems, LinesAreBuiltFromTheImageWhenSent) {
   state.image.edge_level = 0;
   Begin();
   RunToEnd();
-  const auto sent = Commands();
+  const auto sent = testing::WithoutAddress(socket.lines);
   EXPECT_EQ(sent[TitleIndex(2, 9)].substr(0, 11), "CT02T103021");
   EXPECT_EQ(sent[265], "CEL0\r\n");
   EXPECT_EQ(sent[269], "SUS02BAS\r\n");
@@ -99,7 +100,7 @@ TEST_F(SetAllItems, BroadcastDoesNotWait) {
 }
 
 TEST_F(SetAllItems, ErrorReplyEndsTheRunAtTheNextTick) {
-  unit = testing::UnitAnsweringE3AtLine(100);
+  unit = testing::UnitAnsweringAtLine(100, "E3");
   Begin();
   EXPECT_EQ(RunToEnd(), 101);
   EXPECT_EQ(socket.lines.size(), 100u);

@@ -6,20 +6,15 @@
 #include <variant>
 #include <vector>
 
-#include "settings/controller_state.h"
-#include "test_text.h"
+#include "default_state.h"
+#include "text_builders.h"
 
 namespace vtg {
 namespace {
 
+using testing::DefaultImage;
 using testing::Pair;
 using testing::Repeat;
-
-SettingsImage DefaultImage() {
-  ControllerState state;
-  ResetToDefaults(state);
-  return state.image;
-}
 
 std::string Format(const SettingsImage& image) {
   auto text = FormatDocument(image);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "memory_profile.h"
+#include "recording_messages.h"
 #include "shell/corner_entry.h"
 #include "shell/exit_flow.h"
 #include "shell/start_up.h"

@@ -3,9 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "fakes.h"
-#include "settings/controller_state.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/auto_switch_command.h"
 #include "titles/char_size_command.h"
 #include "titles/glyph_insert_command.h"
@@ -14,18 +12,14 @@
 #include "titles/slave_address_command.h"
 #include "titles/title_command.h"
 #include "titles/title_display_command.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
+using testing::DefaultImage;
 using testing::Pair;
 using testing::Repeat;
-
-SettingsImage DefaultImage() {
-  ControllerState state;
-  ResetToDefaults(state);
-  return state.image;
-}
 
 struct CommandCase {
   const char* name;
@@ -139,18 +133,12 @@ TEST(TitleCommand, NotStoredFormAndPadding) {
   EXPECT_EQ(*PadTitleText(Pair(0x82A0)), Pair(0x82A0) + Repeat("\x81\x40", 27));
 }
 
-class Senders : public ::testing::Test {
+class Senders : public ::testing::Test, public testing::WiredController {
  protected:
-  Senders() : link(state, messages) {
-    ResetToDefaults(state);
-    link.AttachSerial(&serial);
+  Senders() {
     state.flags.address_prefix = 1;
     state.selection.slave_index = 3;
   }
-  ControllerState state;
-  testing::RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  Link link;
 };
 
 TEST_F(Senders, EachHandsItsLineToTheLink) {

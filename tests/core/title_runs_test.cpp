@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include "test_text.h"
-#include "unit_double.h"
+#include "text_builders.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
 
 using testing::Repeat;
-using testing::UnitDouble;
+using testing::WithoutAddress;
 
-class TitleRuns : public ::testing::Test, public UnitDouble {};
+// A unit at address 05 on the socket link, answering every line.
+class TitleRuns : public ::testing::Test, public testing::WiredController {
+ protected:
+  TitleRuns() { UseSocketLink(5); }
+};
 
 TEST_F(TitleRuns, AllTitlesStoredOneSecondApart) {
   state.image.title_text[TitleIndex(1, 0)] = testing::Pair(0x889F);
@@ -21,7 +25,7 @@ TEST_F(TitleRuns, AllTitlesStoredOneSecondApart) {
   engine.OnEnd([&](SequenceEngine::End) { EXPECT_EQ(view.percent, "  "); });
   EXPECT_EQ(RunToEnd(), 256);
   EXPECT_EQ(now_ms, 256 * 1000);
-  const auto sent = Commands();
+  const auto sent = WithoutAddress(socket.lines);
   ASSERT_EQ(sent.size(), 256u);
   EXPECT_EQ(sent[0], "CT01T01" + Repeat("2121", 28) + "\r\n");
   EXPECT_EQ(sent[64].substr(0, 11), "CT01B013021");
@@ -34,7 +38,7 @@ TEST_F(TitleRuns, NotStoredRunIsFaster) {
   engine.Begin(TitleTextRun(link, messages, state.image, TitleMemory::NotStore));
   RunToEnd();
   EXPECT_EQ(now_ms, 256 * 600);
-  EXPECT_EQ(Commands()[10].substr(0, 7), "CN01T11");
+  EXPECT_EQ(WithoutAddress(socket.lines)[10].substr(0, 7), "CN01T11");
 }
 
 TEST_F(TitleRuns, UnsendableTitleEndsTheRunAfterItsMessage) {
@@ -56,7 +60,7 @@ struct LinesRunCase {
 
 void PrintTo(const LinesRunCase& c, std::ostream* os) { *os << c.name; }
 
-class LinesRuns : public ::testing::TestWithParam<LinesRunCase>, public UnitDouble {};
+class LinesRuns : public TitleRuns, public ::testing::WithParamInterface<LinesRunCase> {};
 
 TEST_P(LinesRuns, FourLinesInOrder) {
   const SequenceRun run = GetParam().make(link, state.image);
@@ -64,7 +68,7 @@ TEST_P(LinesRuns, FourLinesInOrder) {
   engine.Begin(run);
   EXPECT_EQ(RunToEnd(), 4);
   EXPECT_EQ(now_ms, 4 * GetParam().period_ms);
-  const auto sent = Commands();
+  const auto sent = WithoutAddress(socket.lines);
   ASSERT_EQ(sent.size(), 4u);
   const char* lines[] = {"01T", "01B", "02T", "02B"};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(sent[i].substr(0, 6), GetParam().head + std::string(lines[i]));

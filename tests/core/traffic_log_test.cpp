@@ -1,9 +1,8 @@
 // The traffic log: its line format, its ring, and what the link tells it.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "link/traffic_log.h"
-#include "settings/controller_state.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -44,12 +43,9 @@ struct NamedPeer : testing::RecordingTransport {
 class LinkToLog : public ::testing::Test {
  protected:
   LinkToLog() {
-    ResetToDefaults(state);
-    state.flags.address_prefix = 1;
-    state.link.tcp_connected = 1;
-    link.AttachSerial(&serial);
-    link.AttachSocket(&peer, &timer);
-    link.SetTrafficLog(&log);
+    c.state.flags.address_prefix = 1;
+    c.link.AttachSocket(&peer, &c.timer);
+    c.link.SetTrafficLog(&log);
   }
   // The log's lines without their time.
   std::vector<std::string> Lines() const {
@@ -57,12 +53,9 @@ class LinkToLog : public ::testing::Test {
     for (std::size_t i = 0; i < log.Kept(); ++i) lines.push_back(log.Line(i).substr(24));
     return lines;
   }
-  ControllerState state;
-  testing::RecordingMessages messages;
-  Link link{state, messages};
-  testing::RecordingTransport serial = testing::SerialPort();
+  testing::WiredController c;
+  Link& link = c.link;
   NamedPeer peer;
-  testing::FakeReplyTimer timer;
   TrafficLog log{[] { return 0; }};
 };
 
@@ -83,7 +76,7 @@ TEST_F(LinkToLog, SerialLinesRepliesAndTheWatchdog) {
 }
 
 TEST_F(LinkToLog, SocketLinesRepliesAndWaitsThatEnded) {
-  state.link.interface_setting = kTcpIp;
+  c.UseSocketLink();
   link.SendCommandLine("CEL2\r\n");
   link.OnSocketBytes("00E3\r\n");
   link.OnSocketBytes("00G");
@@ -92,7 +85,7 @@ TEST_F(LinkToLog, SocketLinesRepliesAndWaitsThatEnded) {
   link.SendCommandLine("CEL2\r\n");
   peer.name.clear();
   link.OnSocketPeerLost();
-  state.link.tcp_connected = 0;
+  c.state.link.tcp_connected = 0;
   link.SendCommandLine("CWL1\r\n");
   const std::string sent = R"(sent     tcp 10.0.0.20:9004 record 3 "00CEL2\r\n")";
   EXPECT_EQ(Lines(), (std::vector<std::string>{

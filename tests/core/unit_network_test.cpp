@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "fakes.h"
 #include "link/unit_network.h"
+#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -34,19 +34,11 @@ TEST(UnitNetwork, PortEntryIsPaddedOrRefused) {
   for (const auto& [entry, expected] : cases) EXPECT_EQ(UnitPortText(entry), expected) << entry;
 }
 
-class ReadBackTest : public ::testing::Test {
+class ReadBackTest : public ::testing::Test, public testing::WiredController {
  protected:
-  ReadBackTest() : link(state, messages), engine(state, link, messages, view) {
-    ResetToDefaults(state);
-    link.AttachSerial(&serial);
+  ReadBackTest() {
     engine.OnEnd([this](SequenceEngine::End e) { ended = e; });
   }
-  ControllerState state;
-  testing::RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  testing::RecordingView view;
-  Link link;
-  SequenceEngine engine;
   std::optional<SequenceEngine::End> ended;
 };
 

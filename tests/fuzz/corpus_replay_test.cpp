@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "fuzz_input.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -22,8 +21,7 @@ TEST(FuzzCorpus, EveryInputKeepsTheRules) {
   for (const auto& file : files) {
     std::printf("%s\n", file.filename().c_str());
     std::fflush(stdout);
-    std::ifstream in(file, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = vtg::testing::ReadFile(file);
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
 }

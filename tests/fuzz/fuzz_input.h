@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "default_state.h"
+#include "dice.h"
 #include "invariants.h"
-#include "settings/controller_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -33,15 +34,7 @@ T& Reused(const T& fresh) {
   return kept;
 }
 
-// The controller's state after start-up.
-inline const ControllerState& FreshState() {
-  static const ControllerState fresh = [] {
-    ControllerState state;
-    ResetToDefaults(state);
-    return state;
-  }();
-  return fresh;
-}
+using testing::DefaultState;
 
 // The input, read from the front: a few set-up bytes, then the text under test.
 class FuzzInput {
@@ -73,25 +66,16 @@ class FuzzInput {
 };
 
 // Deterministic choices (split points, events) from one seed byte, so an input replays the same.
-class Choices {
+class Choices : public testing::Dice {
  public:
   // The low bits of the seed set the largest piece a stream is cut into: a few bytes up to
   // more than a line.
-  explicit Choices(std::uint8_t seed) : x_(seed * 2654435761u + 1u), max_piece_(kMaxPieces[seed & 3]) {}
-  std::uint32_t Next() {
-    x_ ^= x_ << 13;
-    x_ ^= x_ >> 17;
-    x_ ^= x_ << 5;
-    return x_;
-  }
-  // 0..n-1
-  std::uint32_t Below(std::uint32_t n) { return Next() % n; }
-  std::size_t PieceLength() { return 1 + Below(max_piece_); }
+  explicit Choices(std::uint8_t seed) : Dice(seed), max_piece_(kMaxPieces[seed & 3]) {}
+  std::size_t PieceLength() { return static_cast<std::size_t>(1 + Below(max_piece_)); }
 
  private:
-  static constexpr std::uint32_t kMaxPieces[] = {3, 16, 128, 700};
-  std::uint32_t x_;
-  std::uint32_t max_piece_;
+  static constexpr int kMaxPieces[] = {3, 16, 128, 700};
+  int max_piece_;
 };
 
 }  // namespace vtg::fuzz

@@ -11,15 +11,13 @@
 #include <memory>
 #include <variant>
 
-#include "fakes.h"
 #include "fuzz_input.h"
 #include "glyphs/glyph_list.h"
-#include "link/link.h"
-#include "link/sequence_engine.h"
 #include "link/unit_network.h"
 #include "settings/settings_document.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
+#include "wired_controller.h"
 
 namespace vtg::fuzz {
 namespace {
@@ -34,31 +32,14 @@ constexpr auto kStarted = SequenceEngine::Start::Started;
 
 // One reception in this many is followed by an operator or link event instead of a tick
 // (bits 2-3 of the seed); 0: never.
-constexpr std::array<std::uint32_t, 4> kEventOdds{16, 256, 4096, 0};
+constexpr std::array<int, 4> kEventOdds{16, 256, 4096, 0};
 
 // Enough silent ticks for the watchdog or the reply wait to end any run, with room to spare.
 constexpr int kSilentTicks = 600;
 
-// Counts the runs that ended: only then does the engine set the progress back to 0.
-class EndCountingView : public testing::RecordingView {
- public:
-  void ShowProgress(int position, std::string_view percent) override {
-    RecordingView::ShowProgress(position, percent);
-    if (position == 0) ++ends;
-  }
-  int ends = 0;
-};
-
-struct Controller {
-  ControllerState& state = Reused(FreshState());
-  testing::RecordingMessages messages;
-  testing::RecordingTransport serial = testing::SerialPort();
-  testing::RecordingTransport socket = testing::SocketPeer();
-  testing::FakeReplyTimer timer;
-  EndCountingView view;
-  testing::ScriptedFileDialogs dialogs;
-  Link link{state, messages};
-  SequenceEngine engine{state, link, messages, view};
+// The view's progress goes back to 0 only once a run ended: `view.cleared` counts the ends.
+struct Controller : testing::WiredController {
+  Controller() : WiredController(Reused(DefaultState())) {}
   RunKind run_kind = RunKind::None;
   std::unique_ptr<GlyphList> glyph_list;
   bool on_socket = false;
@@ -70,8 +51,6 @@ struct Controller {
     state.link.interface_setting = on_socket ? kTcpIp : kRs232c;
     state.link.tcp_connected = on_socket ? 1 : 0;
     state.selection.slave_index = (slave & 0x7F) % (kBroadcast + 1);
-    link.AttachSerial(&serial);
-    link.AttachSocket(&socket, &timer);
     if (slave & 0x80) engine.SetPace(Pace::Reply);
     run_kind = static_cast<RunKind>((setup >> 2) & 7);
     if (run_kind == RunKind::ReadGlyphs || run_kind == RunKind::SendGlyphs) {
@@ -95,7 +74,7 @@ struct Controller {
       default: break;
     }
     begun += started;
-    Require(begun == view.ends + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
+    Require(begun == view.cleared + (engine.Running() ? 1 : 0), "a run began before the one before it ended");
   }
 
   // The operator closes the dialog: a run still going ends with it.
@@ -110,7 +89,7 @@ struct Controller {
   // Without a run, a dialog keeps one command in flight so that replies are awaited.
   void KeepCommandInFlight(Choices& choose) {
     if (engine.Running() || link.AwaitingSocketReply()) return;
-    const std::string_view command = kSingleCommands[choose.Below(kSingleCommands.size())];
+    const std::string_view command = kSingleCommands[static_cast<std::size_t>(choose.Below(kSingleCommands.size()))];
     if (command.starts_with("RFBM")) state.glyph.glyph_read_pending = 1;
     link.SendCommandLine(command);
   }
@@ -123,7 +102,7 @@ struct Controller {
   }
 
   // Something other than the next tick: the unit's silence or loss, or the operator.
-  void Disturb(std::uint32_t what) {
+  void Disturb(int what) {
     switch (what) {
       case 0: Silence(); break;
       case 1:
@@ -169,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   c.Setup(setup, slave);
   Choices choose(seed);
 
-  const std::uint32_t event_odds = kEventOdds[(seed >> 2) & 3];
+  const int event_odds = kEventOdds[(seed >> 2) & 3];
   const bool by_line = (seed & 0x10) != 0;
   while (!input.Empty()) {
     c.KeepCommandInFlight(choose);
@@ -193,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     c.Tick();
   }
   Require(!c.engine.Running(), "a run against a silent unit never ends");
-  Require(c.begun == c.view.ends, "a run ended without its end");
+  Require(c.begun == c.view.cleared, "a run ended without its end");
   Require(c.state.glyph.glyph_transfer_busy == 0, "a glyph transfer outlives its run");
   Require(vtg::testing::BrokenStateRule(c.state));
 

@@ -10,7 +10,7 @@ namespace {
 
 // An image unlike the defaults, so that a half-applied document would show.
 vtg::SettingsImage EditedImage() {
-  vtg::SettingsImage image = vtg::fuzz::FreshState().image;
+  vtg::SettingsImage image = vtg::fuzz::DefaultState().image;
   image.title_text[0] = "\x88\x9F";
   image.title_text[255] = "last";
   image.display_flag[7] = 0;

@@ -8,11 +8,11 @@
 #include <map>
 #include <vector>
 
-#include "fakes.h"
 #include "fuzz_input.h"
 #include "link/line_assembler.h"
 #include "link/reply_interpreter.h"
 #include "link/text_helpers.h"
+#include "recording_messages.h"
 #include "sim/unit_bus.h"
 
 namespace vtg::fuzz {
@@ -49,7 +49,7 @@ struct LineWithUnits {
 
   std::vector<sim::SimulatedUnit*> units;
   sim::UnitBus bus;
-  ControllerState& controller = Reused(FreshState());
+  ControllerState& controller = Reused(DefaultState());
   testing::RecordingMessages messages;
   ReplyContext context{controller, messages, {}};
   // The units as the last accepted line left them; copied again only when a line changes them.

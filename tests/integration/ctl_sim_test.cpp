@@ -2,18 +2,25 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <random>
 #include <variant>
 
+#include "event_waits.h"
+#include "default_state.h"
+#include "free_tcp_port.h"
 #include "glyphs/glyph_list_file.h"
-#include "settings/controller_state.h"
+#include "qt_files.h"
 #include "settings/settings_document.h"
-#include "sim_process.h"
+#include "simulated_unit_process.h"
 
 namespace {
+
+using vtg::testing::kWaitMs;
+using vtg::testing::ReadFile;
+using vtg::testing::SimulatedUnitProcess;
+using vtg::testing::WriteFile;
 
 constexpr int kRunMs = 60000;
 
@@ -54,36 +61,6 @@ QString Describe(const CtlRun& run) {
       .arg(QString::fromUtf8(run.out), QString::fromUtf8(run.err));
 }
 
-// "127.0.0.1:PORT" of a simulated unit listening on a free port; empty when it did not start.
-QString ListeningSim(SimProcess& sim, QStringList extra = {}) {
-  const QString first = sim.start(extra << QStringLiteral("--listen") << QStringLiteral("127.0.0.1:0"));
-  return QRegularExpression(QStringLiteral("^listening on (127\\.0\\.0\\.1:\\d+)$")).match(first).captured(1);
-}
-
-// The link of a simulated unit on a pseudo-terminal; empty when it did not start.
-QString PtySim(SimProcess& sim, const QTemporaryDir& dir, QStringList extra = {}) {
-  const QString link = dir.filePath(QStringLiteral("unit-tty"));
-  const QString first = sim.start(extra << QStringLiteral("--pty") << link);
-  return first.startsWith(QStringLiteral("pty at ") + link) ? link : QString();
-}
-
-// A port nothing listens on: taken from the system, then given back.
-QString ClosedPort() {
-  QTcpServer server;
-  server.listen(QHostAddress::LocalHost, 0);
-  return QStringLiteral("127.0.0.1:%1").arg(server.serverPort());
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every kind of setting away from its default, and titles that read back as they went:
 // kanji, the unit's own glyphs (the pairs of glyph 1 and glyph 256), a full line of 28.
 QByteArray SampleDocument(unsigned seed) {
@@ -91,9 +68,7 @@ QByteArray SampleDocument(unsigned seed) {
       "", "\x88\x9f\x83\x65\x83\x58\x83\x67", std::string("\x10\x20\x81\x40\x13\x05", 6), "\x82\x75\x82\x73\x82\x66",
       std::string(28, '\0'),
   };
-  vtg::ControllerState state;
-  vtg::ResetToDefaults(state);
-  vtg::SettingsImage& image = state.image;
+  vtg::SettingsImage image = vtg::testing::DefaultImage();
   std::mt19937 random(seed);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   for (std::size_t i = 0; i < vtg::kTitles; ++i) {
@@ -173,18 +148,17 @@ void CtlSimTest::RoundTripDocument(const QStringList& link, const QByteArray& do
 }
 
 void CtlSimTest::documentRoundTripsAsClient() {
-  SimProcess sim;
-  const QString unit = ListeningSim(sim, {"--address", "05"});
-  QVERIFY(!unit.isEmpty());
-  RoundTripDocument({"--tcp", unit, "--address", "05"}, SampleDocument(1), "client");
-  QCOMPARE(sim.terminate(), 0);
+  SimulatedUnitProcess sim;
+  QVERIFY(sim.Listen({"--address", "05"}));
+  RoundTripDocument({"--tcp", sim.address(), "--address", "05"}, SampleDocument(1), "client");
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::documentRoundTripsAsServer() {
   // The first run takes a free port; the unit comes back to it for the second run.
   const QByteArray doc = SampleDocument(2);
   QVERIFY(WriteFile(Path("server.dat"), doc));
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QString port = QStringLiteral("0");
   for (const QStringList& command : {QStringList{"send-all", Path("server.dat")},
                                      QStringList{"read-all", Path("server-back.dat")}}) {
@@ -198,19 +172,19 @@ void CtlSimTest::documentRoundTripsAsServer() {
     QVERIFY2(listening.hasMatch(), first.constData());
     if (port == "0") {
       port = listening.captured(1);
-      QVERIFY(sim.start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
+      QVERIFY(sim.Start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
     }
     const CtlRun run = Collect(ctl);
     QVERIFY2(run.status == 0, qPrintable(Describe(run)));
   }
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
   QCOMPARE(ReadFile(Path("server-back.dat")), doc);
 }
 
 void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
-  SimProcess sim;
-  const QString tty = PtySim(sim, dir_);
-  QVERIFY(!tty.isEmpty());
+  SimulatedUnitProcess sim;
+  const QString tty = Path("unit-tty");
+  QVERIFY(sim.OnPty(tty));
   RoundTripDocument({"--serial", tty}, SampleDocument(3), "serial");
 
   const CtlRun set = RunCtl({"--serial", tty, "net-set", "--ip", "10.1.2.3", "--gateway", "10.1.2.254", "--active",
@@ -226,13 +200,13 @@ void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
   QVERIFY2(moved.status == 0, qPrintable(Describe(moved)));
   const CtlRun asked = RunCtl({"--serial", tty, "--address", "07", "raw", "RCWL"});
   QVERIFY2(asked.status == 0, qPrintable(Describe(asked)));
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::glyphsRoundTripInEveryClass() {
-  SimProcess sim;
-  const QString unit = ListeningSim(sim);
-  QVERIFY(!unit.isEmpty());
+  SimulatedUnitProcess sim;
+  QVERIFY(sim.Listen());
+  const QString unit = sim.address();
   for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
                                 std::pair{vtg::GlyphClass::Small, "small"}}) {
     const QByteArray glyphs = SampleGlyphList(c, static_cast<unsigned>(c) + 10);
@@ -244,13 +218,13 @@ void CtlSimTest::glyphsRoundTripInEveryClass() {
     QVERIFY2(read.status == 0, qPrintable(Describe(read)));
     QCOMPARE(ReadFile(back), glyphs);
   }
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::unitsAreWorkedOnConcurrently() {
-  SimProcess first, second;
-  const QString units[] = {ListeningSim(first), ListeningSim(second)};
-  QVERIFY(!units[0].isEmpty() && !units[1].isEmpty());
+  SimulatedUnitProcess first, second;
+  QVERIFY(first.Listen() && second.Listen());
+  const QString units[] = {first.address(), second.address()};
   const QByteArray docs[] = {SampleDocument(4), SampleDocument(5)};
   for (const QString step : {"send-all", "read-all"}) {
     QProcess runs[2];
@@ -266,24 +240,22 @@ void CtlSimTest::unitsAreWorkedOnConcurrently() {
   }
   QCOMPARE(ReadFile(Path("unit0-back.dat")), docs[0]);
   QCOMPARE(ReadFile(Path("unit1-back.dat")), docs[1]);
-  QCOMPARE(first.terminate(), 0);
-  QCOMPARE(second.terminate(), 0);
+  QCOMPARE(first.Terminate(), 0);
+  QCOMPARE(second.Terminate(), 0);
 }
 
 void CtlSimTest::rawPrintsTheReplyAndFilesNeedNoUnit() {
-  SimProcess sim;
-  const QString unit = ListeningSim(sim, {"--address", "12"});
-  QVERIFY(!unit.isEmpty());
-  const CtlRun raw = RunCtl({"--tcp", unit, "--address", "12", "raw", "RCEL"});
+  SimulatedUnitProcess sim;
+  QVERIFY(sim.Listen({"--address", "12"}));
+  const CtlRun raw = RunCtl({"--tcp", sim.address(), "--address", "12", "raw", "RCEL"});
   QVERIFY2(raw.status == 0, qPrintable(Describe(raw)));
   QCOMPARE(raw.out, QByteArray("CEL1\n"));
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 
   const CtlRun made = RunCtl({"doc-new", Path("new.dat")});
   QCOMPARE(made.status, 0);
-  vtg::ControllerState defaults;
-  vtg::ResetToDefaults(defaults);
-  QCOMPARE(ReadFile(Path("new.dat")).toStdString(), std::get<std::string>(vtg::FormatDocument(defaults.image)));
+  QCOMPARE(ReadFile(Path("new.dat")).toStdString(),
+           std::get<std::string>(vtg::FormatDocument(vtg::testing::DefaultImage())));
   const CtlRun shown = RunCtl({"doc-show", Path("new.dat")});
   QCOMPARE(shown.status, 0);
   QCOMPARE(shown.out.count('\n'), 2 + 4 + 256);
@@ -391,18 +363,23 @@ void CtlSimTest::failuresTellAndExit() {
 
   const QByteArray doc = SampleDocument(6);
   QVERIFY(WriteFile(Path("odd.dat"), doc.left(doc.size() / 2)));
-  vtg::ControllerState odd;
-  vtg::ResetToDefaults(odd);
-  odd.image.title_text[1] = "A";
-  QVERIFY(WriteFile(Path("odd-title.dat"), QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(odd.image)))));
+  vtg::SettingsImage odd = vtg::testing::DefaultImage();
+  odd.title_text[1] = "A";
+  QVERIFY(WriteFile(Path("odd-title.dat"), QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(odd)))));
   QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
   QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
 
-  SimProcess unit;
+  SimulatedUnitProcess unit;
   QStringList link;
-  if (sim == "tcp") link = QStringList{"--tcp", ListeningSim(unit, sim_args)};
-  if (sim == "pty") link = QStringList{"--serial", PtySim(unit, dir_, sim_args)};
-  if (sim == "closed") link = QStringList{"--tcp", ClosedPort()};
+  if (sim == "tcp") {
+    QVERIFY(unit.Listen(sim_args));
+    link = QStringList{"--tcp", unit.address()};
+  }
+  if (sim == "pty") {
+    QVERIFY(unit.OnPty(Path("unit-tty"), sim_args));
+    link = QStringList{"--serial", Path("unit-tty")};
+  }
+  if (sim == "closed") link = QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(vtg::testing::FreeTcpPort())};
   QStringList line;
   for (const QString& arg : args) {
     if (arg == "LINK")
@@ -418,12 +395,12 @@ void CtlSimTest::failuresTellAndExit() {
 }
 
 void CtlSimTest::trafficLogsOfBothSidesAgree() {
-  SimProcess sim;
-  const QString tty = PtySim(sim, dir_, {"--address", "05", "--log", Path("unit.log")});
-  QVERIFY(!tty.isEmpty());
+  SimulatedUnitProcess sim;
+  const QString tty = Path("unit-tty");
+  QVERIFY(sim.OnPty(tty, {"--address", "05", "--log", Path("unit.log")}));
   const CtlRun run = RunCtl({"--serial", tty, "--address", "05", "-v", "--log", Path("ctl.log"), "raw", "RCEL"});
   QVERIFY2(run.status == 0, qPrintable(Describe(run)));
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
 
   const QByteArray logged = ReadFile(Path("ctl.log"));
   QCOMPARE(Exchange(logged, "sent"), (QStringList{R"(> "05RCEL\r\n")", R"(< "05CEL1\r\n")"}));

@@ -1,22 +1,20 @@
 // Sequences against a unit that drops, garbles and refuses replies: every run must end, the
 // link must stay usable, and nothing may crash. Bounded in count and time, loopback only.
 #include <QEventLoop>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "controller_fixture.h"
-#include "link/sequence_engine.h"
+#include "event_waits.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
-#include "sim/simulated_unit.h"
 #include "sim/simulated_unit_server.h"
+#include "socket_controller.h"
 #include "titles/title_runs.h"
 
 namespace vtg {
 namespace {
 
-constexpr int kWaitMs = 10000;
+using testing::kWaitMs;
 constexpr int kRuns = 36;
 
 class FaultyUnitSoak : public QObject {
@@ -53,15 +51,8 @@ void FaultyUnitSoak::everySequenceEndsAndTheLinkStaysUsable() {
 
     testing::SocketController c;
     c.link.SetTiming({150, 20});
-    c.state.link.host_list = {{127, 0, 0, 1}};
-    c.state.link.selected_peer = 0;
-    c.UsePort(server.port());
-    QSignalSpy connected(&c.tcp, &TcpTransport::connected);
-    QVERIFY(c.tcp.ConnectToHost());
-    QVERIFY(connected.wait(kWaitMs));
-
-    testing::RecordingView view;
-    SequenceEngine engine(c.state, c.link, c.messages, view);
+    QVERIFY(c.ConnectToUnit(server.port()));
+    SequenceEngine& engine = c.engine;
     QEventLoop until_end;
     QTimer give_up;
     give_up.setSingleShot(true);

@@ -1,16 +1,18 @@
 // The controller's serial link against vtg7300-sim on a pseudo-terminal.
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-#include "../qt/controller_fixture.h"
+#include "event_waits.h"
 #include "readback_cases.h"
-#include "sim_process.h"
+#include "serial_controller.h"
+#include "shown_texts.h"
+#include "simulated_unit_process.h"
 
 namespace vtg {
 
-using testing::Shown;
+using testing::kWaitMs;
+using testing::ShownTexts;
+using testing::SimulatedUnitProcess;
 
 class SerialLinkSimTest : public QObject {
   Q_OBJECT
@@ -21,55 +23,44 @@ class SerialLinkSimTest : public QObject {
 
  private:
   // Starts a simulated unit with address 05 on a pseudo-terminal and opens its link.
-  bool OpenSim(SimProcess& sim);
-  // Sends one line and waits for the reply to clear reply_pending.
-  bool Exchange(const std::string& line);
+  bool OpenSim(SimulatedUnitProcess& sim);
 
   testing::SerialController c;
   QTemporaryDir folder;
 };
 
-bool SerialLinkSimTest::OpenSim(SimProcess& sim) {
+bool SerialLinkSimTest::OpenSim(SimulatedUnitProcess& sim) {
   const QString link = folder.filePath(QStringLiteral("vtg-serial"));
-  const QString first = sim.start({"--address", "05", "--pty", link});
-  if (!first.startsWith(QStringLiteral("pty at ") + link)) {
-    qWarning() << "first line:" << first;
-    return false;
-  }
+  if (!sim.OnPty(link, {"--address", "05"})) return false;
   ResetToDefaults(c.state);
   c.messages.shown.clear();
-  return c.serial.Open(link);
-}
-
-bool SerialLinkSimTest::Exchange(const std::string& line) {
-  c.link.SerialSendLine(line);
-  return QTest::qWaitFor([&] { return c.state.flags.reply_pending == 0; }, kWaitMs);
+  return c.port.Open(link);
 }
 
 void SerialLinkSimTest::setsAndReadsBackThroughTheUnit() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(OpenSim(sim));
   c.state.flags.address_prefix = 1;
   c.state.selection.slave_index = 5;
   for (const auto& step : testing::ReadBackCases()) {
-    QVERIFY2(Exchange(step.set), step.set.c_str());
-    QVERIFY2(Exchange(step.read), step.read.c_str());
+    QVERIFY2(c.Exchange(step.set), step.set.c_str());
+    QVERIFY2(c.Exchange(step.read), step.read.c_str());
     QVERIFY2(step.landed(c.state), step.read.c_str());
   }
   const QStringList all_ok(static_cast<int>(testing::ReadBackCases().size()), QStringLiteral("SerialSuccess Success"));
-  QCOMPARE(Shown(c.messages), all_ok);
-  c.serial.Close();
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(ShownTexts(c.messages), all_ok);
+  c.port.Close();
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void SerialLinkSimTest::unitCommandsGoWithoutAddress() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(OpenSim(sim));
   c.state.flags.address_prefix = 0;
-  QVERIFY(Exchange("RVN\r\n"));
+  QVERIFY(c.Exchange("RVN\r\n"));
   QCOMPARE(c.state.image.unit_version, std::string("1.00"));
-  c.serial.Close();
-  QCOMPARE(sim.terminate(), 0);
+  c.port.Close();
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 }  // namespace vtg

@@ -4,7 +4,6 @@
 // nothing may crash. Loopback only, bounded in count and time.
 #include <QEventLoop>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -12,13 +11,13 @@
 #include <memory>
 #include <set>
 
-#include "controller_fixture.h"
+#include "dice.h"
+#include "free_tcp_port.h"
 #include "invariants.h"
-#include "link/sequence_engine.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
-#include "sim/simulated_unit.h"
 #include "sim/unit_link.h"
+#include "socket_controller.h"
 #include "titles/title_runs.h"
 
 namespace vtg {
@@ -43,21 +42,6 @@ struct Figures {
   long garbage_bytes = 0;
   int completed = 0;
   int aborted = 0;
-};
-
-// Deterministic, so that a failure plays again the same way.
-class Dice {
- public:
-  explicit Dice(std::uint32_t seed) : x_(seed * 2654435761u + 1u) {}
-  int Below(int n) {
-    x_ ^= x_ << 13;
-    x_ ^= x_ >> 17;
-    x_ ^= x_ << 5;
-    return static_cast<int>(x_ % static_cast<std::uint32_t>(n));
-  }
-
- private:
-  std::uint32_t x_;
 };
 
 // Each rogue connection comes from a loopback address of its own, so the client table names it.
@@ -168,7 +152,7 @@ class RogueUnit {
   quint16 port_;
   int& next_connection_;
   Figures& figures_;
-  Dice dice_;
+  testing::Dice dice_;
   QString address_;
   std::unique_ptr<QTcpSocket> socket_;
 };
@@ -208,7 +192,7 @@ class ServerSoak : public QObject {
   std::unique_ptr<ChosenUnit> chosen;
   std::vector<std::unique_ptr<RogueUnit>> rogues;
   QTimer rogue_actions;
-  Dice dice{7};
+  testing::Dice dice{7};
   // Record → peer as last seen; a peer once gone never comes back.
   std::map<int, int> records;
   std::set<int> gone_peers;
@@ -246,10 +230,7 @@ void ServerSoak::CheckTableChange() {
 }
 
 void ServerSoak::Start() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::AnyIPv4, 0);
-  port = probe.serverPort();
-  probe.close();
+  port = testing::FreeTcpPort();
   c.state.link.tcp_role = kServer;
   c.state.link.selected_peer = -1;
   c.state.selection.slave_index = kChosenAddress;

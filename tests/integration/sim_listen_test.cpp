@@ -1,31 +1,31 @@
 // vtg7300-sim --listen: the controller's TCP client talks to it as to a unit.
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "sim_process.h"
+#include "event_waits.h"
+#include "qt_files.h"
+#include "simulated_unit_process.h"
+
+using vtg::testing::kWaitMs;
+using vtg::testing::ReadLines;
+using vtg::testing::SimulatedUnitProcess;
 
 class SimListenTest : public QObject {
   Q_OBJECT
 
  private:
   // Starts the program listening on a free port and connects `socket` to it.
-  bool startAndConnect(SimProcess& sim, QTcpSocket& socket, QStringList extra = {}) {
-    const QString first = sim.start(extra << QStringLiteral("--listen") << QStringLiteral("127.0.0.1:0"));
-    const auto match = QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)$")).match(first);
-    if (!match.hasMatch()) {
-      qWarning() << "first line:" << first << sim.process().readAllStandardError();
-      return false;
-    }
-    socket.connectToHost(QStringLiteral("127.0.0.1"), match.captured(1).toUShort());
+  bool startAndConnect(SimulatedUnitProcess& sim, QTcpSocket& socket, QStringList extra = {}) {
+    if (!sim.Listen(extra)) return false;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), sim.port());
     return socket.waitForConnected(kWaitMs);
   }
 
  private slots:
   void answersLinesHoweverTheyAreCut() {
-    SimProcess sim;
+    SimulatedUnitProcess sim;
     QTcpSocket socket;
     QVERIFY(startAndConnect(sim, socket));
 
@@ -36,11 +36,11 @@ class SimListenTest : public QObject {
 
     socket.write("00CWL2\r\n00RCWL\r\n");
     QCOMPARE(ReadLines(socket, 2), QByteArray("00GO\r\n00CWL2\r\n"));
-    QCOMPARE(sim.terminate(), 0);
+    QCOMPARE(sim.Terminate(), 0);
   }
 
   void staysUpUnderGarbageAndOverlongLines() {
-    SimProcess sim;
+    SimulatedUnitProcess sim;
     QTcpSocket socket;
     QVERIFY(startAndConnect(sim, socket));
 
@@ -58,11 +58,11 @@ class SimListenTest : public QObject {
     socket.write("RVN\r\n");
     QCOMPARE(ReadLines(socket, 1), QByteArray("VN1.00\r\n"));
     QCOMPARE(sim.process().state(), QProcess::Running);
-    QCOMPARE(sim.terminate(), 0);
+    QCOMPARE(sim.Terminate(), 0);
   }
 
   void appliesFaults() {
-    SimProcess sim;
+    SimulatedUnitProcess sim;
     QTcpSocket socket;
     QVERIFY(startAndConnect(sim, socket,
                             {"--error-every", "2", "GN", "--split", "--reply-delay", "30", "--line-rate", "9600"}));
@@ -74,7 +74,7 @@ class SimListenTest : public QObject {
     QVERIFY2(clock.elapsed() >= 55, qPrintable(QString::number(clock.elapsed())));
     socket.write("00RCEL\r\n");
     QCOMPARE(ReadLines(socket, 1), QByteArray("00GN\r\n"));
-    QCOMPARE(sim.terminate(), 0);
+    QCOMPARE(sim.Terminate(), 0);
   }
 
   void keepsStateAndLogsLines() {
@@ -82,35 +82,30 @@ class SimListenTest : public QObject {
     const QString state = folder.filePath(QStringLiteral("units.state"));
     const QString log = folder.filePath(QStringLiteral("lines.log"));
     {
-      SimProcess sim;
+      SimulatedUnitProcess sim;
       QTcpSocket socket;
       QVERIFY(startAndConnect(sim, socket, {"--state", state, "--log", log}));
       socket.write("00CEL3\r\n");
       QCOMPARE(ReadLines(socket, 1), QByteArray("00GO\r\n"));
-      QCOMPARE(sim.terminate(), 0);
+      QCOMPARE(sim.Terminate(), 0);
     }
-    QFile logged(log);
-    QVERIFY(logged.open(QIODevice::ReadOnly));
-    const QByteArray lines = logged.readAll();
+    const QByteArray lines = vtg::testing::ReadFile(log);
     QVERIFY2(lines.contains("received tcp 127.0.0.1:") && lines.contains(" \"00CEL3\\r\\n\"") &&
                  lines.contains(" \"00GO\\r\\n\""),
              lines.constData());
 
-    SimProcess again;
+    SimulatedUnitProcess again;
     QTcpSocket socket;
     QVERIFY(startAndConnect(again, socket, {"--state", state}));
     socket.write("00RCEL\r\n");
     QCOMPARE(ReadLines(socket, 1), QByteArray("00CEL3\r\n"));
-    QCOMPARE(again.terminate(), 0);
+    QCOMPARE(again.Terminate(), 0);
   }
 
   void refusesBadStateFilesAndBadUsage() {
     QTemporaryDir folder;
     const QString state = folder.filePath(QStringLiteral("units.state"));
-    QFile file(state);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a state file\n");
-    file.close();
+    QVERIFY(vtg::testing::WriteFile(state, "not a state file\n"));
 
     const struct {
       QStringList arguments;
@@ -122,8 +117,8 @@ class SimListenTest : public QObject {
         {{}, 2, "give a mode"},
     };
     for (const auto& run : kRuns) {
-      SimProcess sim;
-      sim.start(run.arguments);
+      SimulatedUnitProcess sim;
+      sim.Start(run.arguments);
       QVERIFY(QTest::qWaitFor([&] { return sim.process().state() == QProcess::NotRunning; }, kWaitMs));
       QCOMPARE(sim.process().exitCode(), run.exit_code);
       QVERIFY(sim.process().readAllStandardError().contains(run.message));

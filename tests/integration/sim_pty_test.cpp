@@ -4,7 +4,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "sim_process.h"
+#include "event_waits.h"
+#include "simulated_unit_process.h"
+
+using vtg::testing::ReadLines;
+using vtg::testing::SimulatedUnitProcess;
 
 class SimPtyTest : public QObject {
   Q_OBJECT
@@ -13,8 +17,8 @@ class SimPtyTest : public QObject {
   void answersOnThePseudoTerminal() {
     QTemporaryDir folder;
     const QString link = folder.filePath(QStringLiteral("vtg-serial"));
-    SimProcess sim;
-    const QString first = sim.start({"--address", "00,05", "--pty", link});
+    SimulatedUnitProcess sim;
+    const QString first = sim.Start({"--address", "00,05", "--pty", link});
     QVERIFY2(first.startsWith(QStringLiteral("pty at %1 -> /dev/").arg(link)), qPrintable(first));
     QVERIFY(QFileInfo(link).isSymLink());
 
@@ -28,7 +32,7 @@ class SimPtyTest : public QObject {
     QCOMPARE(ReadLines(port, 3), QByteArray("05GO\r\n05CWL1\r\nVN1.00\r\n"));
     port.close();
 
-    QCOMPARE(sim.terminate(), 0);
+    QCOMPARE(sim.Terminate(), 0);
     QVERIFY(!QFileInfo::exists(link));  // the link goes with the program
   }
 };

@@ -1,19 +1,22 @@
 // The controller's socket link against vtg7300-sim, in both roles, on loopback.
-#include <QFile>
-#include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
-#include "../qt/controller_fixture.h"
+#include "event_waits.h"
+#include "free_tcp_port.h"
+#include "qt_files.h"
 #include "readback_cases.h"
-#include "sim_process.h"
+#include "shown_texts.h"
+#include "simulated_unit_process.h"
+#include "socket_controller.h"
 
 namespace vtg {
 
-using testing::Shown;
+using testing::kWaitMs;
+using testing::ShownTexts;
+using testing::SimulatedUnitProcess;
 
 class SocketLinkSimTest : public QObject {
   Q_OBJECT
@@ -34,105 +37,84 @@ class SocketLinkSimTest : public QObject {
 
  private:
   // Client role: a simulated unit with address 05 listening on a free port, connected to.
-  bool ConnectToSim(SimProcess& sim, QStringList faults = {});
-  // Sends one line and waits until the link is no longer waiting for its reply.
-  bool Exchange(const std::string& line);
+  bool ConnectToSim(SimulatedUnitProcess& sim, QStringList faults = {});
 
   std::unique_ptr<testing::SocketController> c;
 };
 
-bool SocketLinkSimTest::ConnectToSim(SimProcess& sim, QStringList faults) {
-  const QString first = sim.start(faults << "--address" << "05" << "--listen" << "127.0.0.1:0");
-  const auto port = QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)$")).match(first);
-  if (!port.hasMatch()) {
-    qWarning() << "first line:" << first;
-    return false;
-  }
-  c->state.link.host_list = {{127, 0, 0, 1}};
-  c->state.link.selected_peer = 0;
-  c->UsePort(port.captured(1).toUShort());
-  QSignalSpy connected(&c->tcp, &TcpTransport::connected);
-  if (!c->tcp.ConnectToHost() || !connected.wait(kWaitMs)) return false;
-  c->messages.shown.clear();
-  return true;
-}
-
-bool SocketLinkSimTest::Exchange(const std::string& line) {
-  c->link.SendCommandLine(line);
-  return QTest::qWaitFor([&] { return !c->link.AwaitingSocketReply(); }, kWaitMs);
+bool SocketLinkSimTest::ConnectToSim(SimulatedUnitProcess& sim, QStringList faults) {
+  return sim.Listen(faults << "--address" << "05") && c->ConnectToUnit(sim.port());
 }
 
 void SocketLinkSimTest::setsAndReadsBackThroughTheUnit() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim));
   for (const auto& step : testing::ReadBackCases()) {
-    QVERIFY2(Exchange(step.set), step.set.c_str());
-    QVERIFY2(Exchange(step.read), step.read.c_str());
+    QVERIFY2(c->Exchange(step.set), step.set.c_str());
+    QVERIFY2(c->Exchange(step.read), step.read.c_str());
     QVERIFY2(step.landed(c->state), step.read.c_str());
   }
   const QStringList all_ok(static_cast<int>(testing::ReadBackCases().size()), QStringLiteral("Success Socket ＯＫ"));
-  QCOMPARE(Shown(c->messages), all_ok);
+  QCOMPARE(ShownTexts(c->messages), all_ok);
 }
 
 void SocketLinkSimTest::replySplitOverTwoReceptions() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim, {"--split"}));
   c->state.flags.sequence_step = 3;  // a run is going: no box for "GO"
   c->state.flags.step_pending = 1;
-  QVERIFY(Exchange("CEL3\r\n"));
+  QVERIFY(c->Exchange("CEL3\r\n"));
   QCOMPARE(c->state.flags.step_pending, 0);
-  QVERIFY(Exchange("RCEL\r\n"));
+  QVERIFY(c->Exchange("RCEL\r\n"));
   QCOMPARE(c->state.image.edge_level, 3);
   QVERIFY(c->messages.shown.empty());
 }
 
 void SocketLinkSimTest::silentUnitTimesOut() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim, {"--drop-every", "1"}));
   c->link.SetTiming({300, 100});
-  QVERIFY(Exchange("RCEL\r\n"));
-  QCOMPARE(Shown(c->messages), QStringList{"Error Answer が､きません"});
+  QVERIFY(c->Exchange("RCEL\r\n"));
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Answer が､きません"});
   QCOMPARE(c->state.flags.abort_flag, 1);
 }
 
 void SocketLinkSimTest::broadcastDoesNotWait() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim));
   c->state.selection.slave_index = kBroadcast;
   c->link.SendCommandLine("CWL1\r\n");
   c->state.selection.slave_index = 5;
-  QVERIFY(Exchange("RCWL\r\n"));  // sent at once, after the unit took the Broadcast
+  QVERIFY(c->Exchange("RCWL\r\n"));  // sent at once, after the unit took the Broadcast
   QCOMPARE(c->state.image.white_level, 1);
   QVERIFY(c->messages.shown.empty());
 }
 
 void SocketLinkSimTest::unitGoingAwayIsSaidOnce() {
-  SimProcess sim;
+  SimulatedUnitProcess sim;
   QVERIFY(ConnectToSim(sim));
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
-  QCOMPARE(sim.terminate(), 0);
+  QCOMPARE(sim.Terminate(), 0);
   QTRY_COMPARE_WITH_TIMEOUT(disconnected.count(), 1, kWaitMs);
   QCOMPARE(c->state.link.tcp_connected, 0);
-  QCOMPARE(Shown(c->messages), QStringList{"Error Socket 接続が切れました"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Socket 接続が切れました"});
 }
 
 void SocketLinkSimTest::serverTakes96UnitsAndGivesALeaversRecordToTheNext() {
   const ClientTable& table = c->state.client_table;
   c->state.link.tcp_role = kServer;
   c->state.link.selected_peer = -1;
-  QTcpServer probe;  // a port free just now
-  QVERIFY(probe.listen(QHostAddress::AnyIPv4, 0));
-  const QString target = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
-  c->UsePort(probe.serverPort());
-  probe.close();
+  const quint16 port = testing::FreeTcpPort();
+  const QString target = QStringLiteral("127.0.0.1:%1").arg(port);
+  c->UsePort(port);
   QVERIFY(c->tcp.StartServer());
 
   // The first unit alone, so that it holds record 1; then 95 more.
-  std::vector<std::unique_ptr<SimProcess>> sims;
+  std::vector<std::unique_ptr<SimulatedUnitProcess>> sims;
   int joined = 0;
   for (const int units : {1, 32, 32, 31}) {
-    sims.push_back(std::make_unique<SimProcess>());
-    QVERIFY(!sims.back()->start({"--units", QString::number(units), "--connect", target}).isEmpty());
+    sims.push_back(std::make_unique<SimulatedUnitProcess>());
+    QVERIFY(!sims.back()->Start({"--units", QString::number(units), "--connect", target}).isEmpty());
     joined += units;
     QTRY_COMPARE_WITH_TIMEOUT(table.InUseCount(), joined, kWaitMs);
   }
@@ -141,19 +123,14 @@ void SocketLinkSimTest::serverTakes96UnitsAndGivesALeaversRecordToTheNext() {
   // The 97th is taken and closed at once, again at every retry; the table stays as it is.
   QTemporaryDir folder;
   const QString log = folder.filePath(QStringLiteral("97th.log"));
-  SimProcess extra;
-  QVERIFY(!extra.start({"--log", log, "--connect", target}).isEmpty());
-  QTRY_VERIFY_WITH_TIMEOUT(
-      [&] {
-        QFile file(log);
-        return file.open(QIODevice::ReadOnly) && file.readAll().contains("closed");
-      }(),
-      kWaitMs);
+  SimulatedUnitProcess extra;
+  QVERIFY(!extra.Start({"--log", log, "--connect", target}).isEmpty());
+  QTRY_VERIFY_WITH_TIMEOUT(testing::ReadFile(log).contains("closed"), kWaitMs);
   QCOMPARE(table.InUseCount(), 96);
   QCOMPARE(table[1].peer_socket, first_peer);
 
   // The first unit leaves; the 97th takes its record at its next try.
-  sims.front()->terminate();
+  sims.front()->Terminate();
   QTRY_VERIFY_WITH_TIMEOUT(table[1].in_use && table[1].peer_socket != first_peer, kWaitMs);
   QCOMPARE(table.InUseCount(), 96);
 
@@ -161,10 +138,10 @@ void SocketLinkSimTest::serverTakes96UnitsAndGivesALeaversRecordToTheNext() {
   c->state.link.selected_peer = 1;
   c->state.link.tcp_connected = 1;
   c->state.selection.slave_index = 0;
-  QVERIFY(Exchange("CWL2\r\n"));
-  QVERIFY(Exchange("RCWL\r\n"));
+  QVERIFY(c->Exchange("CWL2\r\n"));
+  QVERIFY(c->Exchange("RCWL\r\n"));
   QCOMPARE(c->state.image.white_level, 2);
-  QCOMPARE(Shown(c->messages), QStringList{"Success Socket ＯＫ"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket ＯＫ"});
 }
 
 }  // namespace vtg

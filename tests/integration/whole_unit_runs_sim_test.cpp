@@ -1,45 +1,35 @@
 // Set All Items and Read Setting Items through the real dialogs and the socket link, against a
 // simulated unit on loopback. The runs' timers are ticked here; the replies come over TCP.
 #include <QComboBox>
-#include <QDeadlineTimer>
-#include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
-#include "../core/memory_profile.h"
-#include "../core/test_text.h"
-#include "../qt/controller_fixture.h"
+#include "dialog_driver.h"
+#include "event_waits.h"
+#include "qt_files.h"
 #include "settings/document_commands.h"
 #include "settings/settings_document.h"
 #include "shell/whole_unit_run_dialog.h"
+#include "shown_texts.h"
 #include "sim/sim_log.h"
 #include "sim/simulated_unit_server.h"
+#include "socket_controller.h"
+#include "text_builders.h"
 
 namespace vtg {
 
+using testing::Click;
+using testing::Find;
 using testing::Pair;
-using testing::Repeat;
+using testing::ReadFile;
+using testing::RunEventsUntil;
+using testing::ShownTexts;
 
 namespace {
 
-constexpr int kWaitMs = 15000;  // generous: the sanitizers make every exchange slow
 constexpr int kUnitAddress = 5;
 constexpr int kTwinTitle = 7;  // NEC-selected IBM extensions, sent in their IBM form
-
-// Runs the event loop until `done` holds; false when `ms` passed first.
-bool RunEventsUntil(const std::function<bool()>& done, int ms = kWaitMs) {
-  const QDeadlineTimer deadline(ms);
-  QTimer wake;  // a silent peer still lets the deadline be seen
-  wake.start(20);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
 
 // A title of `chars` characters cycling through `pairs`.
 std::string Title(std::initializer_list<unsigned> pairs, int chars) {
@@ -82,11 +72,6 @@ std::string Document(const SettingsImage& image) {
                                                    : "unsavable: " + std::get<DocumentFault>(text).message;
 }
 
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
 int LinesReceived(const QString& log_path) {
   int lines = 0;
   for (const QByteArray& entry : ReadFile(log_path).split('\n')) lines += entry.contains(" received ");
@@ -121,8 +106,6 @@ class WholeUnitRunsSimTest : public QObject {
   int RunToEnd(shell::WholeUnitRunDialog& dialog, int start_id);
 
   std::unique_ptr<testing::SocketController> c;
-  testing::MemoryProfile profile;
-  QStringList no_ports;
   sim::SimulatedUnit unit{kUnitAddress};
   std::unique_ptr<sim::SimLog> log;  // outlives the server that writes to it
   std::unique_ptr<sim::SimulatedUnitServer> server;
@@ -131,19 +114,12 @@ class WholeUnitRunsSimTest : public QObject {
 bool WholeUnitRunsSimTest::ConnectToUnit(sim::LinkSettings settings, sim::SimLog* log) {
   unit = sim::SimulatedUnit(kUnitAddress);
   server = std::make_unique<sim::SimulatedUnitServer>(std::vector<sim::SimulatedUnit*>{&unit}, settings, log);
-  if (!server->start(QHostAddress::LocalHost, 0)) return false;
-  c->state.link.host_list = {{127, 0, 0, 1}};
-  c->state.link.selected_peer = 0;
-  c->UsePort(server->port());
-  QSignalSpy connected(&c->tcp, &TcpTransport::connected);
-  if (!c->tcp.ConnectToHost() || !connected.wait(kWaitMs)) return false;
-  c->messages.shown.clear();  // the connection's own success box
-  return true;
+  return server->start(QHostAddress::LocalHost, 0) && c->ConnectToUnit(server->port());
 }
 
 int WholeUnitRunsSimTest::RunToEnd(shell::WholeUnitRunDialog& dialog, int start_id) {
-  dialog.findChild<QComboBox*>(ui::ControlName(1094))->setCurrentIndex(kUnitAddress);
-  QTest::mouseClick(dialog.findChild<QPushButton*>(ui::ControlName(start_id)), Qt::LeftButton);
+  Find<QComboBox>(dialog, 1094)->setCurrentIndex(kUnitAddress);
+  Click(dialog, start_id);
   int ticks = 0;
   while (dialog.runner().Running() && ticks < 400) {
     dialog.runner().Tick();
@@ -155,9 +131,8 @@ int WholeUnitRunsSimTest::RunToEnd(shell::WholeUnitRunDialog& dialog, int start_
 
 void WholeUnitRunsSimTest::documentSurvivesTheUnitByteForByte() {
   QVERIFY(ConnectToUnit());
-  ui::AppContext app{c->state, c->messages, c->link, profile, no_ports, &c->tcp};
   QTemporaryDir dir;
-  testing::ScriptedFileDialogs files;
+  testing::ScriptedFileDialogs& files = c->dialogs;
   const auto save_as = [&](const char* name) {
     files.choice = dir.filePath(QString::fromUtf8(name)).toStdString();
     return SaveDocumentAs(c->state, c->messages, files) == DocumentResult::Done;
@@ -173,19 +148,19 @@ void WholeUnitRunsSimTest::documentSurvivesTheUnitByteForByte() {
   QCOMPARE(NewDocument(c->state, c->messages), DocumentResult::Done);
   QCOMPARE(OpenDocument(c->state, c->messages, files), DocumentResult::Done);
   {
-    shell::WholeUnitRunDialog set_all(app, shell::kSetAllItemsLayout, nullptr);
+    shell::WholeUnitRunDialog set_all(c->context, shell::kSetAllItemsLayout, nullptr);
     const int ticks = RunToEnd(set_all, 1012);
-    QVERIFY2(ticks == 284, qPrintable(testing::Shown(c->messages).join('|')));
+    QVERIFY2(ticks == 284, qPrintable(ShownTexts(c->messages).join('|')));
   }
-  QCOMPARE(testing::Shown(c->messages), QStringList{"Success Socket ＯＫ"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket ＯＫ"});
 
   QCOMPARE(NewDocument(c->state, c->messages), DocumentResult::Done);
   QVERIFY(Document(c->state.image) != expected);
   {
-    shell::WholeUnitRunDialog read(app, shell::kReadSettingItemsLayout, nullptr);
+    shell::WholeUnitRunDialog read(c->context, shell::kReadSettingItemsLayout, nullptr);
     QCOMPARE(RunToEnd(read, 1069), 286);
   }
-  QCOMPARE(testing::Shown(c->messages), (QStringList{"Success Socket ＯＫ", "Success Socket ＯＫ"}));
+  QCOMPARE(ShownTexts(c->messages), (QStringList{"Success Socket ＯＫ", "Success Socket ＯＫ"}));
   QVERIFY(save_as("read back"));
   const QByteArray saved = ReadFile(dir.filePath(QStringLiteral("read back.dat")));
   QCOMPARE(saved.size(), qsizetype(expected.size()));
@@ -209,14 +184,13 @@ void WholeUnitRunsSimTest::runEndsAtTheTickAfterAnError() {
   QString log_error;
   QVERIFY2(log->open(dir.filePath(QStringLiteral("unit.log")), &log_error), qPrintable(log_error));
   QVERIFY(ConnectToUnit({{}, {.error_every = 100, .error_code = "E3"}}, log.get()));
-  ui::AppContext app{c->state, c->messages, c->link, profile, no_ports, &c->tcp};
-  shell::WholeUnitRunDialog dialog(app, *layout, nullptr);
+  shell::WholeUnitRunDialog dialog(c->context, *layout, nullptr);
   QCOMPARE(RunToEnd(dialog, start_id), ticks);
   QVERIFY(!QTest::qWaitFor([&] { return LinesReceived(dir.filePath(QStringLiteral("unit.log"))) > 100; }, 100));
   QCOMPARE(LinesReceived(dir.filePath(QStringLiteral("unit.log"))), 100);
-  QCOMPARE(testing::Shown(c->messages), QStringList{"Error Socket Command"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Socket Command"});
   QCOMPARE(c->state.flags.sequence_step, 0);
-  QVERIFY(dialog.findChild<QWidget*>(ui::ControlName(2))->isEnabled());
+  QVERIFY(Find(dialog, 2)->isEnabled());
 }
 
 void WholeUnitRunsSimTest::silentUnitEndsTheRunWithTheTimeOut_data() {
@@ -231,10 +205,9 @@ void WholeUnitRunsSimTest::silentUnitEndsTheRunWithTheTimeOut() {
   QFETCH(int, start_id);
   QVERIFY(ConnectToUnit({{}, {.drop_every = 1}}));
   c->link.SetTiming({300, 100});  // the wait itself is the link's; only its length is cut here
-  ui::AppContext app{c->state, c->messages, c->link, profile, no_ports, &c->tcp};
-  shell::WholeUnitRunDialog dialog(app, *layout, nullptr);
+  shell::WholeUnitRunDialog dialog(c->context, *layout, nullptr);
   QCOMPARE(RunToEnd(dialog, start_id), 2);
-  QCOMPARE(testing::Shown(c->messages), QStringList{"Error Answer が､きません"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Answer が､きません"});
   QCOMPARE(c->state.flags.sequence_step, 0);
   QCOMPARE(c->state.flags.abort_flag, 0);
 }

@@ -1,69 +1,25 @@
 // The glyph editor and the glyph lists on the screen: drawing with the mouse, the sample
 // box, the transfers paced by the dialog's runner, the double-clicks and the picture export.
-#include <QApplication>
-#include <QComboBox>
-#include <QDeadlineTimer>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <fstream>
 #include <set>
 
+#include "dialog_driver.h"
+#include "event_waits.h"
 #include "glyphs/glyph_dialogs.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_grid.h"
 #include "glyphs/glyph_info_dialog.h"
 #include "glyphs/glyph_list_dialog.h"
 #include "glyphs/glyph_text.h"
-#include "link/qt_reply_timer.h"
-#include "link/tcp_transport.h"
 #include "link/text_helpers.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
 #include "shell/menu_table.h"
-#include "sim/simulated_unit.h"
 #include "sim/simulated_unit_server.h"
-#include "test_app.h"
+#include "socket_controller.h"
 
 namespace vtg::testing {
 namespace {
-
-// Keeps every line on its way to the real transport.
-class TappedTransport : public Transport {
- public:
-  explicit TappedTransport(Transport& inner) : inner_(inner) {}
-  TransportTraits traits() const override { return inner_.traits(); }
-  bool ready() const override { return inner_.ready(); }
-  bool send(std::string_view line) override {
-    lines.emplace_back(line);
-    return inner_.send(line);
-  }
-  std::vector<std::string> lines;
-
- private:
-  Transport& inner_;
-};
-
-constexpr int kWaitMs = 10000;
-
-// Handles each event as it comes, without polling pauses, until `done`.
-bool RunEventsUntil(const std::function<bool()>& done) {
-  const QDeadlineTimer deadline(kWaitMs);
-  QTimer wake;
-  wake.start(50);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
-
-void Show(QWidget& window) {
-  window.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&window));
-}
 
 // The middle of dot (x, y) in pixels of the grid.
 QPoint DotCentre(GlyphClass c, int x, int y) {
@@ -78,27 +34,6 @@ std::set<std::pair<int, int>> SetDots(const ControllerState& state, GlyphClass c
     for (int x = 0; x < w; ++x)
       if (DotAt(state.image.ext_glyph_work, c, x, y)) dots.insert({x, y});
   return dots;
-}
-
-// Each character as the input method hands it over.
-void Type(QLineEdit* edit, const QString& text) {
-  for (QChar c : text) {
-    QInputMethodEvent commit;
-    commit.setCommitString(c);
-    QApplication::sendEvent(edit, &commit);
-  }
-}
-
-QPushButton* ButtonOf(QWidget& dialog, int id) { return dialog.findChild<QPushButton*>(ui::ControlName(id)); }
-
-// Runs `check` on the modal dialog that opens next, then closes it.
-void OnNextModal(std::function<void(QWidget&)> check) {
-  QTimer::singleShot(0, [check] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    check(*modal);
-    modal->close();
-  });
 }
 
 std::string Pattern(GlyphClass c, int index) {
@@ -117,9 +52,8 @@ class GlyphDialogsTest : public QObject {
       TestApp t;
       t.state.glyph.glyph_index = 4;
       GlyphEditorDialog dialog(t.context, c.c, nullptr);
-      Show(dialog);
-      auto* grid = dialog.findChild<ui::GlyphGrid*>(ui::ControlName(c.grid_id));
-      QVERIFY(grid);
+      QVERIFY(ShowOnScreen(dialog));
+      auto* grid = Find<ui::GlyphGrid>(dialog, c.grid_id);
       QCOMPARE(grid->size(), QSize(480, 384));
       const int last = Info(c.c).width - 1;
 
@@ -148,8 +82,8 @@ class GlyphDialogsTest : public QObject {
   void APressBesideTheGridPaintsOnceTheDragReachesIt() {
     TestApp t;
     GlyphEditorDialog dialog(t.context, GlyphClass::Small, nullptr);
-    Show(dialog);
-    auto* grid = dialog.findChild<ui::GlyphGrid*>(ui::ControlName(1181));
+    QVERIFY(ShowOnScreen(dialog));
+    auto* grid = Find<ui::GlyphGrid>(dialog, 1181);
     const QPoint grid_at = grid->mapTo(&dialog, QPoint(0, 0));
     QTest::mousePress(&dialog, Qt::LeftButton, {}, grid_at - QPoint(3, 3));
     QCOMPARE(t.state.glyph.glyph_edited, 1);
@@ -163,8 +97,8 @@ class GlyphDialogsTest : public QObject {
     TestApp t;
     t.state.glyph.glyph_index = 2;
     GlyphEditorDialog dialog(t.context, GlyphClass::Large, nullptr);
-    Show(dialog);
-    QTest::mouseClick(ButtonOf(dialog, 1077), Qt::LeftButton);
+    QVERIFY(ShowOnScreen(dialog));
+    Click(dialog, 1077);
     QCOMPARE(t.serial.lines.back(), std::string("00RFBMLA367\r\n"));
     QImage before = dialog.findChild<ui::GlyphGrid*>()->grab().toImage();
     t.link.OnSerialBytes("00FBMLA367" + std::string(576, 'F') + "\r\n");
@@ -177,13 +111,13 @@ class GlyphDialogsTest : public QObject {
     TestApp t;
     t.state.image.glyphStore(GlyphClass::Medium)[0] = Pattern(GlyphClass::Medium, 3);
     GlyphEditorDialog dialog(t.context, GlyphClass::Medium, nullptr);
-    auto* number = dialog.findChild<QComboBox*>(ui::ControlName(1180));
+    auto* number = Find<QComboBox>(dialog, 1180);
     QCOMPARE(number->count(), 160);
     QCOMPARE(number->itemText(159), QStringLiteral("160"));
     number->setCurrentIndex(9);
     QCOMPARE(t.state.glyph.glyph_index, 9);
     QCOMPARE(t.state.image.glyphStore(GlyphClass::Medium)[9], Pattern(GlyphClass::Medium, 3));
-    QTest::mouseClick(ButtonOf(dialog, 1183), Qt::LeftButton);
+    Click(dialog, 1183);
     QCOMPARE(t.serial.lines.back(), "00GRM010" + Pattern(GlyphClass::Medium, 3) + "\r\n");
   }
 
@@ -199,20 +133,20 @@ class GlyphDialogsTest : public QObject {
     for (const Case& c : cases) {
       TestApp t;
       GlyphEditorDialog dialog(t.context, GlyphClass::Large, nullptr);
-      Show(dialog);
-      auto* sample = dialog.findChild<QLineEdit*>(ui::ControlName(1076));
+      QVERIFY(ShowOnScreen(dialog));
+      auto* sample = Find<QLineEdit>(dialog, 1076);
       Type(sample, c.typed);
       QCOMPARE(sample->text(), c.shown);
       QCOMPARE(t.state.glyph.sample_char, c.sample);
       auto* note = dialog.findChild<QLabel*>(QStringLiteral("refusedCharacterNote"));
       QVERIFY(note);
       QCOMPARE(note->text(), c.note);
-      QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
+      Click(dialog, 1075);
       QCOMPARE(t.serial.lines.back(), std::string(c.line));
       // Reopened, the box shows the sample a read would ask for.
       t.state.glyph.glyph_read_pending = 0;
       GlyphEditorDialog again(t.context, GlyphClass::Large, nullptr);
-      QCOMPARE(again.findChild<QLineEdit*>(ui::ControlName(1076))->text(),
+      QCOMPARE(Find<QLineEdit>(again, 1076)->text(),
                c.sample.empty() ? QString() : c.shown);
     }
   }
@@ -224,24 +158,14 @@ class GlyphDialogsTest : public QObject {
     sim::SimulatedUnitServer server({&unit});
     QVERIFY(server.start(QHostAddress::LocalHost, 0));
 
-    TestApp t;
-    TcpTransport tcp(t.state, t.link, t.messages);
-    TappedTransport line(tcp);
-    QtReplyTimer reply_timer(t.link);
-    t.link.AttachSocket(&line, &reply_timer);
-    t.state.link.interface_setting = kTcpIp;
-    t.state.link.host_list = {{127, 0, 0, 1}};
-    t.state.link.selected_peer = 0;
-    t.state.link.tcp_port_text = std::to_string(server.port());
-    QSignalSpy connected(&tcp, &TcpTransport::connected);
-    QVERIFY(tcp.ConnectToHost());
-    QVERIFY(connected.wait(kWaitMs));
-    t.messages.shown.clear();
+    SocketController t;
+    RecordingTransport line = RecordingTransport::Tapping(t.tcp);
+    t.link.AttachSocket(&line, &t.reply_timer);
+    QVERIFY(t.ConnectToUnit(server.port()));
 
-    ScriptedFileDialogs files;
-    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
-    Show(dialog);
-    QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
+    QVERIFY(ShowOnScreen(dialog));
+    Click(dialog, 1075);
     QCOMPARE(dialog.runner().PeriodMs(), 800);
     // The ticks come in virtual time; each reply is let in before the next tick.
     for (int guard = 0; dialog.runner().Running() && guard < 200; ++guard) {
@@ -254,7 +178,7 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(line.lines.back(), std::string("00RFBMLA44C\r\n"));
     QVERIFY(t.state.image.glyphStore(GlyphClass::Large) == unit_glyphs);
     QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1070))->text(), QStringLiteral("   "));
+    QCOMPARE(Find<QLineEdit>(dialog, 1070)->text(), QStringLiteral("   "));
     QVERIFY(t.messages.shown.empty());
   }
 
@@ -266,13 +190,12 @@ class GlyphDialogsTest : public QObject {
       t.state.selection.slave_index = c.slave;
       auto& store = t.state.image.glyphStore(GlyphClass::Large);
       for (int i = 0; i < 70; ++i) store[static_cast<std::size_t>(i)] = Pattern(GlyphClass::Large, i);
-      ScriptedFileDialogs files;
-      GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
-      Show(dialog);
-      auto* percent = dialog.findChild<QLineEdit*>(ui::ControlName(1070));
-      QTest::mouseClick(ButtonOf(dialog, 1068), Qt::LeftButton);
+      GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
+      QVERIFY(ShowOnScreen(dialog));
+      auto* percent = Find<QLineEdit>(dialog, 1070);
+      Click(dialog, 1068);
       QCOMPARE(t.messages.asked.back().first, Question::NotAutoSwitching);
-      QVERIFY(ButtonOf(dialog, 2)->isEnabled());
+      QVERIFY(Find<QPushButton>(dialog, 2)->isEnabled());
       for (int tick = 1; tick <= 70; ++tick) {
         QCOMPARE(dialog.runner().PeriodMs(), c.period);
         dialog.runner().Tick();
@@ -293,12 +216,11 @@ class GlyphDialogsTest : public QObject {
 
   void CloseEndsATransfer() {
     TestApp t;
-    ScriptedFileDialogs files;
-    GlyphListDialog dialog(t.context, GlyphClass::Small, nullptr, &files);
-    Show(dialog);
-    QTest::mouseClick(ButtonOf(dialog, 1075), Qt::LeftButton);
+    GlyphListDialog dialog(t.context, GlyphClass::Small, nullptr, &t.dialogs);
+    QVERIFY(ShowOnScreen(dialog));
+    Click(dialog, 1075);
     dialog.runner().Tick();
-    QTest::mouseClick(ButtonOf(dialog, 2), Qt::LeftButton);
+    Click(dialog, 2);
     QVERIFY(!dialog.isVisible());
     QVERIFY(!dialog.runner().Running());
     QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
@@ -307,27 +229,25 @@ class GlyphDialogsTest : public QObject {
 
   void RightDoubleClickExportsTheBoxAsDrawn() {
     TestApp t;
-    ScriptedFileDialogs files;
-    const ScratchDir folder;
-    files.choice = folder / "glyph";
+    const ScratchFolder folder;
+    t.dialogs.choice = folder / "glyph";
     t.state.glyph.glyph_list_page = 2;
     std::string glyph = BlankGlyph(GlyphClass::Large);
     glyph[0] = '8';  // the top-left dot
     t.state.image.glyphStore(GlyphClass::Large)[2 * 14 + 3] = glyph;
-    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
-    Show(dialog);
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
+    QVERIFY(ShowOnScreen(dialog));
     auto* page = dialog.findChild<ui::GlyphPageView*>();
 
     // Between two boxes of the upper row, and below the lower row: no box, no dialog.
     for (QPoint between : {QPoint(107, 50), QPoint(125, 50), QPoint(300, 140), QPoint(50, 270)})
       QTest::mouseDClick(page, Qt::RightButton, {}, between);
-    QVERIFY(files.requests.empty());
+    QVERIFY(t.dialogs.requests.empty());
 
     QTest::mouseDClick(page, Qt::RightButton, {}, QPoint(114 * 3 + 50, 60));
-    QCOMPARE(files.requests.size(), std::size_t{1});
-    QCOMPARE(files.requests[0].default_name, std::string("gl32.bmp"));
-    std::ifstream file(folder / "glyph.bmp", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    QCOMPARE(t.dialogs.requests.size(), std::size_t{1});
+    QCOMPARE(t.dialogs.requests[0].default_name, std::string("gl32.bmp"));
+    const std::string bytes = ReadFile(folder / "glyph.bmp");
     const std::size_t row = 96 * 3;
     QCOMPARE(bytes.size(), 54 + row * 96);
     // Rows go bottom-up: the top-left dot is in the last row, the one below it black.
@@ -338,15 +258,14 @@ class GlyphDialogsTest : public QObject {
   void LeftDoubleClickOpensTheEditorOfTheClassOnThatGlyph() {
     TestApp t;
     t.state.link.selected_peer = -1;
-    ScriptedFileDialogs files;
     t.state.glyph.glyph_list_page = 1;
-    GlyphListDialog dialog(t.context, GlyphClass::Medium, nullptr, &files);
-    Show(dialog);
+    GlyphListDialog dialog(t.context, GlyphClass::Medium, nullptr, &t.dialogs);
+    QVERIFY(ShowOnScreen(dialog));
     QString caption;
     QString number;
     OnNextModal([&](QWidget& editor) {
       caption = editor.windowTitle();
-      number = editor.findChild<QComboBox*>(ui::ControlName(1180))->currentText();
+      number = Find<QComboBox>(editor, 1180)->currentText();
       // The drawing reaches the list when the editor closes.
       t.state.image.glyphStore(GlyphClass::Medium)[16 + 9] = std::string(256, 'F');
     });
@@ -354,21 +273,20 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(caption, QStringLiteral("外字登録"));
     QCOMPARE(number, QStringLiteral("026"));
     QCOMPARE(t.state.glyph.glyph_index, 25);
-    auto* box = dialog.findChild<QWidget*>(ui::ControlName(1151 + 9));
+    auto* box = Find(dialog, 1151 + 9);
     QTRY_COMPARE(box->grab().toImage().pixelColor(63, 63), QColor(255, 255, 255));
   }
 
   void PagesAndLabelsFollowTheCombo() {
     TestApp t;
     t.state.glyph.glyph_list_page = 12;  // left there by the SMALL list
-    ScriptedFileDialogs files;
-    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &files);
-    auto* pages = dialog.findChild<QComboBox*>(ui::ControlName(1148));
+    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
+    auto* pages = Find<QComboBox>(dialog, 1148);
     QCOMPARE(pages->currentText(), QStringLiteral("No. 1～14"));
     QCOMPARE(pages->count(), 5);
     pages->setCurrentIndex(4);
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1132))->text(), QStringLiteral("No.57"));
-    QCOMPARE(dialog.findChild<QLineEdit*>(ui::ControlName(1145))->text(), QStringLiteral("No.70"));
+    QCOMPARE(Find<QLineEdit>(dialog, 1132)->text(), QStringLiteral("No.57"));
+    QCOMPARE(Find<QLineEdit>(dialog, 1145)->text(), QStringLiteral("No.70"));
   }
 
   void InformationDialogShowsItsLinesAndClosesOnEnter() {
@@ -378,7 +296,7 @@ class GlyphDialogsTest : public QObject {
     for (int id : {kCmdGlyphListLarge, kCmdGlyphListMedium, kCmdGlyphListSmall, kCmdAboutGlyphs})
       QVERIFY(registry.Has(id));
     GlyphInfoDialog info(t.context, nullptr);
-    Show(info);
+    QVERIFY(ShowOnScreen(info));
     QCOMPARE(info.windowTitle(), QStringLiteral("外字について"));
     QStringList texts;
     for (QLabel* label : info.findChildren<QLabel*>()) texts << label->text();

@@ -12,7 +12,7 @@
 #include "glyphs/glyph_raster_qt.h"
 #include "glyphs/glyph_text.h"
 #include "glyphs/glyph_transforms.h"
-#include "scratch_dir.h"
+#include "scratch_folder.h"
 #include "test_app.h"
 
 namespace vtg::testing {
@@ -48,12 +48,10 @@ Dots CountDots(GlyphClass c, const std::string& glyph) {
 std::string Drawing(const TestApp& t, GlyphClass c) { return t.state.image.ext_glyph_work.substr(0, Info(c).digits); }
 
 struct EditorOnScreen {
-  explicit EditorOnScreen(GlyphClass c) : dialog(t.context, c, nullptr, &files) {
-    dialog.show();
-    if (!QTest::qWaitForWindowExposed(&dialog)) qFatal("the editor did not show");
+  explicit EditorOnScreen(GlyphClass c) : dialog(t.context, c, nullptr, &t.dialogs) {
+    if (!ShowOnScreen(dialog)) qFatal("the editor did not show");
   }
   TestApp t;
-  ScriptedFileDialogs files;
   GlyphEditorDialog dialog;
 };
 
@@ -105,7 +103,7 @@ class GlyphToolsTest : public QObject {
   }
 
   void APictureIsFittedToTheClassAndTheSavedDrawingComesBackInverted() {
-    ScratchDir dir;
+    ScratchFolder dir;
     // 92 x 46 pixels fit LARGE at half size: 46 x 23 dots from (1, 12).
     QImage picture(92, 46, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -113,7 +111,7 @@ class GlyphToolsTest : public QObject {
     QVERIFY(picture.save(QString::fromStdString(dir / "logo.png")));
     EditorOnScreen e(GlyphClass::Large);
     const auto import = [&e](const std::string& path, bool invert) {
-      e.files.choice = path;
+      e.t.dialogs.choice = path;
       OnNextModal([invert](QWidget& tool) {
         if (invert) Find<QAbstractButton>(tool, kInvertCheck)->click();
         Click(tool, kApply);
@@ -127,7 +125,7 @@ class GlyphToolsTest : public QObject {
     QCOMPARE(Drawing(e.t, GlyphClass::Large), expected);
 
     // Saved white on black at two pixels a dot (".png" added), it comes back dot for dot.
-    e.files.choice = dir / "saved";
+    e.t.dialogs.choice = dir / "saved";
     Click(e.dialog, kSavePicture);
     Click(e.dialog, kInvert);
     import(dir / "saved.png", true);

@@ -1,30 +1,18 @@
 // The connection dialogs and the unit network settings dialog against a recording serial
 // port and a configuration file in memory.
-#include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
 
+#include "dialog_driver.h"
 #include "link/com_port_dialog.h"
 #include "link/link_choice_dialog.h"
 #include "link/unit_network_dialog.h"
 #include "test_app.h"
 #include "ui/ip_address_edit.h"
-#include "ui/sequence_runner.h"
 
 namespace vtg::testing {
 
 namespace {
-
-template <class W = QWidget>
-W* Find(QWidget& dialog, int id) {
-  W* control = dialog.findChild<W*>(ui::ControlName(id));
-  if (!control) qFatal("no control %d", id);
-  return control;
-}
-
-void Click(QWidget& dialog, int id) { QTest::mouseClick(Find<QPushButton>(dialog, id), Qt::LeftButton); }
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
@@ -124,7 +112,7 @@ class LinkDialogsTest : public QObject {
     TestApp t;
     t.state.flags.abort_flag = 1;  // left over from an earlier failure
     UnitNetworkDialog dialog(t.context, nullptr);
-    auto* runner = dialog.findChild<ui::SequenceRunner*>();
+    ui::SequenceRunner* runner = &Runner(dialog);
     Click(dialog, 1069);
     QVERIFY(!Find(dialog, 2)->isEnabled());
     const char* replies[] = {"AA192.168.000.009", "GA192.168.000.001", "IA192.168.000.050", "MA00-11-22-33-44-55",

@@ -8,15 +8,16 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "controller_fixture.h"
+#include "event_waits.h"
 #include "link/serial_port_list.h"
+#include "serial_controller.h"
+#include "shown_texts.h"
 
 namespace vtg {
 namespace {
 
-using testing::Shown;
-
-constexpr int kWaitMs = 5000;
+using testing::kWaitMs;
+using testing::ShownTexts;
 
 // The unit's end of the line. Its termios calls reach the controller's side too, so the
 // test reads the settings the driver kept through it.
@@ -94,9 +95,9 @@ class SerialTransportTest : public QObject {
 };
 
 void SerialTransportTest::opensAtTheLineSettings() {
-  QVERIFY(!c->serial.ready());
-  QVERIFY(c->serial.Open(link_path));
-  QVERIFY(c->serial.ready());
+  QVERIFY(!c->port.ready());
+  QVERIFY(c->port.Open(link_path));
+  QVERIFY(c->port.ready());
   QVERIFY(c->messages.shown.empty());
 
   const termios tio = pty->Settings();
@@ -113,7 +114,7 @@ void SerialTransportTest::opensAtTheLineSettings() {
 }
 
 void SerialTransportTest::exchangesLinesWithTheUnit() {
-  QVERIFY(c->serial.Open(link_path));
+  QVERIFY(c->port.Open(link_path));
   c->state.flags.address_prefix = 1;
   c->state.selection.slave_index = 5;
   c->link.SerialSendLine("RCEL\r\n");
@@ -124,20 +125,20 @@ void SerialTransportTest::exchangesLinesWithTheUnit() {
   QCOMPARE(c->state.flags.reply_pending, 0);
 
   pty->Write("05GO\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
+  QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
 }
 
 void SerialTransportTest::missingPortSaysSoOnce() {
-  QVERIFY(!c->serial.Open(dir.filePath(QStringLiteral("no-such-port"))));
-  QVERIFY(!c->serial.ready());
-  QVERIFY(!c->serial.send("05RCEL\r\n"));
-  QCOMPARE(Shown(c->messages), QStringList{"Error Miss! File Open"});
+  QVERIFY(!c->port.Open(dir.filePath(QStringLiteral("no-such-port"))));
+  QVERIFY(!c->port.ready());
+  QVERIFY(!c->port.send("05RCEL\r\n"));
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Miss! File Open"});
 }
 
 void SerialTransportTest::hangupClosesThePort() {
-  QVERIFY(c->serial.Open(link_path));
+  QVERIFY(c->port.Open(link_path));
   pty->Hangup();
-  QTRY_VERIFY_WITH_TIMEOUT(!c->serial.ready(), kWaitMs);
+  QTRY_VERIFY_WITH_TIMEOUT(!c->port.ready(), kWaitMs);
   QVERIFY(c->messages.shown.empty());
 }
 

@@ -8,7 +8,7 @@
 
 #include "dialog_driver.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/choice_rows_dialog.h"
 #include "titles/glyph_insert_dialog.h"
 #include "titles/page_setting_dialog.h"
@@ -158,7 +158,8 @@ class SettingsDialogsTest : public QObject {
     QFETCH(sim::PerPage<int> sim::UnitState::*, unit_values);
     QFETCH(std::string, last_line);
     TestApp t;
-    UnitOnSerialPort port(t.link);
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
     t.state.selection.current_line = 3;
     TitleDialogChoices choices;
     PageSettingDialog dialog(t.context, *kind, choices, nullptr);
@@ -166,13 +167,13 @@ class SettingsDialogsTest : public QObject {
     auto* close = Find<QPushButton>(dialog, 2);
     Click(dialog, kSetAll);
     QVERIFY(!close->isEnabled());
-    QCOMPARE(port.RunToEnd(Runner(dialog), 3), 3);
+    QCOMPARE(RunToEnd(t, Runner(dialog), 3), 3);
     QCOMPARE(Find<QProgressBar>(dialog, progress_id)->value(), 3);
     Click(dialog, kSet);  // nothing while the run goes on
-    QCOMPARE(port.RunToEnd(Runner(dialog)), 1);
-    QCOMPARE(port.lines.size(), size_t(4));
-    QCOMPARE(port.lines[3], last_line);
-    for (int page = 0; page < kPages; ++page) QCOMPARE((port.unit.state().*unit_values)[3][page], value);
+    QCOMPARE(RunToEnd(t, Runner(dialog)), 1);
+    QCOMPARE(t.serial.lines.size(), size_t(4));
+    QCOMPARE(t.serial.lines[3], last_line);
+    for (int page = 0; page < kPages; ++page) QCOMPARE((unit.state().*unit_values)[3][page], value);
     QVERIFY(close->isEnabled());
     QCOMPARE(t.state.flags.sequence_step, 0);
     QCOMPARE(Find<QProgressBar>(dialog, progress_id)->value(), 0);
@@ -316,7 +317,8 @@ class SettingsDialogsTest : public QObject {
 
   void GlyphInsertionReachesTheUnit() {
     TestApp t;
-    UnitOnSerialPort port(t.link);
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
     TitleDialogChoices choices;
     GlyphInsertDialog dialog(t.context, choices, nullptr);
     Choose(dialog, 40187, 1);
@@ -324,25 +326,26 @@ class SettingsDialogsTest : public QObject {
     Choose(dialog, 1060, 4);
     Choose(dialog, 1061, 2);
     Click(dialog, kSet);
-    port.DeliverReplies();
-    QCOMPARE(port.lines, std::vector<std::string>{"00G005C01B12I03\r\n"});
-    QCOMPARE(port.unit.state().stored_titles[TitleIndex(1, 11)][2], std::uint16_t(GlyphCode(4)));
+    t.Answer();
+    QCOMPARE(t.serial.lines, std::vector<std::string>{"00G005C01B12I03\r\n"});
+    QCOMPARE(unit.state().stored_titles[TitleIndex(1, 11)][2], std::uint16_t(GlyphCode(4)));
     QCOMPARE(t.state.image.title_text[TitleIndex(1, 11)], std::string());
   }
 
   void SlaveAddressGoesBareToThePort() {
     TestApp t;
     t.state.flags.address_prefix = 1;
-    UnitOnSerialPort port(t.link, 3);
+    sim::SimulatedUnit unit(3);
+    t.unit = SimulatedUnits({&unit});
     SlaveAddressDialog dialog(t.context, nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("機器のスレーブアドレス"));
     QCOMPARE(t.state.flags.address_prefix, 0);
     QCOMPARE(Entries(dialog, 1094).size(), 32);
     Choose(dialog, 1094, 7);
     Click(dialog, 1099);
-    port.DeliverReplies();
-    QCOMPARE(port.lines, std::vector<std::string>{"SA07\r\n"});
-    QCOMPARE(port.unit.address(), 7);
+    t.Answer();
+    QCOMPARE(t.serial.lines, std::vector<std::string>{"SA07\r\n"});
+    QCOMPARE(unit.address(), 7);
     QCOMPARE(t.state.selection.slave_index, 7);
   }
 

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialog_driver.h"
+#include "qt_files.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "test_app.h"
@@ -17,14 +19,6 @@
 namespace vtg::testing {
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& text) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(text);
-}
-
-QAction* Action(QWidget& window, int id) { return window.findChild<QAction*>(ui::ControlName(id)); }
 
 void RightClick(QWidget& window, QPoint at, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) {
   QContextMenuEvent event(reason, at, window.mapToGlobal(at));
@@ -61,9 +55,9 @@ class ShellTest : public QObject {
   void StartsFromTheConfigurationFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vtg7300.ini"));
-    WriteFile(path,
-              "[VTG-7300_Section]\nInterface=1\nClientServer=1\nport_number=10001\nlist_count=1\n"
-              "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n");
+    QVERIFY(WriteFile(path,
+                      "[VTG-7300_Section]\nInterface=1\nClientServer=1\nport_number=10001\nlist_count=1\n"
+                      "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n"));
     ui::Application app({path, {}});
     shell::MainWindow window(app.context(), app.registry());
     app.LoadState();
@@ -94,9 +88,7 @@ class ShellTest : public QObject {
 
     // The first key written creates the file, folder included.
     app.context().profile.Write("Interface", "1");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
+    QCOMPARE(ReadFile(path), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
   }
 
   void MenuHasEveryCommandAndGreysByInterface() {
@@ -105,7 +97,7 @@ class ShellTest : public QObject {
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
     QCOMPARE(window.menuBar()->objectName(), QStringLiteral("IDM_MENU"));
-    for (const MenuItem& item : kMenuItems) QCOMPARE(Action(window, item.id)->text(), ui::ToQString(item.text));
+    for (const MenuItem& item : kMenuItems) QCOMPARE(Find<QAction>(window, item.id)->text(), ui::ToQString(item.text));
     QStringList menus;
     for (QAction* top : window.menuBar()->actions()) menus << top->text();
     QCOMPARE(menus, QString("ファイル 設定 インターフェイス プロトコル 情報").split(' '));
@@ -123,12 +115,12 @@ class ShellTest : public QObject {
     };
     for (const Case& c : {Case{kRs232c, true, false, false}, Case{kTcpIp, false, true, true}}) {
       t.state.link.interface_setting = c.interface_setting;
-      auto* menu = qobject_cast<QMenu*>(Action(window, kCmdRs232c)->parent());
+      auto* menu = qobject_cast<QMenu*>(Find<QAction>(window, kCmdRs232c)->parent());
       emit menu->aboutToShow();
-      QCOMPARE(Action(window, kCmdRs232c)->isEnabled(), c.rs232c);
-      QCOMPARE(Action(window, kCmdClientServer)->isEnabled(), c.client_server);
-      QCOMPARE(Action(window, kCmdTcpIp)->isEnabled(), c.tcp_ip);
-      QVERIFY(Action(window, kCmdInterface)->isEnabled());
+      QCOMPARE(Find<QAction>(window, kCmdRs232c)->isEnabled(), c.rs232c);
+      QCOMPARE(Find<QAction>(window, kCmdClientServer)->isEnabled(), c.client_server);
+      QCOMPARE(Find<QAction>(window, kCmdTcpIp)->isEnabled(), c.tcp_ip);
+      QVERIFY(Find<QAction>(window, kCmdInterface)->isEnabled());
     }
   }
 
@@ -137,9 +129,9 @@ class ShellTest : public QObject {
     ui::DialogRegistry registry;
     registry.Register(kCmdTitle, [](ui::AppContext&, QWidget*) {});
     shell::MainWindow window(t.context, registry);
-    QVERIFY(Action(window, kCmdTitle)->isEnabled());
-    QVERIFY(!Action(window, kCmdCharSize)->isEnabled());
-    QVERIFY(Action(window, kCmdExit)->isEnabled());
+    QVERIFY(Find<QAction>(window, kCmdTitle)->isEnabled());
+    QVERIFY(!Find<QAction>(window, kCmdCharSize)->isEnabled());
+    QVERIFY(Find<QAction>(window, kCmdExit)->isEnabled());
   }
 
   void SerialOnlyDialogsRefuseOnTcpIp() {
@@ -178,8 +170,7 @@ class ShellTest : public QObject {
     std::vector<int> opened;
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowOnScreen(window));
     for (int i = 0; i < 9; ++i) RightClick(window, {3, 3});
     RightClick(window, {300, 100});
     RightClick(window, {3, 3});

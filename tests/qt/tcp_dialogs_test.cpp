@@ -1,62 +1,20 @@
 // The two TCP/IP dialogs: the host list and its keys, connecting to a simulated unit, and the
 // server's list of connected units as they come and go.
-#include <QListWidget>
-#include <QPushButton>
-#include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
 #include <memory>
 
+#include "dialog_driver.h"
+#include "free_tcp_port.h"
 #include "link/tcp_client_dialog.h"
 #include "link/tcp_server_dialog.h"
-#include "link/tcp_transport.h"
-#include "sim/simulated_unit.h"
 #include "sim/simulated_unit_server.h"
-#include "test_app.h"
+#include "socket_controller.h"
 
 namespace vtg::testing {
 
 namespace {
 
-template <class W = QWidget>
-W* Find(QWidget& dialog, int id) {
-  W* control = dialog.findChild<W*>(ui::ControlName(id));
-  if (!control) qFatal("no control %d", id);
-  return control;
-}
-
-void Click(QWidget& dialog, int id) { QTest::mouseClick(Find<QPushButton>(dialog, id), Qt::LeftButton); }
-
-void DoubleClick(QListWidget* list, int row) {
-  list->setCurrentRow(row);
-  emit list->itemDoubleClicked(list->item(row));
-}
-
-QStringList Entries(QListWidget* list) {
-  QStringList texts;
-  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
-  return texts;
-}
-
-// A port nothing listens on right now.
-std::string FreePortText() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  return QStringLiteral("%1").arg(probe.serverPort(), 5, 10, QLatin1Char('0')).toStdString();
-}
-
 using Writes = std::vector<std::pair<std::string, std::string>>;
-
-// The socket link of a TestApp.
-struct SocketApp : TestApp {
-  SocketApp() {
-    state.link.interface_setting = kTcpIp;
-    link.AttachSocket(&tcp, &timer);
-    context.tcp = &tcp;
-  }
-  TcpTransport tcp{state, link, messages};
-  FakeReplyTimer timer;
-};
 
 }  // namespace
 
@@ -103,8 +61,7 @@ class TcpDialogsTest : public QObject {
     for (int key : {Qt::Key_Escape, Qt::Key_Enter}) {
       t.profile.writes.clear();
       TcpClientDialog dialog(t.context, nullptr);
-      dialog.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QVERIFY(ShowOnScreen(dialog));
       QTest::keyClicks(Find<QLineEdit>(dialog, 1090), QStringLiteral("x1"));
       QTest::keyClick(&dialog, Qt::Key(key));
       QVERIFY(!dialog.isVisible());
@@ -114,7 +71,7 @@ class TcpDialogsTest : public QObject {
   }
 
   void ConnectsToTheChosenHostAndDisconnects() {
-    SocketApp t;
+    SocketController t;
     sim::SimulatedUnit unit(0);
     sim::SimulatedUnitServer server({&unit});
     QVERIFY(server.start(QHostAddress::LocalHost, 0));
@@ -138,10 +95,10 @@ class TcpDialogsTest : public QObject {
   }
 
   void ServerListFollowsTheUnitsHoweverTheyComeAndGo() {
-    SocketApp t;
+    SocketController t;
     t.state.link.tcp_role = kServer;
     t.state.link.selected_peer = -1;
-    t.state.link.tcp_port_text = FreePortText();
+    t.state.link.tcp_port_text = QStringLiteral("%1").arg(FreeTcpPort(), 5, 10, QLatin1Char('0')).toStdString();
     TcpServerDialog dialog(t.context, nullptr);
     auto* clients = Find<QListWidget>(dialog, 1002);
     QVERIFY(!Find(dialog, 1000)->isEnabled());

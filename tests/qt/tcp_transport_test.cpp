@@ -9,29 +9,20 @@
 #include <set>
 #include <vector>
 
-#include "controller_fixture.h"
+#include "event_waits.h"
+#include "free_tcp_port.h"
 #include "link/device_drain.h"
 #include "link/tcp_endpoint.h"
+#include "shown_texts.h"
+#include "socket_controller.h"
 
 namespace vtg {
 namespace {
 
-using testing::Shown;
-
-constexpr int kWaitMs = 5000;
-
-// A port nothing listens on just now.
-quint16 FreePort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::AnyIPv4, 0);
-  return probe.serverPort();
-}
-
-// Waits until `socket` holds `expected` and takes it.
-bool Receives(QTcpSocket* socket, const QByteArray& expected) {
-  if (!QTest::qWaitFor([&] { return socket->bytesAvailable() >= expected.size(); }, kWaitMs)) return false;
-  return socket->readAll() == expected;
-}
+using testing::FreeTcpPort;
+using testing::kWaitMs;
+using testing::ReadLines;
+using testing::ShownTexts;
 
 }  // namespace
 
@@ -87,22 +78,15 @@ class TcpTransportTest : public QObject {
 
 QTcpSocket* TcpTransportTest::ConnectToUnit() {
   unit_server.close();
-  if (!unit_server.listen(QHostAddress::LocalHost, 0)) return nullptr;
-  c->state.link.host_list = {{10, 0, 0, 1}, {127, 0, 0, 1}};
-  c->state.link.selected_peer = 1;
-  c->UsePort(unit_server.serverPort());
-  QSignalSpy connected(&c->tcp, &TcpTransport::connected);
-  if (!c->tcp.ConnectToHost() || !connected.wait(kWaitMs)) return nullptr;
+  if (!unit_server.listen(QHostAddress::LocalHost, 0) || !c->ConnectToUnit(unit_server.serverPort())) return nullptr;
   if (!QTest::qWaitFor([&] { return unit_server.hasPendingConnections(); }, kWaitMs)) return nullptr;
-  QTcpSocket* unit = unit_server.nextPendingConnection();
-  c->messages.shown.clear();
-  return unit;
+  return unit_server.nextPendingConnection();
 }
 
 bool TcpTransportTest::Serve() {
   c->state.link.tcp_role = kServer;
   c->state.link.selected_peer = -1;
-  server_port = FreePort();
+  server_port = FreeTcpPort();
   c->UsePort(server_port);
   return c->tcp.StartServer();
 }
@@ -161,7 +145,7 @@ void TcpTransportTest::badEndpointChangesNothing() {
   c->state.link.host_list = {{127, 0, 0, 1}};
   c->state.link.selected_peer = entry;
   QVERIFY(!(role == kServer ? c->tcp.StartServer() : c->tcp.ConnectToHost()));
-  QCOMPARE(Shown(c->messages), QStringList{shown});
+  QCOMPARE(ShownTexts(c->messages), QStringList{shown});
   QVERIFY(!c->tcp.Connecting());
   QVERIFY(!c->tcp.Listening());
   QCOMPARE(c->state.link.selected_peer, entry);
@@ -178,7 +162,7 @@ void TcpTransportTest::connectionCompletesLater() {
   QVERIFY(connected.wait(kWaitMs));
   QCOMPARE(c->state.link.tcp_connected, 1);
   QVERIFY(c->tcp.ready());
-  QCOMPARE(Shown(c->messages), QStringList{"Success Socket 接続 OK"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket 接続 OK"});
   QVERIFY(c->tcp.ConnectToHost());  // connected already: nothing changes
   QCOMPARE(connected.count(), 1);
   QVERIFY(c->tcp.ready());
@@ -192,7 +176,7 @@ void TcpTransportTest::replySplitOverTwoReceptions() {
   QSignalSpy arrived(connection, &QTcpSocket::readyRead);
   c->state.flags.step_pending = 1;
   c->link.SendCommandLine("CWL3\r\n");
-  QVERIFY(Receives(unit, "05CWL3\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05CWL3\r\n"));
 
   unit->write("05G");
   QVERIFY(arrived.wait(kWaitMs));
@@ -201,14 +185,14 @@ void TcpTransportTest::replySplitOverTwoReceptions() {
   unit->write("O\r\n");
   QTRY_VERIFY_WITH_TIMEOUT(!c->link.AwaitingSocketReply(), kWaitMs);
   QCOMPARE(c->state.flags.step_pending, 0);
-  QCOMPARE(Shown(c->messages), QStringList{"Success Socket ＯＫ"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket ＯＫ"});
 }
 
 void TcpTransportTest::twoRepliesInOneChunk() {
   QTcpSocket* unit = ConnectToUnit();
   QVERIFY(unit);
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05CEL2\r\n05CWL0\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->state.image.white_level, 0, kWaitMs);
   QCOMPARE(c->state.image.edge_level, 2);
@@ -227,7 +211,7 @@ void TcpTransportTest::silentUnitTimesOut() {
   QVERIFY(c->link.AwaitingSocketReply());  // the send returned; the wait runs on the event loop
   QTRY_COMPARE_WITH_TIMEOUT(c->messages.shown.size(), size_t{1}, kWaitMs);
   QVERIFY(clock.elapsed() >= 190);  // coarse timers may fire up to 5% early
-  QCOMPARE(Shown(c->messages), QStringList{"Error Answer が､きません"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Answer が､きません"});
   QCOMPARE(c->state.flags.abort_flag, 1);
   QCOMPARE(c->state.flags.sequence_step, 0);
   QCOMPARE(c->state.flags.announce_success, 0);
@@ -239,7 +223,7 @@ void TcpTransportTest::silentUnitTimesOut() {
   QVERIFY(arrived.wait(kWaitMs));
   QCOMPARE(c->state.image.edge_level, 1);
   c->link.SendCommandLine("RCWL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n05RCWL\r\n"));
+  QCOMPARE(ReadLines(*unit, 2), QByteArray("05RCEL\r\n05RCWL\r\n"));
   unit->write("05CWL2\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->state.image.white_level, 2, kWaitMs);
 }
@@ -257,7 +241,7 @@ void TcpTransportTest::hostClosing() {
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
   if (awaiting) {
     c->link.SendCommandLine("RCEL\r\n");
-    QVERIFY(Receives(unit, "05RCEL\r\n"));
+    QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   }
   unit->disconnectFromHost();
   QVERIFY(disconnected.wait(kWaitMs));
@@ -267,7 +251,7 @@ void TcpTransportTest::hostClosing() {
   QCOMPARE(c->state.flags.abort_flag, awaiting ? 1 : 0);
   // Said once; the next command is refused as not connected instead of failing to send.
   c->link.SendCommandLine("RCWL\r\n");
-  QCOMPARE(Shown(c->messages), (QStringList{"Error Socket 接続が切れました", "Error Socket が接続されていません"}));
+  QCOMPARE(ShownTexts(c->messages), (QStringList{"Error Socket 接続が切れました", "Error Socket が接続されていません"}));
   QCOMPARE(disconnected.count(), 1);
 }
 
@@ -284,10 +268,10 @@ void TcpTransportTest::refusedConnection() {
   QFETCH(IpBytes, host);
   QFETCH(QString, shown);
   c->state.link.host_list = {host};
-  c->UsePort(FreePort());
+  c->UsePort(FreeTcpPort());
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
   c->tcp.ConnectToHost();
-  QTRY_COMPARE_WITH_TIMEOUT(Shown(c->messages), QStringList{shown}, kWaitMs);
+  QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{shown}, kWaitMs);
   QCOMPARE(disconnected.count(), 1);
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.Connecting());
@@ -297,16 +281,16 @@ void TcpTransportTest::hostClosesWhileABoxIsOpen() {
   QTcpSocket* unit = ConnectToUnit();
   QVERIFY(unit);
   QSignalSpy disconnected(&c->tcp, &TcpTransport::disconnected);
-  c->messages.during_first_box = [&] {
+  c->messages.during_next_box = [&] {
     unit->disconnectFromHost();
     // Deferred deletions run in here too, as in a box's own loop.
     QVERIFY(QTest::qWaitFor([&] { return disconnected.count() == 1; }, kWaitMs));
   };
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05E3\r\n");
   QTRY_COMPARE_WITH_TIMEOUT(c->messages.shown.size(), size_t{2}, kWaitMs);
-  QCOMPARE(Shown(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
+  QCOMPARE(ShownTexts(c->messages), (QStringList{"Error Socket Command", "Error Socket 接続が切れました"}));
   QCOMPARE(c->state.link.tcp_connected, 0);
   QVERIFY(!c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection")));
 }
@@ -316,7 +300,7 @@ void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
   QVERIFY(unit);
   auto* connection = c->tcp.findChild<QTcpSocket*>(QStringLiteral("connection"));
   const qint64 flood = 16 * kMaxUnreadBytes;
-  c->messages.during_first_box = [&] {
+  c->messages.during_next_box = [&] {
     unit->write(QByteArray(flood, 'x'));
     // Until the controller holds it all, or stopped taking it at its bound.
     const auto held = [&] { return connection->bytesAvailable(); };
@@ -324,9 +308,9 @@ void TcpTransportTest::peerKeepsSendingWhileABoxIsOpen() {
     QCOMPARE(held(), kMaxUnreadBytes);
   };
   c->link.SendCommandLine("RCEL\r\n");
-  QVERIFY(Receives(unit, "05RCEL\r\n"));
+  QCOMPARE(ReadLines(*unit, 1), QByteArray("05RCEL\r\n"));
   unit->write("05E3\r\n");
-  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_first_box, kWaitMs);
+  QTRY_VERIFY_WITH_TIMEOUT(!c->messages.during_next_box, kWaitMs);
 }
 
 void TcpTransportTest::serverTakes96UnitsAndRefusesThe97th() {
@@ -376,7 +360,7 @@ void TcpTransportTest::serverTalksToTheChosenUnitOnly() {
   c->state.link.tcp_connected = 1;
   QVERIFY(c->tcp.ready());
   c->link.SendCommandLine("RCWL\r\n");
-  QVERIFY(Receives(units[1].get(), "05RCWL\r\n"));
+  QCOMPARE(ReadLines(*units[1], 1), QByteArray("05RCWL\r\n"));
   QCOMPARE(units[0]->bytesAvailable(), 0);
   QCOMPARE(units[2]->bytesAvailable(), 0);
 
@@ -405,7 +389,7 @@ void TcpTransportTest::chosenUnitLeaving() {
   QCOMPARE(c->state.client_table[2].in_use, 0);
   QCOMPARE(c->state.client_table.InUseCount(), 2);
   QVERIFY(!c->tcp.ready());
-  QCOMPARE(Shown(c->messages), QStringList{"Error Socket 接続が切れました"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Socket 接続が切れました"});
 }
 
 void TcpTransportTest::busyPortCannotBind() {
@@ -415,7 +399,7 @@ void TcpTransportTest::busyPortCannotBind() {
   c->UsePort(other.serverPort());
   QVERIFY(!c->tcp.StartServer());
   QVERIFY(!c->tcp.Listening());
-  QCOMPARE(Shown(c->messages), QStringList{"Network Bindできません"});
+  QCOMPARE(ShownTexts(c->messages), QStringList{"Network Bindできません"});
 }
 
 }  // namespace vtg

@@ -1,13 +1,11 @@
 // "タイトル設定" against a recording serial port and against a simulated unit.
-#include <QApplication>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 
 #include "dialog_driver.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/title_dialog.h"
 
 namespace vtg::testing {
@@ -15,12 +13,6 @@ namespace vtg::testing {
 namespace {
 
 constexpr int kSet = 40031, kSetAll = 40189, kNotMemory = 40030, kNotMemoryAll = 1016;
-
-void Type(QWidget* edit, const QString& text) {
-  QInputMethodEvent commit;
-  commit.setCommitString(text);
-  QApplication::sendEvent(edit, &commit);
-}
 
 QString Cell(QWidget& dialog, int i) { return Find<QLabel>(dialog, 40191 + i)->text(); }
 
@@ -107,7 +99,8 @@ class TitleDialogTest : public QObject {
 
   void SetAllSendsEveryTitleToTheUnit() {
     TestApp t;
-    UnitOnSerialPort port(t.link);
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
     t.state.image.title_text[TitleIndex(0, 0)] = Pair(0x8365) + Pair(0x8358) + Pair(0x8367);
     t.state.image.title_text[TitleIndex(3, 63)] = Pair(0x1020) + kAi;
     TitleDialog dialog(t.context, nullptr);
@@ -115,20 +108,20 @@ class TitleDialogTest : public QObject {
     auto* bar = Find<QProgressBar>(dialog, 1019);
     Click(dialog, kSetAll);
     QVERIFY(!close->isEnabled());
-    QCOMPARE(port.RunToEnd(Runner(dialog), 128), 128);
+    QCOMPARE(RunToEnd(t, Runner(dialog), 128), 128);
     QCOMPARE(bar->value(), 128);
     QCOMPARE(Find<QLineEdit>(dialog, 1095)->text(), QStringLiteral("50"));
     Click(dialog, kSet);  // nothing while the run goes on
-    QCOMPARE(port.lines.size(), size_t(128));
+    QCOMPARE(t.serial.lines.size(), size_t(128));
 
-    QCOMPARE(port.RunToEnd(Runner(dialog)), 128);
-    QCOMPARE(port.lines.size(), size_t(256));
-    QCOMPARE(port.lines.back().substr(0, 9), std::string("00CT02B64"));
-    const auto& unit = port.unit.state();
-    QCOMPARE(unit.stored_titles[0][0], std::uint16_t(0x2546));
-    QCOMPARE(unit.stored_titles[0][3], std::uint16_t(0x2121));
-    QCOMPARE(unit.stored_titles[255][0], std::uint16_t(0xA365));
-    QCOMPARE(unit.stored_titles[255][1], std::uint16_t(0x3021));
+    QCOMPARE(RunToEnd(t, Runner(dialog)), 128);
+    QCOMPARE(t.serial.lines.size(), size_t(256));
+    QCOMPARE(t.serial.lines.back().substr(0, 9), std::string("00CT02B64"));
+    const auto& titles = unit.state().stored_titles;
+    QCOMPARE(titles[0][0], std::uint16_t(0x2546));
+    QCOMPARE(titles[0][3], std::uint16_t(0x2121));
+    QCOMPARE(titles[255][0], std::uint16_t(0xA365));
+    QCOMPARE(titles[255][1], std::uint16_t(0x3021));
     QVERIFY(close->isEnabled());
     QCOMPARE(t.state.flags.sequence_step, 0);
     QCOMPARE(bar->value(), 0);

@@ -28,7 +28,6 @@ class TrafficLogWindowTest : public QObject {
  private slots:
   void keepsUpWithARunOnItsTimerSavesAndClears() {
     TestApp t;
-    UnitOnSerialPort unit(t.link);
     TrafficLog log([] { return 0; });
     t.link.SetTrafficLog(&log);
     TrafficLogWindow window(log);
@@ -37,9 +36,9 @@ class TrafficLogWindowTest : public QObject {
     shell::WholeUnitRunDialog dialog(t.context, shell::kSetAllItemsLayout, nullptr);
     Click(dialog, 1012);
     dialog.runner().Tick();
-    unit.DeliverReplies();
+    t.Answer();
     QVERIFY(view->toPlainText().isEmpty());  // not drawn line by line
-    unit.RunToEnd(dialog.runner());
+    RunToEnd(t, dialog.runner());
     QTRY_COMPARE(view->toPlainText() + '\n', ui::ToQString(log.Text()));
 
     // Beyond what the log keeps, the view keeps the same lines and says how many went.
@@ -74,8 +73,7 @@ class TrafficLogWindowTest : public QObject {
     log.Record(Traffic::Sent, "serial", "00RCEL\r\n");
     TrafficLogWindow window(log);
     main.show();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowOnScreen(window));
     OnNextModal([&](QWidget& modal) {
       SystemClick(button);
       SystemClick(Find(window, TrafficLogWindow::kClearButton));

@@ -2,8 +2,8 @@
 // address list.
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QTest>
 
+#include "dialog_driver.h"
 #include "test_app.h"
 #include "ui/sequence_runner.h"
 #include "ui/settings_dialog.h"
@@ -83,8 +83,7 @@ class UiLayerTest : public QObject {
     const std::string glyph_reply = "00FBMLA365" + std::string(576, 'F') + "\r\n";
     {
       RunDialog dialog(t.context, nullptr);
-      dialog.show();
-      QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+      QVERIFY(ShowOnScreen(dialog));
       PaintCounter paints;
       dialog.installEventFilter(&paints);
       t.link.OnSerialBytes(glyph_reply);
@@ -137,8 +136,7 @@ class UiLayerTest : public QObject {
     RunDialog dialog(t.context, nullptr);
     std::optional<SequenceEngine::End> how;
     dialog.runner_->OnEnd([&](SequenceEngine::End e) { how = e; });
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowOnScreen(dialog));
     dialog.Start();
     dialog.runner_->Tick();
     QTest::keyClick(&dialog, Qt::Key_Escape);

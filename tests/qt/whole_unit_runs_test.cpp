@@ -1,18 +1,15 @@
 // Set All Items, Read Setting Items and the version box against a recording serial port,
 // ticked in virtual time; the File menu's commands through the real file dialog.
-#include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
+#include "dialog_driver.h"
+#include "qt_files.h"
 #include "settings/document_commands.h"
 #include "shell/document_and_run_commands.h"
 #include "shell/menu_table.h"
@@ -24,15 +21,6 @@
 namespace vtg::testing {
 
 namespace {
-
-template <class W = QWidget>
-W* Find(QWidget& dialog, int id) {
-  W* control = dialog.findChild<W*>(ui::ControlName(id));
-  if (!control) qFatal("no control %d", id);
-  return control;
-}
-
-void Click(QWidget& dialog, int id) { QTest::mouseClick(Find<QPushButton>(dialog, id), Qt::LeftButton); }
 
 // What the progress display went through, as (bar position, percentage) pairs.
 struct ProgressTrace {
@@ -62,11 +50,6 @@ void AnswerFileDialog(const QString& path) {
   });
   poll->start(10);
   QTimer::singleShot(5000, poll, &QObject::deleteLater);  // never answers a later test's dialog
-}
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -206,7 +189,7 @@ class WholeUnitRunsTest : public QObject {
     QCOMPARE(ui::ToQString(t.state.doc.doc_file_name), saved);
     QCOMPARE(t.state.doc.doc_modified, 0);
     QCOMPARE(ui::ToQString(DocumentNameText(t.state.doc)), saved);
-    QVERIFY(ReadAll(saved).contains("\r\n1\r\n1\r\n"));  // white level, then edge level
+    QVERIFY(ReadFile(saved).contains("\r\n1\r\n1\r\n"));  // white level, then edge level
 
     t.state.doc.doc_modified = 1;
     t.messages.answer = false;

@@ -2,29 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "repeat.h"
+#include "scratch_folder.h"
 #include "sim/state_file.h"
+#include "text_builders.h"
 
 namespace vtg::sim {
 namespace {
 
+using testing::Repeat;
+
 class StateFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("vtg_sim_state_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    path_ = (folder_ / "units.state").string();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
-
-  std::filesystem::path folder_;
-  std::string path_;
+  testing::ScratchFolder folder_;
+  const std::string path_ = folder_ / "units.state";
 };
 
 // A unit changed in every kind of setting it keeps.
@@ -77,7 +68,7 @@ const BadFile kBadFiles[] = {
 
 TEST_F(StateFile, BadFilesAreRefusedAndChangeNothing) {
   for (const auto& [text, message] : kBadFiles) {
-    Write(text);
+    testing::WriteFile(path_, text);
     std::vector<SimulatedUnit> units{SimulatedUnit(4)};
     const std::string error = LoadUnits(path_, units);
     EXPECT_NE(error.find(message), std::string::npos) << error;
@@ -89,7 +80,7 @@ TEST_F(StateFile, BadFilesAreRefusedAndChangeNothing) {
 TEST_F(StateFile, MissingFileAndUnwritableFolderAreReported) {
   std::vector<SimulatedUnit> units(1);
   EXPECT_NE(LoadUnits(path_, units), "");
-  EXPECT_NE(SaveUnits((folder_ / "no-such-folder" / "units.state").string(), units), "");
+  EXPECT_NE(SaveUnits(folder_ / "no-such-folder/units.state", units), "");
 }
 
 }  // namespace

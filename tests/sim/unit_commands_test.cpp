@@ -1,13 +1,14 @@
 // The unit's command set: what it accepts, what it reads back, what it refuses.
 #include <gtest/gtest.h>
 
-#include "repeat.h"
-
 #include "link/text_helpers.h"
 #include "sim/simulated_unit.h"
+#include "text_builders.h"
 
 namespace vtg::sim {
 namespace {
+
+using testing::Repeat;
 
 const std::string kBlankTitle = Repeat("2121", 28);
 

@@ -4,16 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "default_state.h"
 #include "invariants.h"
 
 namespace vtg::testing {
 namespace {
-
-ControllerState Fresh() {
-  ControllerState state;
-  ResetToDefaults(state);
-  return state;
-}
 
 struct StateCase {
   const char* rule;
@@ -51,7 +46,7 @@ const StateCase kStateCases[] = {
 };
 
 TEST(Rules, HoldForAFreshControllerAndUnit) {
-  EXPECT_EQ(BrokenStateRule(Fresh()), std::nullopt);
+  EXPECT_EQ(BrokenStateRule(DefaultState()), std::nullopt);
   const sim::UnitState unit;
   EXPECT_EQ(BrokenUnitSettingsRule(unit), std::nullopt);
   EXPECT_EQ(BrokenUnitGlyphRule(unit), std::nullopt);
@@ -59,7 +54,7 @@ TEST(Rules, HoldForAFreshControllerAndUnit) {
 
 TEST(Rules, CatchEachBrokenSetting) {
   for (const auto& [rule, breaks] : kStateCases) {
-    ControllerState state = Fresh();
+    ControllerState state = DefaultState();
     breaks(state);
     const Broken broken = BrokenStateRule(state);
     ASSERT_TRUE(broken.has_value()) << rule;

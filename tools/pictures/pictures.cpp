@@ -6,12 +6,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
+#include "dialog_driver.h"
 #include "glyphs/character_tool_dialog.h"
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/glyph_info_dialog.h"
@@ -31,7 +31,7 @@
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
 #include "test_app.h"
-#include "test_text.h"
+#include "text_builders.h"
 #include "titles/choice_rows_dialog.h"
 #include "titles/glyph_insert_dialog.h"
 #include "titles/page_setting_dialog.h"
@@ -119,8 +119,7 @@ struct Scene {
 
 // The window with its caption written above it, as its frame would show it.
 bool Save(QWidget& window, const QDir& folder, const QString& name) {
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window)) return false;
+  if (!ShowOnScreen(window)) return false;
   const QPixmap content = window.grab();
   const int bar = window.windowTitle().isEmpty() ? 0 : window.fontMetrics().height() + 8;
   QPixmap picture(content.width(), content.height() + bar);
@@ -147,7 +146,7 @@ bool SaveModalBox(const std::function<void()>& show, const QDir& folder, const Q
 // Sends half of a glyph class, to show the list while it sends.
 QWidget* Sending(Scene& s, GlyphClass c) {
   auto* list = s.Open<GlyphListDialog>(c);
-  list->findChild<QPushButton*>(QStringLiteral("id1068"))->click();
+  Find<QPushButton>(*list, 1068)->click();
   for (int tick = 0; tick < Info(c).count / 2; ++tick) list->runner().Tick();
   return list;
 }
@@ -155,7 +154,7 @@ QWidget* Sending(Scene& s, GlyphClass c) {
 // Set All Items a hundred steps in, each answered.
 QWidget* SettingAll(Scene& s) {
   auto* dialog = s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout);
-  QTest::mouseClick(dialog->findChild<QPushButton*>(ui::ControlName(1012)), Qt::LeftButton);
+  Click(*dialog, 1012);
   for (int step = 0; step < 100; ++step) {
     dialog->runner().Tick();
     s.t.link.OnSerialBytes("05GO\r\n");

@@ -1,5 +1,5 @@
 #pragma once
-// Small text builders for expected command lines.
+// Small text builders for expected command lines, titles and fixed-width fields.
 #include <string>
 #include <string_view>
 

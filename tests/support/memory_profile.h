@@ -1,5 +1,5 @@
 #pragma once
-// A configuration file in memory that remembers the order of every read and write.
+// The configuration file in memory: keeps its keys, and the order of every read and write.
 #include <map>
 #include <string>
 #include <utility>
