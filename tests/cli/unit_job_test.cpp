@@ -76,6 +76,18 @@ TEST_F(UnitJobTest, AReplyItCannotUseFailsTheRunAndWritesNothing) {
   EXPECT_FALSE(fs::exists(options.file));
 }
 
+// A transfer asks again for a glyph whose reply it could not take; a stray reply on the way
+// is not a failure of the run.
+TEST_F(UnitJobTest, GlyphReadGoesOnPastAReplyTwiceInOneReception) {
+  CtlOptions options = Options(Command::GlyphRead);
+  options.pace = Pace::Reply;
+  options.glyph_class = GlyphClass::Large;
+  options.file = dir / "unit.tll";
+  EXPECT_EQ(Run(options, [](int n, const std::string& reply) { return n == 3 ? reply + reply : reply; }), kExitOk)
+      << err.str();
+  EXPECT_TRUE(fs::exists(options.file));
+}
+
 TEST_F(UnitJobTest, NetReadNeedsAllNineReplies) {
   const CtlOptions options = Options(Command::NetRead, Reach::Serial);
   EXPECT_EQ(Run(options, [](int n, const std::string& reply) { return n == 4 ? "" : reply; }), kExitUnitFailed);
