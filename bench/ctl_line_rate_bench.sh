@@ -26,12 +26,14 @@ sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/sim.out" ] && break; sleep 0.05; done
 "$build/vtg7300ctl" doc-new "$work/doc.dat"
 
-# Bytes each way in the sim's log from line $1 on: a received line is logged without its CR LF.
+# Bytes each way in the sim's log from line $1 on: the quoted bytes of its received and sent
+# lines, where \xNN stands for one byte and \r \n \\ \" for one each.
 line_bytes() {
   tail -n +"$1" "$work/sim.log" | awk '
-    { text = $0; sub(/^[^ ]+ [^ ]+ [^ ]+ /, "", text)
-      n = length(text); n -= 3 * gsub(/\\x/, "", text)
-      if ($3 == "<-") to_unit += n + 2; else if ($3 == "->") from_unit += n }
+    $3 == "received" || $3 == "sent" {
+      text = $0; sub(/^[^"]*"/, "", text); sub(/"[^"]*$/, "", text)
+      n = length(text); n -= 3 * gsub(/\\x[0-9A-F][0-9A-F]/, "", text); n -= gsub(/\\./, "", text)
+      if ($3 == "received") to_unit += n; else from_unit += n }
     END { printf "%d %d\n", to_unit, from_unit }'
 }
 

@@ -1,13 +1,16 @@
 // Set All Items and Read Setting Items at their real pacing, over the socket link to
 // vtg7300-sim on loopback: wall time and CPU time of each run next to its pacing floor, and
-// the shortest and longest time between two steps. Not a test: it takes about five minutes.
+// the shortest and longest time between two steps. Not a test: it takes about five minutes
+// at the timer pace. With --log-window the traffic log window stays open through the runs
+// (run it with QT_QPA_PLATFORM=offscreen where there is no display).
 //
-//   vtg_run_pacing_bench [--sim PATH] [--only set|read]
+//   vtg_run_pacing_bench [--sim PATH] [--only set|read] [--pace timer|reply] [--line-rate BAUD]
+//                        [--log-window]
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -16,10 +19,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
+#include "link/qt_log_clock.h"
 #include "link/qt_reply_timer.h"
 #include "link/tcp_transport.h"
+#include "link/traffic_log_window.h"
 #include "settings/config_file.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
@@ -80,7 +86,7 @@ struct Measured {
   bool completed = false;
 };
 
-Measured Measure(Controller& c, SequenceRun run, qint64 unit_pid) {
+Measured Measure(Controller& c, SequenceRun run, Pace pace, qint64 unit_pid) {
   Measured m;
   QElapsedTimer clock;
   std::vector<qint64> step_at_ns;
@@ -89,6 +95,7 @@ Measured Measure(Controller& c, SequenceRun run, qint64 unit_pid) {
     return inner(s);
   };
   ui::SequenceRunner runner(c.app, nullptr, nullptr, nullptr);
+  runner.engine().SetPace(pace);
   QEventLoop loop;
   runner.OnEnd([&](SequenceEngine::End how) {
     m.completed = how == SequenceEngine::End::Completed;
@@ -113,15 +120,15 @@ Measured Measure(Controller& c, SequenceRun run, qint64 unit_pid) {
 }
 
 void Report(const char* name, const Measured& m, double floor_s) {
-  std::printf("%-20s %5d %9.2f %9.2f %+8.2f %8.3f %8.3f %9.1f %9.1f %s\n", name, m.steps, m.wall_s, floor_s,
+  std::printf("%-20s %5d %9.2f %9.2f %+8.2f %8.3f %8.3f %9.1f %9.1f %8.2f %s\n", name, m.steps, m.wall_s, floor_s,
               m.wall_s - floor_s, m.cpu_s, m.unit_cpu_s, m.shortest_gap_ms, m.longest_gap_ms,
-              m.completed ? "completed" : "ABORTED");
+              m.wall_s * 1000 / std::max(1, m.steps), m.completed ? "completed" : "ABORTED");
 }
 
 // Starts the unit listening on a free loopback port; the port, or 0.
-quint16 StartUnit(QProcess& unit, const QString& program) {
-  unit.start(program, {QStringLiteral("--address"), QStringLiteral("05"), QStringLiteral("--listen"),
-                       QStringLiteral("127.0.0.1:0")});
+quint16 StartUnit(QProcess& unit, const QString& program, QStringList options) {
+  unit.start(program, options << QStringLiteral("--address") << QStringLiteral("05") << QStringLiteral("--listen")
+                              << QStringLiteral("127.0.0.1:0"));
   if (!unit.waitForReadyRead(kStartWaitMs)) return 0;
   const auto port = QRegularExpression(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"))
                         .match(QString::fromUtf8(unit.readLine()));
@@ -148,7 +155,7 @@ bool Connect(Controller& c, quint16 port) {
 }  // namespace vtg
 
 int main(int argc, char** argv) {
-  QCoreApplication qt(argc, argv);
+  QApplication qt(argc, argv);
   QCommandLineParser parser;
   parser.addHelpOption();
   const QCommandLineOption sim_option(QStringLiteral("sim"), QStringLiteral("The simulated unit program."),
@@ -156,27 +163,43 @@ int main(int argc, char** argv) {
                                       QCoreApplication::applicationDirPath() + QStringLiteral("/vtg7300-sim"));
   const QCommandLineOption only_option(QStringLiteral("only"), QStringLiteral("Run only \"set\" or \"read\"."),
                                        QStringLiteral("RUN"));
-  parser.addOption(sim_option);
-  parser.addOption(only_option);
+  const QCommandLineOption pace_option(QStringLiteral("pace"), QStringLiteral("timer (the default) or reply."),
+                                       QStringLiteral("PACE"), QStringLiteral("timer"));
+  const QCommandLineOption rate_option(QStringLiteral("line-rate"),
+                                       QStringLiteral("The unit's replies paced like a serial line of BAUD."),
+                                       QStringLiteral("BAUD"));
+  const QCommandLineOption log_option(QStringLiteral("log-window"), QStringLiteral("The traffic log window open."));
+  parser.addOptions({sim_option, only_option, pace_option, rate_option, log_option});
   parser.process(qt);
   const QString only = parser.value(only_option);
+  const bool by_reply = parser.value(pace_option) == QStringLiteral("reply");
+  const vtg::Pace pace = by_reply ? vtg::Pace::Reply : vtg::Pace::Timer;
 
   QProcess unit;
-  const quint16 port = vtg::StartUnit(unit, parser.value(sim_option));
+  QStringList unit_options;
+  if (parser.isSet(rate_option)) unit_options << QStringLiteral("--line-rate") << parser.value(rate_option);
+  const quint16 port = vtg::StartUnit(unit, parser.value(sim_option), unit_options);
   vtg::Controller c;
   if (port == 0 || !vtg::Connect(c, port)) {
     std::fprintf(stderr, "cannot start or reach %s\n", qPrintable(parser.value(sim_option)));
     return 1;
   }
-  std::printf("%-20s %5s %9s %9s %8s %8s %8s %9s %9s\n", "run", "steps", "wall s", "floor s", "over s", "cpu s",
-              "unit cpu", "min gap", "max gap");
+  vtg::TrafficLog log(vtg::LocalClockMs);
+  std::unique_ptr<vtg::TrafficLogWindow> log_window;
+  if (parser.isSet(log_option)) {
+    c.link.SetTrafficLog(&log);
+    log_window = std::make_unique<vtg::TrafficLogWindow>(log);
+    log_window->show();
+  }
+  std::printf("%-20s %5s %9s %9s %8s %8s %8s %9s %9s %8s\n", "run", "steps", "wall s", "floor s", "over s", "cpu s",
+              "unit cpu", "min gap", "max gap", "ms/line");
   if (only.isEmpty() || only == QStringLiteral("set")) {
-    const auto m = vtg::Measure(c, vtg::SetAllItemsRun(c.state, c.link, c.messages), unit.processId());
-    vtg::Report("Set All Items", m, 256 * 0.6 + 28 * 1.2);
+    const auto m = vtg::Measure(c, vtg::SetAllItemsRun(c.state, c.link, c.messages), pace, unit.processId());
+    vtg::Report("Set All Items", m, by_reply ? 0 : 256 * 0.6 + 28 * 1.2);
   }
   if (only.isEmpty() || only == QStringLiteral("read")) {
-    const auto m = vtg::Measure(c, vtg::ReadSettingItemsRun(c.state, c.link, c.messages), unit.processId());
-    vtg::Report("Read Setting Items", m, 286 * 0.4);
+    const auto m = vtg::Measure(c, vtg::ReadSettingItemsRun(c.state, c.link, c.messages), pace, unit.processId());
+    vtg::Report("Read Setting Items", m, by_reply ? 0 : 286 * 0.4);
   }
   c.tcp.CloseAllSockets();
   unit.terminate();

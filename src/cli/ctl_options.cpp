@@ -110,6 +110,7 @@ class Parser {
   bool LinkOption(std::string_view option);
   bool NetOption(std::string_view option);
   bool DrawingOption(std::string_view option);
+  bool LogOption(std::string_view option);
   bool Positional(std::string_view command, const std::vector<std::string_view>& words);
 
   OptionScanner words_;
@@ -207,6 +208,17 @@ bool Parser::DrawingOption(std::string_view option) {
   return true;
 }
 
+bool Parser::LogOption(std::string_view option) {
+  if (option == "-v") {
+    options_.verbose = true;
+    return true;
+  }
+  const auto value = words_.Value();
+  if (!value || value->empty()) return Fail("--log needs a file name");
+  options_.log_file = std::string(*value);
+  return true;
+}
+
 bool Parser::Positional(std::string_view command, const std::vector<std::string_view>& words) {
   CtlOptions& o = options_;
   switch (o.command) {
@@ -269,6 +281,8 @@ ParsedCommandLine Parser::Run() {
       }
     } else if (std::ranges::count(kLinkOptions, name)) {
       LinkOption(name);
+    } else if (name == "--log" || name == "-v") {
+      LogOption(name);
     } else if (command && command->command == Command::NetSet && std::ranges::count(kNetOptions, name)) {
       NetOption(name);
     } else if (command && ((command->command == Command::GlyphFromFont && name == "--font") ||
@@ -314,7 +328,8 @@ Needs CommandNeeds(Command command) {
 
 std::string_view CtlUsage() {
   return R"(usage: vtg7300ctl [--tcp HOST[:PORT] | --listen [ADDR:]PORT | --serial DEVICE]
-                  [--address NN|broadcast] [--pace timer|reply] [--timeout SECONDS] COMMAND [ARGS]
+                  [--address NN|broadcast] [--pace timer|reply] [--timeout SECONDS]
+                  [--log FILE] [-v] COMMAND [ARGS]
 The VTG-7300 controller without a window.
 An option's value follows it as a word of its own or after "=" (--tcp=HOST); "--" ends
 the options, so that a file name may start with a dash.
@@ -332,6 +347,11 @@ Link (one, for the commands that talk to a unit):
   --pace timer           each run's own timer periods (the default)
   --pace reply           each line as soon as the reply to the one before was interpreted
   --timeout SECONDS      how long a reply may take, 6 unless given
+
+Traffic log (for the commands that talk to a unit): every line sent and received, with
+the time, the link and what the controller made of it, one a line:
+  --log FILE             append it to FILE as it goes
+  -v                     write it to standard error, beside the progress
 
 Commands:
   send-all DOC.dat             Set All Items from a settings document (284 steps)

@@ -59,6 +59,8 @@ struct CtlOptions {
   int slave_index = 0;         // 32 for Broadcast
   Pace pace = Pace::Timer;
   int timeout_ms = 6000;
+  std::string log_file;        // --log: the traffic log, appended to as it goes
+  bool verbose = false;        // -v: the traffic log on standard error
 
   Command command = Command::DocShow;
   std::string file;            // the document, glyph list file or picture the command names

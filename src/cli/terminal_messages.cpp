@@ -3,9 +3,13 @@
 namespace vtg::cli {
 
 void TerminalMessages::Line(std::string_view text, std::string_view tail) {
+  Plain("vtg7300ctl: " + std::string(text) + std::string(tail));
+}
+
+void TerminalMessages::Plain(std::string_view line) {
   if (line_open_) out_ << '\n';
   line_open_ = false;
-  out_ << "vtg7300ctl: " << text << tail << std::endl;
+  out_ << line << std::endl;
 }
 
 void TerminalMessages::Show(Box box, std::string_view text) {

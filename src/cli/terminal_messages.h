@@ -18,6 +18,8 @@ class TerminalMessages : public Messages {
   bool Failed() const { return failed_; }
   // Progress shares the stream; a message starts on a line of its own.
   void SetLineOpen(bool open) { line_open_ = open; }
+  // A line of its own that is no message (the traffic log's), as it is given.
+  void Plain(std::string_view line);
 
  private:
   void Line(std::string_view text, std::string_view tail = {});

@@ -129,8 +129,10 @@ void UnitJob::OnReply(std::string_view line, bool understood) {
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
   if (options_.command == Command::Raw) {
     if (!first_reply_) first_reply_ = std::string(line.size() >= 2 ? line.substr(2) : std::string_view{});
-  } else if (!understood && !unreadable_ && options_.command != Command::ReadAll) {
-    // Read-all decides by its own rule, the window's, and names what it could not read.
+  } else if (!understood && !unreadable_ && options_.command != Command::ReadAll &&
+             options_.command != Command::GlyphRead) {
+    // The reads decide by their own rules: read-all names what it could not read, and a
+    // glyph transfer asks again for a glyph whose reply it could not take.
     unreadable_ = std::string(line);
   }
 }

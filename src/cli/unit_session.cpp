@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "link/network_failures.h"
-#include "link/watchdog.h"
+#include "link/qt_log_clock.h"
 
 namespace vtg::cli {
 namespace {
@@ -22,10 +22,16 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
     : QObject(parent),
       options_(options),
       progress_(std::cerr, messages_, isatty(STDERR_FILENO) == 1),
+      log_(LocalClockMs),
       job_(options, state_, link_, messages_, engine_, std::cout) {
   link_.AttachSerial(&serial_);
   link_.AttachSocket(&tcp_, &reply_timer_);
   link_.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});
+  if (!options.log_file.empty() || options.verbose) {
+    if (options.verbose) log_output_.EchoToTerminal();
+    log_.SetSink([this](std::string_view line) { log_output_.Write(line); });
+    link_.SetTrafficLog(&log_);
+  }
   link_.SetReplyListener([this](std::string_view line, bool understood) {
     job_.OnReply(line, understood);
     Settle();
@@ -36,7 +42,7 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
   });
   watchdog_.setInterval(std::max(1, options.timeout_ms / kWatchdogTicks));
   connect(&watchdog_, &QTimer::timeout, this, [this] {
-    WatchdogTick(state_, messages_);
+    link_.OnWatchdogTick();
     engine_.Wake();
     Settle();
   });
@@ -58,6 +64,7 @@ UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
 }
 
 void UnitSession::Start() {
+  if (!options_.log_file.empty() && !log_output_.OpenFile(options_.log_file)) return Finish(kExitBadUsage);
   if (const int status = job_.Prepare(); status != kExitOk) return Finish(status);
   switch (options_.reach) {
     case Reach::Serial: return OpenSerial();
@@ -125,7 +132,9 @@ void UnitSession::BeginJob() {
 }
 
 void UnitSession::Settle() {
-  if (!finished_ && job_begun_ && job_.Settled()) Finish(job_.Conclude());
+  if (finished_ || !job_begun_ || !job_.Settled()) return;
+  const int status = job_.Conclude();
+  Finish(status == kExitOk && log_output_.FileFailed() ? kExitBadUsage : status);
 }
 
 void UnitSession::Finish(int status) {

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/ctl_options.h"
+#include "cli/log_output.h"
 #include "cli/progress_report.h"
 #include "cli/terminal_messages.h"
 #include "cli/unit_job.h"
@@ -14,6 +15,7 @@
 #include "link/sequence_engine.h"
 #include "link/serial_transport.h"
 #include "link/tcp_transport.h"
+#include "link/traffic_log.h"
 
 namespace vtg::cli {
 
@@ -46,6 +48,8 @@ class UnitSession : public QObject, public SequenceView {
   ControllerState state_;
   TerminalMessages messages_{std::cerr};
   ProgressReport progress_;
+  LogOutput log_output_{messages_};
+  TrafficLog log_;
   Link link_{state_, messages_};
   QtReplyTimer reply_timer_{link_};
   SerialTransport serial_{link_, messages_};

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "ui/family_modal.h"
 #include "ui/qt_text.h"
 
 namespace vtg {
@@ -20,6 +21,7 @@ constexpr std::string_view kLines[] = {
 
 GlyphInfoDialog::GlyphInfoDialog(ui::AppContext&, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("外字について"));
+  ui::MakeFamilyModal(*this);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 16, 20, 16);

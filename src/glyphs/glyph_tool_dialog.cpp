@@ -8,6 +8,7 @@
 #include "glyphs/glyph_raster.h"
 #include "glyphs/glyph_text.h"
 #include "ui/control_id.h"
+#include "ui/family_modal.h"
 
 namespace vtg {
 namespace {
@@ -42,6 +43,7 @@ class GlyphPreview : public QWidget {
 GlyphToolDialog::GlyphToolDialog(GlyphClass c, std::string base, const QString& caption, QWidget* parent)
     : QDialog(parent), class_(c), base_(std::move(base)), shown_(base_) {
   setWindowTitle(caption);
+  ui::MakeFamilyModal(*this);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   form_ = new QFormLayout;
   threshold_ = ui::WithId(kThresholdSpin, new QSpinBox(this));

@@ -7,6 +7,7 @@
 #include "link/line_assembler.h"
 #include "link/messages.h"
 #include "link/reply_interpreter.h"
+#include "link/traffic_log.h"
 #include "link/transport.h"
 #include "settings/controller_state.h"
 
@@ -27,6 +28,8 @@ class Link {
     timer_ = timer;
   }
   void SetTiming(ReplyWaitTiming timing) { timing_ = timing; }
+  // The program's traffic log, told every line and what became of it; none: nothing is told.
+  void SetTrafficLog(TrafficLog* log);
   // The dialog that waits for a glyph repaints when one arrives.
   void SetGlyphRepaint(std::function<void()> repaint) { context_.repaint_reply_target = std::move(repaint); }
   // Told when a reply wait is over: after each interpreted reply, with the line as it came
@@ -48,11 +51,13 @@ class Link {
   // Bytes from the unit that receives commands on the socket link.
   void OnSocketBytes(std::string_view bytes);
   // The port or socket dropped bytes unread (see DrainDevice).
-  void OnSerialBytesDropped() { serial_lines_.DropPartialLine(); }
-  void OnSocketBytesDropped() { socket_lines_.DropPartialLine(); }
+  void OnSerialBytesDropped();
+  void OnSocketBytesDropped();
   // That unit's connection ended.
   void OnSocketPeerLost();
   void OnReplyTimeout();
+  // One tick of the serial link's reply watchdog: "No Connect" when it gives up.
+  void OnWatchdogTick();
   bool AwaitingSocketReply() const { return awaiting_ != Awaiting::Nothing; }
   // The unit owes an answer: to an addressed socket line still in its wait, or to a serial
   // line the watchdog still counts for. Broadcast lines are owed none.
@@ -68,6 +73,8 @@ class Link {
   std::string AddressPrefix();
   void EndSocketWait();
   void FailSocketCommand(std::string_view text);
+  void Interpret(LinkKind link, std::string_view line);
+  void Record(LinkKind link, Traffic direction, std::string_view bytes, std::string_view outcome = {});
   void Tell(std::string_view line, bool understood) {
     if (listener_) listener_(line, understood);
     if (run_listener_) run_listener_(line, understood);
@@ -85,6 +92,12 @@ class Link {
   LineAssembler serial_lines_;
   LineAssembler socket_lines_;
   Awaiting awaiting_ = Awaiting::Nothing;
+  TrafficLog* log_ = nullptr;
+  // The reply being interpreted, for the log.
+  LinkKind heard_link_ = LinkKind::Serial;
+  std::string_view heard_line_;
+  // The last name each transport gave: a peer that is gone is still named by it.
+  std::string link_names_[2];
 };
 
 }  // namespace vtg

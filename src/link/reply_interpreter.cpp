@@ -264,30 +264,33 @@ const Row* Match(std::string_view stripped) {
   return nullptr;
 }
 
-bool Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
+ReplyOutcome Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
   Reply r{context.state, link, stripped, WithoutLineEnd(stripped), std::nullopt, false};
-  bool understood = false;
+  ReplyOutcome outcome;
   if (const Row* row = Match(stripped)) {
+    outcome.row = row->head;
     if (row->apply) {
       // A reply whose fields do not fit is ignored like one that matches no row.
-      understood = row->apply(r);
+      outcome.kind = row->apply(r) ? ReplyOutcome::Kind::Applied : ReplyOutcome::Kind::Malformed;
     } else {
-      understood = true;
+      outcome.kind = ReplyOutcome::Kind::Refused;
       r.state.flags.abort_flag = 1;
       r.notice = Refusal(r, *row);
     }
   }
   context.state.glyph.glyph_read_pending = 0;
+  if (r.notice) outcome.message = r.notice->text;
+  if (context.on_outcome) context.on_outcome(outcome);
   if (r.repaint && context.repaint_reply_target) context.repaint_reply_target();
   if (r.notice) context.messages.Show(r.notice->box, r.notice->text);
-  return understood;
+  return outcome;
 }
 
 std::string_view WithoutAddress(std::string_view line) { return line.size() < 2 ? std::string_view{} : line.substr(2); }
 
 }  // namespace
 
-bool InterpretSerialReply(ReplyContext& context, std::string_view line) {
+ReplyOutcome InterpretSerialReply(ReplyContext& context, std::string_view line) {
   LinkFlags& f = context.state.flags;
   f.watchdog_ticks = 0;
   f.reply_pending = 0;
@@ -297,7 +300,7 @@ bool InterpretSerialReply(ReplyContext& context, std::string_view line) {
   return Classify(context, LinkKind::Serial, stripped);
 }
 
-bool InterpretSocketReply(ReplyContext& context, std::string_view line) {
+ReplyOutcome InterpretSocketReply(ReplyContext& context, std::string_view line) {
   LinkFlags& f = context.state.flags;
   f.abort_flag = 0;
   f.step_pending = 0;

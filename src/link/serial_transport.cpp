@@ -68,6 +68,10 @@ bool SerialTransport::send(std::string_view line) {
   return port_.write(line.data(), static_cast<qint64>(line.size())) == static_cast<qint64>(line.size());
 }
 
+std::string SerialTransport::description() const {
+  return port_.isOpen() ? "serial " + port_.portName().toStdString() : std::string{};
+}
+
 void SerialTransport::OnReadyRead() {
   DrainDevice(
       &port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); },

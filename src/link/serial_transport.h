@@ -27,6 +27,8 @@ class SerialTransport : public QObject, public Transport {
   TransportTraits traits() const override { return {true, false}; }
   bool ready() const override { return port_.isOpen(); }
   bool send(std::string_view line) override;
+  // "serial" and the port as it was opened.
+  std::string description() const override;
 
   static constexpr std::string_view kOpenFailedText = "Miss! File Open";
 

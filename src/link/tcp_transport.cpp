@@ -81,6 +81,14 @@ bool TcpTransport::send(std::string_view line) {
   return PeerSocket()->write(line.data(), size) == size;
 }
 
+std::string TcpTransport::description() const {
+  const QTcpSocket* socket = PeerSocket();
+  if (!socket) return {};
+  std::string name = "tcp " + socket->peerAddress().toString().toStdString() + ':' + std::to_string(socket->peerPort());
+  if (state_.link.tcp_role == kServer) name += " record " + std::to_string(state_.link.selected_peer);
+  return name;
+}
+
 bool TcpTransport::Connecting() const { return connection_ && !established_; }
 
 bool TcpTransport::Listening() const { return server_ != nullptr; }

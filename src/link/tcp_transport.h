@@ -29,6 +29,8 @@ class TcpTransport : public QObject, public Transport {
   bool ready() const override;
   // Client role on the connection, server role on the socket of record selected_peer.
   bool send(std::string_view line) override;
+  // "tcp", the peer's address and port, and in the server role its record.
+  std::string description() const override;
 
   // Client role: starts connecting to host_list[selected_peer] at tcp_port_text; true when the
   // attempt started (connected() follows, or disconnected() and the event error box), or when

@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
   vtg::ui::Application app(options.application);
   vtg::shell::RegisterDialogs(app.registry());
   vtg::shell::MainWindow window(app.context(), app.registry());
+  app.SetMainWindow(&window);
   window.show();
   app.LoadState();
   if (demo_unit) vtg::UseLoopbackUnit(app.state().link, demo_unit->port());

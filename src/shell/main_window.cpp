@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "glyphs/glyph_file_actions.h"
+#include "link/link.h"
 #include "link/messages.h"
 #include "link/watchdog.h"
 #include "shell/corner_entry.h"
@@ -87,7 +88,7 @@ void MainWindow::RunCommand(int id) {
   panel_->update();
 }
 
-void MainWindow::OnWatchdogTick() { WatchdogTick(app_.state, app_.messages); }
+void MainWindow::OnWatchdogTick() { app_.link.OnWatchdogTick(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

@@ -30,6 +30,7 @@ enum MenuCommand {
   kCmdRs232c = 40209,
   kCmdClientServer = 40211,
   kCmdTcpIp = 40008,
+  kCmdTrafficLog = 40401,
   kCmdProtocol = 40207,
   kCmdVersion = 120,
   kCmdAboutGlyphs = 40215,
@@ -44,7 +45,7 @@ struct MenuItem {
   bool rs232c_only;  // its commands go to the serial port whatever the interface
 };
 
-inline constexpr std::array<MenuItem, 27> kMenuItems{{
+inline constexpr std::array<MenuItem, 28> kMenuItems{{
     {kCmdNew, "ファイル", "", "新規作成", false, false},
     {kCmdOpen, "ファイル", "", "開く", false, false},
     {kCmdSave, "ファイル", "", "上書き保存", false, false},
@@ -69,6 +70,7 @@ inline constexpr std::array<MenuItem, 27> kMenuItems{{
     {kCmdRs232c, "インターフェイス", "", "RS-232Cの設定", false, false},
     {kCmdClientServer, "インターフェイス", "", "クライアント/サーバー", false, false},
     {kCmdTcpIp, "インターフェイス", "", "TCP/IPの設定", false, false},
+    {kCmdTrafficLog, "インターフェイス", "", "通信ログ", true, false},
     {kCmdProtocol, "プロトコル", "", "プロトコルの設定", false, true},
     {kCmdVersion, "情報", "", "VTG7300のﾊﾞｰｼﾞｮﾝ情報", false, false},
     {kCmdAboutGlyphs, "情報", "", "外字について", false, false},

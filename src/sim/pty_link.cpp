@@ -56,7 +56,7 @@ bool PtyLink::open(const QString& link_path, QString* error) {
     return fail(QStringLiteral("cannot link %1").arg(link_path));
   link_path_ = link_path;
 
-  link_ = new UnitLink(QStringLiteral("pty"), units_, settings_, log_,
+  link_ = new UnitLink(logName(), units_, settings_, log_,
                        [this](const QByteArray& bytes) { writeMaster(bytes); }, this);
   connect(link_, &UnitLink::unitsChanged, this, &PtyLink::unitsChanged);
   readable_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
@@ -74,14 +74,16 @@ void PtyLink::readMaster() {
     link_->receive(QByteArray(chunk, static_cast<qsizetype>(n)));
   } else if (n == 0 || errno != EAGAIN) {
     // A pseudo-terminal that fails now would fail on every wake-up; stop listening to it.
-    if (log_) log_->record(QStringLiteral("pty"), "--", "read failed; no longer reading");
+    if (log_) log_->record(logName(), Traffic::Event, {}, "read failed; no longer reading");
     readable_->setEnabled(false);
   }
 }
 
 void PtyLink::writeMaster(const QByteArray& bytes) {
   if (unsent_.size() + bytes.size() > kMaxUnsent) {
-    if (log_) log_->record(QStringLiteral("pty"), "x>(not read)", std::string_view(bytes.constData(), bytes.size()));
+    if (log_)
+      log_->record(logName(), Traffic::Event, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                   "reply dropped: not read");
     return;
   }
   unsent_ += bytes;

@@ -33,6 +33,8 @@ class PtyLink : public QObject {
   void readMaster();
   void writeMaster(const QByteArray& bytes);
   void flushUnsent();
+  // The link as the log names it.
+  QString logName() const { return QStringLiteral("pty ") + device_; }
 
   std::vector<SimulatedUnit*> units_;
   LinkSettings settings_;

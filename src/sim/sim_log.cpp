@@ -1,6 +1,6 @@
 #include "sim/sim_log.h"
 
-#include <QDateTime>
+#include "link/qt_log_clock.h"
 
 namespace vtg::sim {
 
@@ -11,18 +11,11 @@ bool SimLog::open(const QString& path, QString* error) {
   return false;
 }
 
-void SimLog::record(const QString& link, std::string_view what, std::string_view text) {
+void SimLog::record(const QString& link, Traffic direction, std::string_view bytes, std::string_view outcome) {
   if (!file_.isOpen()) return;
-  QByteArray line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
-  line += ' ' + link.toUtf8() + ' ' + QByteArray(what.data(), static_cast<qsizetype>(what.size())) + ' ';
-  for (unsigned char c : text) {
-    if (c >= 0x20 && c < 0x7F && c != '\\')
-      line += static_cast<char>(c);
-    else
-      line += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0')).toLatin1();
-  }
+  std::string line = FormatTrafficLine(LocalClockMs(), direction, link.toStdString(), bytes, outcome);
   line += '\n';
-  file_.write(line);
+  file_.write(line.data(), static_cast<qint64>(line.size()));
   file_.flush();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// The --log file: every line received and sent, with a time stamp.
+// The --log file: every line received and sent, in the controller's traffic log format, from
+// the unit's side: a command is received, a reply sent.
 #include <QFile>
 #include <QString>
 #include <string_view>
+
+#include "link/traffic_log.h"
 
 namespace vtg::sim {
 
@@ -11,9 +14,8 @@ class SimLog {
   // Returns false, with the reason in `error`, when the file cannot be opened for appending.
   bool open(const QString& path, QString* error);
 
-  // `link` names the connection or port; `what` is "<-" received, "->" sent, "x>" swallowed
-  // by the drop fault, or "--" for an event; bytes that are not printable are escaped.
-  void record(const QString& link, std::string_view what, std::string_view text);
+  // `link` names the connection or port.
+  void record(const QString& link, Traffic direction, std::string_view bytes, std::string_view outcome = {});
 
  private:
   QFile file_;

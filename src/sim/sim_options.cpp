@@ -74,7 +74,8 @@ Units:
   --state FILE           load the units' state from FILE, save it there on every change;
                          the file's units, addresses included, replace those asked for
                          on the command line, and their number must match
-  --log FILE             record every line received and sent, with a time stamp
+  --log FILE             append every line received and sent, and what became of it,
+                         to FILE in the format of vtg7300ctl --log
 
 Faults:
   --reply-delay MS       wait MS milliseconds before answering

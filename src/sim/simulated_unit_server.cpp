@@ -23,16 +23,16 @@ bool SimulatedUnitServer::start(const QHostAddress& address, quint16 port) {
 
 void SimulatedUnitServer::acceptConnections() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
-    const QString name = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+    const QString name = QStringLiteral("tcp %1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
     if (connections_ >= kMaxConnections) {
-      if (log_) log_->record(name, "--", "refused: too many connections");
+      if (log_) log_->record(name, Traffic::Event, {}, "refused: too many connections");
       socket->abort();
       socket->deleteLater();
       continue;
     }
     ++connections_;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    if (log_) log_->record(name, "--", "connected");
+    if (log_) log_->record(name, Traffic::Event, {}, "connected");
     // Flushed at once: a peer that half-closes after its last line still gets the reply.
     auto* link = new UnitLink(
         name, units_, settings_, log_,
@@ -44,7 +44,7 @@ void SimulatedUnitServer::acceptConnections() {
     connect(link, &UnitLink::unitsChanged, this, &SimulatedUnitServer::unitsChanged);
     connect(socket, &QTcpSocket::readyRead, link, [socket, link] { link->receive(socket->readAll()); });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket, name] {
-      if (log_) log_->record(name, "--", "closed");
+      if (log_) log_->record(name, Traffic::Event, {}, "closed");
       --connections_;
       socket->deleteLater();
     });

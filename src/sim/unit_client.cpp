@@ -13,7 +13,7 @@ UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSett
       port_(port),
       settings_(std::move(settings)),
       log_(log),
-      name_(QStringLiteral("unit %1 to %2:%3").arg(QString::fromStdString(Dec2(unit->address())), host_).arg(port)) {
+      name_(QStringLiteral("tcp %2:%3 unit %1").arg(QString::fromStdString(Dec2(unit->address())), host_).arg(port)) {
   retry_.setSingleShot(true);
   retry_.setInterval(kRetryMs);
   connect(&retry_, &QTimer::timeout, this, &UnitClient::attempt);
@@ -37,7 +37,7 @@ void UnitClient::attempt() {
 void UnitClient::onConnected() {
   failed_attempts_ = 0;
   socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-  if (log_) log_->record(name_, "--", "connected");
+  if (log_) log_->record(name_, Traffic::Event, {}, "connected");
   link_ = new UnitLink(name_, {unit_}, settings_, log_, [this](const QByteArray& bytes) {
                          socket_.write(bytes);
                          socket_.flush();
@@ -49,14 +49,14 @@ void UnitClient::onConnected() {
 void UnitClient::onLost() {
   if (retry_.isActive()) return;  // an error and a disconnection report the same loss
   if (link_) {
-    if (log_) log_->record(name_, "--", "closed");
+    if (log_) log_->record(name_, Traffic::Event, {}, "closed");
     link_->deleteLater();
     link_ = nullptr;
   } else if (log_) {
-    log_->record(name_, "--", "not reached: " + socket_.errorString().toStdString());
+    log_->record(name_, Traffic::Event, {}, "not reached: " + socket_.errorString().toStdString());
   }
   if (++failed_attempts_ >= kMaxFailedAttempts) {
-    if (log_) log_->record(name_, "--", "giving up");
+    if (log_) log_->record(name_, Traffic::Event, {}, "giving up");
     emit gaveUp();
     return;
   }

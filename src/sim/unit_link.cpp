@@ -22,17 +22,20 @@ UnitLink::UnitLink(QString name, std::vector<SimulatedUnit*> units, const LinkSe
 }
 
 void UnitLink::receive(const QByteArray& bytes) {
-  std::vector<AssembledLine> lines;
+  // Each line as it came, for the log, and as the unit reads it.
+  std::vector<std::pair<std::string, AssembledLine>> lines;
   assembler_.Feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                  [&](std::string_view text, bool overlong) {
+                  [&](std::string_view raw, bool overlong) {
+                    std::string_view text = raw;
                     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
-                    lines.push_back({std::string(text), overlong});
+                    lines.push_back({std::string(raw), {std::string(text), overlong}});
                   });
-  for (const AssembledLine& line : lines) {
-    if (log_) log_->record(name_, line.overlong ? "<-(overlong)" : "<-", line.text);
+  for (const auto& [raw, line] : lines) {
+    if (log_) log_->record(name_, Traffic::Received, raw, line.overlong ? "overlong line" : "");
     const Delivery delivery = bus_.Deliver(line);
     if (log_)
-      for (const std::string& dropped : delivery.dropped) log_->record(name_, "x>", dropped);
+      for (const std::string& dropped : delivery.dropped)
+        log_->record(name_, Traffic::Event, dropped, "reply swallowed by the drop fault");
     for (const std::string& reply : delivery.replies) send(reply);
     if (delivery.changed) emit unitsChanged();
   }
@@ -40,10 +43,10 @@ void UnitLink::receive(const QByteArray& bytes) {
 
 void UnitLink::send(const std::string& reply) {
   if (pending_bytes_ + reply.size() > kMaxPendingBytes) {
-    if (log_) log_->record(name_, "x>(link busy)", reply);
+    if (log_) log_->record(name_, Traffic::Event, reply, "reply dropped: link busy");
     return;
   }
-  if (log_) log_->record(name_, "->", reply);
+  if (log_) log_->record(name_, Traffic::Sent, reply);
   const double now = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
   const PacedReply paced = PaceReply(reply, pacing_, std::max(now + pacing_.delay_ms, link_free_ms_));
   link_free_ms_ = paced.end_ms;

@@ -12,6 +12,7 @@ class Link;
 class Messages;
 class ProfileStore;
 class TcpTransport;
+class TrafficLog;
 }  // namespace vtg
 
 namespace vtg::ui {
@@ -28,6 +29,8 @@ struct AppContext {
   TcpTransport* tcp = nullptr;
   // Records the owner of the owned message boxes; empty where nobody cares.
   std::function<void(QWidget*)> set_message_owner = {};
+  // The program's traffic log; null where a test runs without one.
+  TrafficLog* traffic_log = nullptr;
 };
 
 }  // namespace vtg::ui

@@ -1,18 +1,28 @@
 #include "ui/application.h"
 
+#include "link/qt_log_clock.h"
 #include "link/serial_port_list.h"
 #include "shell/start_up.h"
 
 namespace vtg::ui {
 
 Application::Application(const ApplicationOptions& options)
-    : link_(state_, boxes_),
+    : traffic_log_(LocalClockMs),
+      link_(state_, boxes_),
       serial_(link_, boxes_),
       tcp_(state_, link_, boxes_),
       reply_timer_(link_),
       profile_(options.config_path.isEmpty() ? IniProfileStore::DefaultPath() : options.config_path),
       serial_devices_(options.serial_devices),
-      context_{state_, boxes_, link_, profile_, serial_ports_, &tcp_, [this](QWidget* owner) { boxes_.SetOwner(owner); }} {
+      context_{state_,
+               boxes_,
+               link_,
+               profile_,
+               serial_ports_,
+               &tcp_,
+               [this](QWidget* owner) { boxes_.SetOwner(owner); },
+               &traffic_log_} {
+  link_.SetTrafficLog(&traffic_log_);
   link_.AttachSerial(&serial_);
   link_.AttachSocket(&tcp_, &reply_timer_);
 }

@@ -8,6 +8,7 @@
 #include "link/qt_reply_timer.h"
 #include "link/serial_transport.h"
 #include "link/tcp_transport.h"
+#include "link/traffic_log.h"
 #include "settings/config_file_ini.h"
 #include "settings/controller_state.h"
 #include "ui/app_context.h"
@@ -41,12 +42,15 @@ class Application {
   // On RS-232C the configured port opens now; a later change of interface or port takes
   // effect at the next start.
   void OpenSerialPort();
+  // The boxes without an owner are modal to the main window and its dialogs.
+  void SetMainWindow(QWidget* window) { boxes_.SetHome(window); }
   // Exit: the link stops and every socket closes.
   void Shutdown();
 
  private:
   ControllerState state_;
   MessageBoxes boxes_;
+  TrafficLog traffic_log_;
   Link link_;
   SerialTransport serial_;
   TcpTransport tcp_;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/family_modal.h"
+
 namespace vtg::ui {
 namespace {
 
@@ -43,9 +45,8 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), stat
 void MessageBoxes::Show(Box box, std::string_view text) {
   const BoxStyle style = StyleOf(box);
   if (style.beep) QApplication::beep();
-  QMessageBox message(style.icon, QString::fromUtf8(style.caption), Text(text), QMessageBox::Ok,
-                      style.owned ? owner_.data() : nullptr);
-  message.setWindowModality(Qt::ApplicationModal);
+  QMessageBox message(style.icon, QString::fromUtf8(style.caption), Text(text), QMessageBox::Ok, Parent(style.owned));
+  MakeFamilyModal(message);
   message.setObjectName(QStringLiteral("messageBox"));
   message.exec();
 }
@@ -54,8 +55,8 @@ QMessageBox::StandardButton MessageBoxes::AskWith(Question question, std::string
                                                   QMessageBox::StandardButtons buttons) {
   if (question != Question::NotAutoSwitching) QApplication::beep();
   QMessageBox message(QMessageBox::Question, QString::fromUtf8(CaptionOf(question)), Text(text), buttons,
-                      owner_.data());
-  message.setWindowModality(Qt::ApplicationModal);
+                      Parent(true));
+  MakeFamilyModal(message);
   message.setObjectName(QStringLiteral("questionBox"));
   return static_cast<QMessageBox::StandardButton>(message.exec());
 }

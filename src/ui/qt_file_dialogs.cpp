@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "ui/family_modal.h"
 #include "ui/qt_text.h"
 
 namespace vtg::ui {
@@ -21,6 +22,7 @@ std::optional<std::string> Run(QFileDialog& dialog) {
 }
 
 void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+  MakeFamilyModal(dialog);
   dialog.setWindowTitle(ToQString(request.title));
   dialog.setNameFilters(Filters(request));
   dialog.selectNameFilter(dialog.nameFilters().front());

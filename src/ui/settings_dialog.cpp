@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "link/link.h"
+#include "ui/family_modal.h"
 #include "ui/qt_text.h"
 #include "ui/sequence_runner.h"
 
@@ -12,6 +13,7 @@ namespace vtg::ui {
 
 SettingsDialog::SettingsDialog(AppContext& app, const DialogSetup& setup, QWidget* parent)
     : QDialog(parent), app_(app) {
+  MakeFamilyModal(*this);
   app.link.SetGlyphRepaint([self = QPointer<QWidget>(this)] {
     if (self) self->update();
   });

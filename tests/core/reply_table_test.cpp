@@ -145,8 +145,8 @@ TEST_P(ReplyTable, EffectMessageAndFlags) {
   ReplyContext context{state, messages, {}};
 
   const std::string line = "05" + row.reply + "\r\n";
-  const bool understood =
-      link == LinkKind::Serial ? InterpretSerialReply(context, line) : InterpretSocketReply(context, line);
+  const bool understood = (link == LinkKind::Serial ? InterpretSerialReply(context, line)
+                                                    : InterpretSocketReply(context, line)).understood();
   EXPECT_EQ(understood, row.understood);
 
   if (row.check) row.check(state);
@@ -189,7 +189,7 @@ TEST(ReplyTable, MalformedRepliesChangeNothing) {
     RecordingMessages messages;
     ReplyContext context{state, messages, {}};
     state.flags.step_pending = 1;
-    EXPECT_FALSE(InterpretSocketReply(context, "00" + reply + "\r\n")) << reply;
+    EXPECT_FALSE(InterpretSocketReply(context, "00" + reply + "\r\n").understood()) << reply;
     EXPECT_TRUE(state.image == before) << reply;
     EXPECT_TRUE(messages.shown.empty()) << reply;
     EXPECT_EQ(state.flags.step_pending, 0) << reply;
@@ -201,7 +201,7 @@ TEST(ReplyTable, SerialGoMustEndInCrLf) {
   RecordingMessages messages;
   ReplyContext context{state, messages, {}};
   state.flags.address_prefix = 1;
-  EXPECT_FALSE(InterpretSerialReply(context, "05GO\n"));
+  EXPECT_FALSE(InterpretSerialReply(context, "05GO\n").understood());
   EXPECT_TRUE(messages.shown.empty());
   InterpretSocketReply(context, "05GO\n");
   EXPECT_EQ(messages.shown.size(), 1u);

@@ -109,7 +109,7 @@ class RunTable : public ::testing::TestWithParam<Cell>, public Controller {
   void TickWithWatchdog() {
     const long before = now_ms;
     Tick();
-    for (long t = before / kWatchdogPeriodMs; t < now_ms / kWatchdogPeriodMs; ++t) WatchdogTick(state, messages);
+    for (long t = before / kWatchdogPeriodMs; t < now_ms / kWatchdogPeriodMs; ++t) link.OnWatchdogTick();
   }
   void RunOut() {
     for (int guard = 0; engine.Running() && guard < 2000; ++guard) TickWithWatchdog();

@@ -2,7 +2,6 @@
 
 #include "glyphs/glyph_transfer.h"
 #include "link/unit_network.h"
-#include "link/watchdog.h"
 #include "wired_controller.h"
 
 namespace vtg {
@@ -216,19 +215,20 @@ TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
 TEST(Watchdog, GivesUpOnTheTwelfthTick) {
   ControllerState state = testing::DefaultState();
   RecordingMessages messages;
+  Link link(state, messages);
   state.flags.reply_pending = 1;
   state.flags.announce_success = 1;
   for (int tick = 1; tick <= 11; ++tick) {
-    WatchdogTick(state, messages);
+    link.OnWatchdogTick();
     ASSERT_TRUE(messages.shown.empty()) << tick;
   }
-  WatchdogTick(state, messages);
+  link.OnWatchdogTick();
   EXPECT_EQ(messages.shown, (std::vector<testing::Shown>{{Box::Stop, "No Connect"}}));
   EXPECT_EQ(state.flags.abort_flag, 1);
   EXPECT_EQ(state.flags.reply_pending, 0);
   EXPECT_EQ(state.flags.watchdog_ticks, 0);
   EXPECT_EQ(state.flags.announce_success, 0);
-  WatchdogTick(state, messages);
+  link.OnWatchdogTick();
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 

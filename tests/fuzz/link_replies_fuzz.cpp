@@ -14,7 +14,6 @@
 #include "fuzz_input.h"
 #include "glyphs/glyph_list.h"
 #include "link/unit_network.h"
-#include "link/watchdog.h"
 #include "settings/settings_document.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
@@ -118,7 +117,7 @@ struct Controller : testing::WiredController {
   // watchdog, which runs whatever the interface, gives up on a serial line.
   void Silence() {
     if (on_socket) link.OnReplyTimeout();
-    for (int tick = 0; tick < 12; ++tick) WatchdogTick(state, messages);
+    for (int tick = 0; tick < 12; ++tick) link.OnWatchdogTick();
     engine.Wake();
   }
 

@@ -89,6 +89,18 @@ QByteArray SampleDocument(unsigned seed) {
   return QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)));
 }
 
+// The lines and stray bytes of a traffic log as "> bytes" for those sent by the controller
+// and "< bytes" for those it received; `sent` names the controller's direction.
+QStringList Exchange(const QByteArray& log, const QString& sent) {
+  static const QRegularExpression kLine(QStringLiteral(R"(^\S+ \S+ (sent|received) +[^"]*("(?:[^"\\]|\\.)*"))"));
+  QStringList exchange;
+  for (const QByteArray& line : log.split('\n')) {
+    const auto match = kLine.match(QString::fromUtf8(line));
+    if (match.hasMatch()) exchange << (match.captured(1) == sent ? "> " : "< ") + match.captured(2);
+  }
+  return exchange;
+}
+
 QByteArray SampleGlyphList(vtg::GlyphClass c, unsigned seed) {
   std::mt19937 random(seed);
   std::vector<std::string> store;
@@ -122,6 +134,7 @@ class CtlSimTest : public QObject {
   void glyphsAreDrawnFromFontsAndPicturesWithoutADisplay();
   void failuresTellAndExit_data();
   void failuresTellAndExit();
+  void trafficLogsOfBothSidesAgree();
 };
 
 void CtlSimTest::RoundTripDocument(const QStringList& link, const QByteArray& doc, const QString& name) {
@@ -379,6 +392,20 @@ void CtlSimTest::failuresTellAndExit() {
   QVERIFY2(QString::fromUtf8(run.err).contains(told), qPrintable(Describe(run)));
   QVERIFY(!QFileInfo::exists(Path("x.dat")) && !QFileInfo::exists(Path("x.tlm")) && !QFileInfo::exists(Path("f.tll")) &&
           !QFileInfo::exists(Path("f.tls")));
+}
+
+void CtlSimTest::trafficLogsOfBothSidesAgree() {
+  SimulatedUnitProcess sim;
+  const QString tty = Path("unit-tty");
+  QVERIFY(sim.OnPty(tty, {"--address", "05", "--log", Path("unit.log")}));
+  const CtlRun run = RunCtl({"--serial", tty, "--address", "05", "-v", "--log", Path("ctl.log"), "raw", "RCEL"});
+  QVERIFY2(run.status == 0, qPrintable(Describe(run)));
+  QCOMPARE(sim.Terminate(), 0);
+
+  const QByteArray logged = ReadFile(Path("ctl.log"));
+  QCOMPARE(Exchange(logged, "sent"), (QStringList{R"(> "05RCEL\r\n")", R"(< "05CEL1\r\n")"}));
+  QCOMPARE(Exchange(ReadFile(Path("unit.log")), "received"), Exchange(logged, "sent"));
+  for (const QByteArray& line : logged.trimmed().split('\n')) QVERIFY2(run.err.contains(line + '\n'), line.constData());
 }
 
 QTEST_GUILESS_MAIN(CtlSimTest)

@@ -90,7 +90,9 @@ class SimListenTest : public QObject {
       QCOMPARE(sim.Terminate(), 0);
     }
     const QByteArray lines = vtg::testing::ReadFile(log);
-    QVERIFY2(lines.contains("<- 00CEL3") && lines.contains("-> 00GO\\x0d\\x0a"), lines.constData());
+    QVERIFY2(lines.contains("received tcp 127.0.0.1:") && lines.contains(" \"00CEL3\\r\\n\"") &&
+                 lines.contains(" \"00GO\\r\\n\""),
+             lines.constData());
 
     SimulatedUnitProcess again;
     QTcpSocket socket;

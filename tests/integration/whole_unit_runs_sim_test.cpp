@@ -74,7 +74,7 @@ std::string Document(const SettingsImage& image) {
 
 int LinesReceived(const QString& log_path) {
   int lines = 0;
-  for (const QByteArray& entry : ReadFile(log_path).split('\n')) lines += entry.contains(" <- ");
+  for (const QByteArray& entry : ReadFile(log_path).split('\n')) lines += entry.contains(" received ");
   return lines;
 }
 

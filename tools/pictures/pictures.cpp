@@ -23,6 +23,7 @@
 #include "link/link_choice_dialog.h"
 #include "link/tcp_client_dialog.h"
 #include "link/tcp_server_dialog.h"
+#include "link/traffic_log_window.h"
 #include "link/unit_network_dialog.h"
 #include "shell/exit_flow.h"
 #include "shell/main_window.h"
@@ -54,6 +55,12 @@ std::string SampleGlyph(GlyphClass c, int shift) {
   }
   return glyph;
 }
+
+// The serial port as the traffic log names it.
+struct NamedPort : RecordingTransport {
+  NamedPort() : RecordingTransport(SerialPort()) {}
+  std::string description() const override { return "serial /dev/ttyUSB0"; }
+};
 
 // A controller with something in every list, and the widgets of one picture.
 struct Scene {
@@ -101,6 +108,10 @@ struct Scene {
   }
 
   TestApp t;
+  // From 2026-12-07 10:15:02: a line sent, its reply 18 ms later, the next line 582 ms after.
+  std::int64_t log_ms = 1796638502000;
+  TrafficLog log{[this, n = 0]() mutable { return log_ms += ++n % 2 ? 582 : 18; }};
+  NamedPort named_port;
   ui::DialogRegistry registry;
   TitleDialogChoices choices;
   std::vector<std::unique_ptr<QWidget>> keep;
@@ -149,6 +160,26 @@ QWidget* SettingAll(Scene& s) {
     s.t.link.OnSerialBytes("05GO\r\n");
   }
   return dialog;
+}
+
+// The traffic log during Set All Items on the serial port: a reply garbled, one the unit's
+// own, then the unit falls silent.
+QWidget* LogDuringRun(Scene& s) {
+  s.t.link.AttachSerial(&s.named_port);
+  s.t.link.SetTrafficLog(&s.log);
+  auto* dialog = s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout);
+  QTest::mouseClick(dialog->findChild<QPushButton*>(ui::ControlName(1012)), Qt::LeftButton);
+  for (int step = 0; step < 262; ++step) {
+    const std::size_t sent = s.named_port.lines.size();
+    dialog->runner().Tick();
+    if (s.named_port.lines.size() > sent)
+      s.t.link.OnSerialBytes(step == 258 ? "05G\x82\xA0\r\n" : step == 260 ? "05CEL7\r\n" : "05GO\r\n");
+  }
+  dialog->runner().Tick();
+  s.log_ms += 5500;
+  for (int tick = 0; tick < 12; ++tick) s.t.link.OnWatchdogTick();
+  dialog->hide();
+  return s.Make<TrafficLogWindow>(s.log);
 }
 
 // The character tool on 亜 over the first glyph of the class.
@@ -201,6 +232,7 @@ const Picture kPictures[] = {
     {"dialog_122_protocol", [](Scene& s) { return s.Open<UnitNetworkDialog>(); }},
     {"dialog_106_set_all_items", [](Scene& s) { return s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout); }},
     {"dialog_106_set_all_items_running", SettingAll},
+    {"traffic_log_during_run", LogDuringRun},
     {"dialog_118_read_setting_items",
      [](Scene& s) {
        return s.t.state.link.selected_peer = 3, s.Open<shell::WholeUnitRunDialog>(shell::kReadSettingItemsLayout);
