@@ -52,36 +52,6 @@ class GlyphListTest : public ::testing::Test, public testing::WiredController {
   int transfer_ends = 0;
 };
 
-TEST_F(GlyphListTest, ReadAllAsksForEveryGlyphOneAtATime) {
-  state.glyph.listFile(GlyphClass::Large).unsaved = 1;
-  ASSERT_TRUE(List(GlyphClass::Large).ReadAll());
-  EXPECT_TRUE(view.close_enabled);
-  Tick();
-  Tick();
-  EXPECT_EQ(view.percent, " 01.4");
-  for (int i = 2; i < 36; ++i) Tick();
-  EXPECT_EQ(view.percent, " 50.0");
-  TickUntilDone();
-  ASSERT_EQ(serial.lines.size(), 70u);
-  EXPECT_EQ(serial.lines.front(), "05RFBMLA365\r\n");
-  EXPECT_EQ(serial.sent_at_ms.front(), 800);
-  EXPECT_EQ(serial.lines[26], "05RFBMLA421\r\n");
-  EXPECT_EQ(serial.lines.back(), "05RFBMLA44C\r\n");
-  EXPECT_EQ(serial.sent_at_ms.back(), 70 * 800);
-  const auto& store = state.image.glyphStore(GlyphClass::Large);
-  EXPECT_EQ(store[0], std::string(576, '0'));
-  EXPECT_EQ(store[69], std::string(576, '5'));  // 69 % 16
-  EXPECT_EQ(state.glyph.glyph_index, 0);
-  EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  EXPECT_EQ(view.percent, "   ");
-  EXPECT_EQ(view.position, 0);
-  EXPECT_EQ(transfer_ends, 1);
-  EXPECT_TRUE(messages.shown.empty());  // no success box for the transfer's replies
-  // The store is the unit's now: nothing drawn is left to save.
-  EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).unsaved, 0);
-}
-
 TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
   unit = testing::SilentUnit();
   List(GlyphClass::Small).ReadAll();
@@ -132,28 +102,6 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
     for (int i = 0; i < 70; ++i)
       ASSERT_EQ(store[static_cast<std::size_t>(i)], std::string(576, last_answer[Hex4(GlyphCode(i))])) << c.name << i;
     EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[2], BlankGlyph(GlyphClass::Small)) << c.name;
-  }
-}
-
-TEST_F(GlyphListTest, SendAllSendsTheStoreInOrderAtItsInterval) {
-  struct Case { int slave; const char* prefix; int period; } cases[] = {{5, "05", 3000}, {kBroadcast, "FF", 5000}};
-  for (const auto& c : cases) {
-    state.selection.slave_index = c.slave;
-    ForgetLines();
-    now_ms = 0;
-    auto& store = state.image.glyphStore(GlyphClass::Medium);
-    for (std::size_t i = 0; i < store.size(); ++i) store[i] = std::string(256, "0123456789ABCDEF"[i % 16]);
-    ASSERT_TRUE(List(GlyphClass::Medium).SendAll());
-    EXPECT_EQ(messages.asked.back().first, Question::NotAutoSwitching);
-    TickUntilDone();
-    ASSERT_EQ(serial.lines.size(), 160u);
-    for (std::size_t i = 0; i < 160; ++i) {
-      const std::string& line = serial.lines[i];
-      ASSERT_EQ(serial.sent_at_ms[i], c.period * static_cast<int>(i + 1));
-      ASSERT_EQ(line, c.prefix + std::string("GRM") + Dec3(static_cast<int>(i) + 1) + store[i] + "\r\n");
-    }
-    EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
-    EXPECT_EQ(state.glyph.glyph_index, 0);
   }
 }
 

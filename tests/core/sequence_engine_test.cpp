@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "glyphs/glyph_transfer.h"
-#include "link/unit_network.h"
 #include "wired_controller.h"
 
 namespace vtg {
@@ -176,39 +174,6 @@ TEST_F(SequenceTest, ARunEndedWhileItsStepShowedABoxEndsOnce) {
     EXPECT_EQ(view.percent, "   ") << c.name;
     state.link.tcp_connected = 1;
     socket.refuse = false;
-  }
-}
-
-// A unit that answers 4 s after each line, slower than these runs' periods: the tick one
-// period after a line finds its reply awaited and sends nothing; the reply brings the held
-// step forward, and the run's period follows that line.
-TEST_F(SequenceTest, ALineNeverGoesWhileAReplyIsAwaited) {
-  struct Case {
-    const char* name;
-    int interface;
-    SequenceRun (*run)(ControllerState&, Link&);
-    int period_ms;
-  } cases[] = {
-      {"glyph send, socket", kTcpIp, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
-      {"glyph send, serial", kRs232c, [](auto& s, auto& l) { return SendAllGlyphsRun(s, l, GlyphClass::Large); }, 3000},
-      {"network read-back, serial", kRs232c, [](auto&, auto& l) { return UnitNetworkReadBack(l); }, 200},
-  };
-  for (const auto& c : cases) {
-    state.link.interface_setting = c.interface;
-    std::vector<std::string>& lines = c.interface == kTcpIp ? socket.lines : serial.lines;
-    lines.clear();
-    ASSERT_EQ(engine.Begin(c.run(state, link)), SequenceEngine::Start::Started) << c.name;
-    for (std::size_t n = 1; n <= 3; ++n) {
-      engine.Tick();
-      ASSERT_EQ(lines.size(), n) << c.name;
-      EXPECT_EQ(view.periods.back(), c.period_ms) << c.name;
-      engine.Tick();
-      ASSERT_EQ(lines.size(), n) << c.name;
-      c.interface == kTcpIp ? Reply() : link.OnSerialBytes("GO\r\n");
-      EXPECT_EQ(view.periods.back(), 0) << c.name;
-    }
-    EXPECT_TRUE(messages.shown.empty()) << c.name << ": " << messages.shown.front().text;
-    engine.Abort();
   }
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "link/unit_network.h"
-#include "wired_controller.h"
 
 namespace vtg {
 namespace {
@@ -32,26 +31,6 @@ TEST(UnitNetwork, PortEntryIsPaddedOrRefused) {
       {"123456", std::nullopt},
   };
   for (const auto& [entry, expected] : cases) EXPECT_EQ(UnitPortText(entry), expected) << entry;
-}
-
-TEST(UnitNetwork, ReadBackNineReadsOnePerTickThenCompleteOnceTheLastIsAnswered) {
-  testing::WiredController w;
-  w.state.link.interface_setting = kTcpIp;  // the reads go to the port whatever the interface
-  ASSERT_EQ(w.engine.Begin(UnitNetworkReadBack(w.link)), SequenceEngine::Start::Started);
-  EXPECT_EQ(w.view.periods, std::vector<int>{200});
-  for (int tick = 1; tick <= 9; ++tick) {
-    w.engine.Tick();
-    if (tick < 9) w.link.OnSerialBytes("GO\r\n");
-  }
-  EXPECT_EQ(w.serial.lines, (std::vector<std::string>{"RAA\r\n", "RGA\r\n", "RIA\r\n", "RMA\r\n", "RPN\r\n", "RSM\r\n",
-                                                    "RKA\r\n", "RTR\r\n", "RVN\r\n"}));
-  w.engine.Tick();
-  EXPECT_TRUE(w.engine.Running());
-  w.link.OnSerialBytes("GO\r\n");
-  w.engine.Tick();
-  EXPECT_EQ(w.engine.LastEnd(), SequenceEngine::End::Completed);
-  EXPECT_EQ(w.serial.lines.size(), 9u);
-  EXPECT_TRUE(w.view.close_enabled);
 }
 
 }  // namespace
