@@ -61,17 +61,6 @@ TEST(BmpExport, GlyphIsRenderedTwoByTwoPixelsADot) {
   EXPECT_EQ(RenderGlyph(GlyphClass::Small, BlankGlyph(GlyphClass::Small)).width(), 48);
 }
 
-TEST(BmpExport, TitleAndNamePerClassAndNumber) {
-  struct Case { GlyphClass c; int index; const char* title; const char* name; } cases[] = {
-      {GlyphClass::Large, 6, "大文字外字登録番号07をbmpファイルで保存", "gl07.bmp"},
-      {GlyphClass::Medium, 0, "中文字外字登録番号001をbmpファイルで保存", "gm001.bmp"},
-      {GlyphClass::Small, 214, "小文字外字登録番号215をbmpファイルで保存", "gs215.bmp"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(BmpSaveTitle(c.c, c.index), c.title);
-    EXPECT_EQ(BmpDefaultName(c.c, c.index), c.name);
-  }
-}
-
 class BmpFiles : public ::testing::Test, public testing::WiredController {
  protected:
   bool Export(std::optional<std::string> name) {

@@ -111,7 +111,8 @@ TEST_F(DocumentCommands, SaveAsAddsTheExtensionWhenMissing) {
     const char* typed;
     const char* stored;
   };
-  const Case cases[] = {{"plain", "plain.dat"}, {"a.dat", "a.dat"}, {"b.data", "b.data"}, {"c.DAT", "c.DAT.dat"}};
+  const Case cases[] = {{"plain", "plain.dat"}, {"a.dat", "a.dat"}, {"b.data", "b.data"}, {"c.DAT", "c.DAT.dat"},
+                        {"d.dat.bak", "d.dat.bak"}};
   for (const Case& c : cases) {
     state.doc.doc_modified = 1;
     dialogs.choice = Path(c.typed);
@@ -121,7 +122,7 @@ TEST_F(DocumentCommands, SaveAsAddsTheExtensionWhenMissing) {
     EXPECT_EQ(ReadFile(Path(c.stored)), DocumentOf(state.image));
   }
   EXPECT_TRUE(messages.asked.empty());
-  EXPECT_EQ(FilesInDir(), 4u);
+  EXPECT_EQ(FilesInDir(), 5u);
 }
 
 TEST_F(DocumentCommands, SaveAsAsksBeforeReplacingTheNameItAdded) {

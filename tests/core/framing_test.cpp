@@ -57,15 +57,6 @@ class SocketLink : public ::testing::Test, public WiredController {
   SocketLink() { UseSocketLink(); }
 };
 
-TEST_F(SocketLink, NotConnectedSendsNothingAndEndsTheRun) {
-  state.link.tcp_connected = 0;
-  state.flags.step_pending = 1;
-  link.SendCommandLine("RCEL\r\n");
-  EXPECT_TRUE(socket.lines.empty());
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Error, "Socket が接続されていません"}}));
-  EXPECT_EQ(state.flags.abort_flag, 1);
-}
-
 TEST_F(SocketLink, FailedSendAbortsAndZeroesTheStep) {
   socket.refuse = true;
   state.flags.sequence_step = 40;

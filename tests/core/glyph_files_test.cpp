@@ -123,17 +123,6 @@ TEST_F(GlyphFiles, MalformedFilesAreRefusedAndChangeNothing) {
   }
 }
 
-TEST_F(GlyphFiles, SaveAsAddsTheExtensionUnlessThePathHasIt) {
-  struct Case { const char* chosen; const char* written; } cases[] = {
-      {"glyphs", "glyphs.tll"}, {"glyphs.tll", "glyphs.tll"}, {"a.tll.bak", "a.tll.bak"}, {"in.tll/x", "in.tll/x"}};
-  fs::create_directories(dir / "in.tll");
-  for (const auto& c : cases) {
-    ASSERT_TRUE(SaveAs(GlyphClass::Large, c.chosen)) << c.chosen;
-    EXPECT_EQ(state.glyph.listFile(GlyphClass::Large).name, Path(c.written));
-    EXPECT_TRUE(fs::exists(Path(c.written)));
-  }
-}
-
 TEST_F(GlyphFiles, SaveNeedsANameAndReportsFailures) {
   EXPECT_FALSE(SaveGlyphListFile(state, messages, GlyphClass::Small));
   ASSERT_TRUE(SaveAs(GlyphClass::Small, "kept.tls"));

@@ -81,15 +81,6 @@ TEST_F(SequenceTest, RefusalsAtStart) {
   EXPECT_TRUE(view.periods.empty());
 }
 
-TEST_F(SequenceTest, ClosingTheDialogAbortsTheRun) {
-  engine.Begin(Run(5));
-  engine.Tick();
-  engine.Abort();
-  EXPECT_FALSE(engine.Running());
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  EXPECT_EQ(state.flags.step_pending, 0);
-}
-
 TEST_F(SequenceTest, HeldStepIsTriedAgain) {
   int holds = 2;
   SequenceRun run = Run(1);

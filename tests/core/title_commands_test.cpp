@@ -72,8 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const auto& im) { return StartupPageCommand(im, kCh2Bottom); }, "SUS02BAS"},
         CommandCase{"StartupPage", [](auto& im) { im.startup_page[1] = 4; },
                     [](const auto& im) { return StartupPageCommand(im, 1); }, "SUS01B05"},
-        CommandCase{"EdgeLevel", [](auto& im) { im.edge_level = 3; }, EdgeLevelCommand, "CEL3"},
-        CommandCase{"WhiteLevel", [](auto& im) { im.white_level = 0; }, WhiteLevelCommand, "CWL0"},
         CommandCase{"PositionTwoDigits", [](auto& im) { im.display_position[kCh2Bottom] = 12; },
                     [](const auto& im) { return DisplayPositionCommand(im, kCh2Bottom); }, "CTDPO02B12"},
         CommandCase{"PositionZero", [](auto& im) { im.display_position[0] = 0; },
