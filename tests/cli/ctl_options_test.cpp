@@ -12,48 +12,31 @@ ParsedCommandLine Parse(std::vector<std::string_view> args) { return ParseCtlOpt
 TEST(CtlOptions, LinksAndTheirDefaults) {
   const auto tcp = Parse({"--tcp", "192.168.1.3", "raw", "RCEL"}).options;
   ASSERT_TRUE(tcp);
-  EXPECT_EQ(tcp->reach, Reach::TcpClient);
-  EXPECT_EQ(tcp->host, "192.168.1.3");
-  EXPECT_EQ(tcp->port, 9004);
-  EXPECT_EQ(tcp->slave_index, 0);
-  EXPECT_EQ(tcp->pace, Pace::Timer);
-  EXPECT_EQ(tcp->timeout_ms, 6000);
-  EXPECT_EQ(tcp->raw_text, "RCEL");
-
+  EXPECT_EQ(std::tie(tcp->reach, tcp->host, tcp->port, tcp->slave_index, tcp->pace, tcp->timeout_ms, tcp->raw_text),
+            std::tuple(Reach::TcpClient, "192.168.1.3", 9004, 0, Pace::Timer, 6000, "RCEL"));
   const auto listen = Parse({"read-all", "out.dat", "--listen", "0", "--pace", "reply", "--timeout", "0.25"}).options;
   ASSERT_TRUE(listen);
-  EXPECT_EQ(listen->reach, Reach::TcpServer);
-  EXPECT_EQ(listen->host, "0.0.0.0");
-  EXPECT_EQ(listen->port, 0);
-  EXPECT_EQ(listen->pace, Pace::Reply);
-  EXPECT_EQ(listen->timeout_ms, 250);
-  EXPECT_EQ(listen->file, "out.dat");
-
+  EXPECT_EQ(std::tie(listen->reach, listen->host, listen->port, listen->pace, listen->timeout_ms, listen->file),
+            std::tuple(Reach::TcpServer, "0.0.0.0", 0, Pace::Reply, 250, "out.dat"));
   const auto serial = Parse({"--serial", "/dev/ttyS0", "--address", "broadcast", "send-all", "a.dat"}).options;
   ASSERT_TRUE(serial);
-  EXPECT_EQ(serial->device, "/dev/ttyS0");
-  EXPECT_EQ(serial->slave_index, 32);
+  EXPECT_EQ(std::tie(serial->device, serial->slave_index), std::tuple("/dev/ttyS0", 32));
   EXPECT_EQ(Parse({"--listen", "127.0.0.1:9100", "--address", "31", "raw", "RCEL"}).options->slave_index, 31);
 }
 
 TEST(CtlOptions, CommandArguments) {
   const auto bmp = Parse({"glyph-bmp", "small", "g.tls", "256", "p.bmp"}).options;
   ASSERT_TRUE(bmp);
-  EXPECT_EQ(bmp->glyph_class, GlyphClass::Small);
-  EXPECT_EQ(bmp->glyph_index, 255);
-  EXPECT_EQ(bmp->picture_file, "p.bmp");
+  EXPECT_EQ(std::tie(bmp->glyph_class, bmp->glyph_index, bmp->picture_file), std::tuple(GlyphClass::Small, 255, "p.bmp"));
   EXPECT_EQ(CommandNeeds(bmp->command), Needs::Nothing);
 
   const auto net = Parse({"--serial", "/dev/pts/3", "net-set", "--ip", "10.0.0.255", "--port", "80", "--subnet", "C",
                           "--keep-alive", "on", "--time-register", "6"})
                        .options;
   ASSERT_TRUE(net);
-  EXPECT_EQ(net->net.ip, (IpBytes{10, 0, 0, 255}));
-  EXPECT_EQ(net->net.port, "00080");
-  EXPECT_EQ(net->net.subnet_class, 2);
-  EXPECT_EQ(net->net.keep_alive, 1);
-  EXPECT_EQ(net->net.time_register, 5);
-  EXPECT_FALSE(net->net.gateway);
+  const NetSettings& n = net->net;
+  EXPECT_EQ(std::tie(n.ip, n.port, n.subnet_class, n.keep_alive, n.time_register, n.gateway),
+            std::tuple(IpBytes{10, 0, 0, 255}, "00080", 2, 1, 5, std::nullopt));
 
   EXPECT_EQ(Parse({"--serial", "/dev/pts/3", "set-address", "07"}).options->new_address, 7);
 
@@ -131,10 +114,8 @@ TEST(CtlOptions, ValuesAfterEqualsAndOperandsAfterTheEndOfTheOptions) {
   const auto inline_values =
       Parse({"--serial=/dev/pts/3", "--address=07", "net-set", "--ip=10.0.0.1", "--keep-alive=off"}).options;
   ASSERT_TRUE(inline_values);
-  EXPECT_EQ(inline_values->device, "/dev/pts/3");
-  EXPECT_EQ(inline_values->slave_index, 7);
-  EXPECT_EQ(inline_values->net.ip, (IpBytes{10, 0, 0, 1}));
-  EXPECT_EQ(inline_values->net.keep_alive, 0);
+  EXPECT_EQ(std::tie(inline_values->device, inline_values->slave_index, inline_values->net.ip, inline_values->net.keep_alive),
+            std::tuple("/dev/pts/3", 7, IpBytes{10, 0, 0, 1}, 0));
 
   const auto dashed = Parse({"--tcp", "h", "raw", "--", "--RCEL"}).options;
   ASSERT_TRUE(dashed);

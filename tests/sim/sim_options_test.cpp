@@ -15,19 +15,10 @@ TEST(SimOptions, FullCommandLine) {
              "0.0.0.0:9004"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   const SimOptions& o = *parsed.options;
-  EXPECT_EQ(o.addresses, (std::vector<int>{3, 7}));
-  EXPECT_EQ(o.state_file, "s.txt");
-  EXPECT_EQ(o.log_file, "l.txt");
-  EXPECT_EQ(o.pacing.delay_ms, 250);
-  EXPECT_TRUE(o.pacing.split);
-  EXPECT_EQ(o.pacing.line_rate_baud, 9600);
-  EXPECT_EQ(o.faults.drop_every, 3);
-  EXPECT_EQ(o.faults.error_every, 5);
-  EXPECT_EQ(o.faults.error_code, "GN");
-  EXPECT_TRUE(o.auto_switching);
-  EXPECT_EQ(o.mode, LinkMode::kListen);
-  EXPECT_EQ(o.host, "0.0.0.0");
-  EXPECT_EQ(o.port, 9004);
+  EXPECT_EQ(std::tie(o.addresses, o.state_file, o.log_file, o.auto_switching, o.mode, o.host, o.port),
+            std::tuple(std::vector<int>{3, 7}, "s.txt", "l.txt", true, LinkMode::kListen, "0.0.0.0", 9004));
+  EXPECT_EQ(std::tie(o.pacing.delay_ms, o.pacing.split, o.pacing.line_rate_baud), std::tuple(250, true, 9600));
+  EXPECT_EQ(std::tie(o.faults.drop_every, o.faults.error_every, o.faults.error_code), std::tuple(3, 5, "GN"));
 }
 
 struct Mode {
@@ -51,11 +42,8 @@ TEST(SimOptions, EachMode) {
   for (const auto& [args, mode, host, port, path, addresses] : kModes) {
     const ParsedOptions parsed = Parse(args);
     ASSERT_TRUE(parsed.options) << parsed.error;
-    EXPECT_EQ(parsed.options->mode, mode);
-    EXPECT_EQ(parsed.options->host, host);
-    EXPECT_EQ(parsed.options->port, port);
-    EXPECT_EQ(parsed.options->path, path);
-    EXPECT_EQ(parsed.options->addresses, addresses);
+    const SimOptions& o = *parsed.options;
+    EXPECT_EQ(std::tie(o.mode, o.host, o.port, o.path, o.addresses), std::tie(mode, host, port, path, addresses));
   }
 }
 
