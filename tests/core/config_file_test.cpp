@@ -18,9 +18,7 @@ TEST(ConfigFile, MissingFileGivesRs232cClientOnTheFirstPort) {
   LoadConfiguration(link, empty);
   EXPECT_EQ(link.interface_setting, kRs232c);
   EXPECT_EQ(link.tcp_role, kClient);
-  EXPECT_EQ(link.com_port_index, 0);
-  EXPECT_EQ(link.tcp_port_text, "09004");
-  EXPECT_EQ(link.selected_peer, 0);
+  EXPECT_EQ(std::tuple(link.com_port_index, link.tcp_port_text, link.selected_peer), std::tuple(0, "09004", 0));
   EXPECT_TRUE(link.host_list.empty());
 }
 
@@ -34,9 +32,7 @@ TEST(ConfigFile, ReadsHostsInOrderAfterTheCount) {
   EXPECT_EQ(link.host_list, (std::vector<IpBytes>{{192, 168, 1, 3}, {10, 0, 0, 7}}));
   EXPECT_EQ(link.interface_setting, kTcpIp);
   EXPECT_EQ(link.tcp_role, kServer);
-  EXPECT_EQ(link.selected_peer, 1);
-  EXPECT_EQ(link.com_port_index, 3);
-  EXPECT_EQ(link.tcp_port_text, "10001");
+  EXPECT_EQ(std::tuple(link.selected_peer, link.com_port_index, link.tcp_port_text), std::tuple(1, 3, "10001"));
 }
 
 TEST(ConfigFile, OddValuesReadAsTheFileAlwaysDid) {

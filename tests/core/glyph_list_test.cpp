@@ -57,9 +57,7 @@ TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
   List(GlyphClass::Small).ReadAll();
   EXPECT_EQ(view.periods, std::vector<int>{600});
   for (int i = 0; i < 5; ++i) Tick();
-  EXPECT_EQ(serial.lines.size(), 1u);
-  EXPECT_EQ(view.position, 5);
-  EXPECT_EQ(view.percent, " 00.0");
+  EXPECT_EQ(std::tuple(serial.lines.size(), view.position, view.percent), std::tuple(1u, 5, " 00.0"));
   link.OnSerialBytes("05FBMSA365" + std::string(144, 'F') + "\r\n");
   Tick();
   EXPECT_EQ(serial.lines.back(), "05RFBMSA366\r\n");
@@ -157,9 +155,7 @@ TEST_F(GlyphListTest, WhileATransferRunsOnlyTheCombosAndCloseWork) {
   glyphs.Close();
   EXPECT_FALSE(engine.Running());
   EXPECT_EQ(state.glyph.glyph_transfer_busy, 0);
-  EXPECT_EQ(state.glyph.glyph_read_pending, 0);
-  EXPECT_EQ(state.glyph.glyph_index, 2);
-  EXPECT_EQ(transfer_ends, 1);
+  EXPECT_EQ(std::tuple(state.glyph.glyph_read_pending, state.glyph.glyph_index, transfer_ends), std::tuple(0, 2, 1));
 }
 
 TEST_F(GlyphListTest, AListThatGoesEndsItsTransfer) {

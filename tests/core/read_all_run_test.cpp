@@ -24,9 +24,7 @@ TEST_F(ReadSettingItems, ThreeIdleStepsBeforeTheTitlesStillMoveTheBar) {
   for (int i = 0; i < 26; ++i) Tick();
   const std::size_t before = socket.lines.size();
   for (int i = 0; i < 3; ++i) Tick();
-  EXPECT_EQ(socket.lines.size(), before);
-  EXPECT_EQ(view.position, 29);
-  EXPECT_EQ(view.percent, "10");
+  EXPECT_EQ(std::tuple(socket.lines.size(), view.position, view.percent), std::tuple(before, 29, "10"));
   while (state.flags.sequence_step <= 285) Tick();
   EXPECT_EQ(view.percent, "99");
   engine.OnEnd([&](SequenceEngine::End) { EXPECT_EQ(view.percent, "   "); });

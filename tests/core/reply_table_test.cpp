@@ -59,9 +59,7 @@ std::vector<Row> Rows() {
        }},
       {"CharSizes", "CFS01T" + std::string("LMS") + Repeat("S", 61), nullptr,
        [](const auto& s) {
-         EXPECT_EQ(s.image.char_size[0], 0);
-         EXPECT_EQ(s.image.char_size[1], 1);
-         EXPECT_EQ(s.image.char_size[2], 2);
+         EXPECT_EQ(std::tuple(s.image.char_size[0], s.image.char_size[1], s.image.char_size[2]), std::tuple(0, 1, 2));
        }},
       {"EdgeLevel", "CEL2", nullptr, [](const auto& s) { EXPECT_EQ(s.image.edge_level, 2); }},
       {"WhiteLevel", "CWL0", nullptr, [](const auto& s) { EXPECT_EQ(s.image.white_level, 0); }},

@@ -295,6 +295,20 @@ TEST_P(RunTable, EndsWhereItShouldAndLeavesNothingBehind) {
 INSTANTIATE_TEST_SUITE_P(Runs, RunTable, ::testing::ValuesIn(Cells()),
                          [](const auto& info) { return Name(info.param); });
 
+TEST(SetAllItems, LinesAreBuiltFromTheImageWhenSent) {
+  testing::WiredController c;
+  c.UseSocketLink(5);
+  c.state.image.title_text[TitleIndex(2, 9)] = testing::Pair(0x889F);
+  c.state.image.startup_page[3] = kAutoSwitchPage;
+  c.state.image.display_page[1] = 63;
+  c.state.image.edge_level = 0;
+  c.engine.Begin(SetAllItemsRun(c.state, c.link, c.messages));
+  c.RunToEnd();
+  const auto sent = testing::WithoutAddress(c.socket.lines);
+  EXPECT_EQ(sent[TitleIndex(2, 9)].substr(0, 11), "CT02T103021");
+  EXPECT_EQ(std::tuple(sent[265], sent[269], sent[279]), std::tuple("CEL0\r\n", "SUS02BAS\r\n", "P01B64\r\n"));
+}
+
 // A title the unit cannot take ends a run that sends titles after its box, before its line.
 TEST(TitleSendingRuns, EndAtATitleTheUnitCannotTake) {
   for (const RunRow* row : {&kRuns[0], &kRuns[2]}) {

@@ -48,9 +48,7 @@ TEST_F(SequenceTest, WaitsForEachReplyAndEndsAfterTheLastStep) {
   EXPECT_FALSE(engine.Running());
   EXPECT_TRUE(view.close_enabled);
   EXPECT_FALSE(view.timer_on);
-  EXPECT_EQ(state.flags.sequence_step, 0);
-  EXPECT_EQ(view.percent, "   ");
-  EXPECT_EQ(view.position, 0);
+  EXPECT_EQ(std::tuple(state.flags.sequence_step, view.percent, view.position), std::tuple(0, "   ", 0));
 }
 
 TEST_F(SequenceTest, RunStartedAgainAfterATimeoutEndsTheOldOneFirst) {

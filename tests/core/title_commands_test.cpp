@@ -159,9 +159,7 @@ TEST(GlyphInsert, ChoicesTheClassDoesNotOfferGoBackToTheFirst) {
   EXPECT_EQ(position, 0);
   glyph = 69, position = 13;
   KeepInsertChoiceInClass(GlyphClass::Large, glyph, position);
-  EXPECT_EQ(glyph, 69);
-  EXPECT_EQ(position, 13);
-  EXPECT_EQ(InsertPositions(GlyphClass::Medium), 21);
+  EXPECT_EQ(std::tuple(glyph, position, InsertPositions(GlyphClass::Medium)), std::tuple(69, 13, 21));
 }
 
 }  // namespace
