@@ -2,6 +2,7 @@
 // Turns one reply line from the unit into its effect on the shared state, then tells the
 // operator. Every state change of a reply is made before any message is shown.
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "link/messages.h"
@@ -16,6 +17,9 @@ struct ReplyContext {
   Messages& messages;
   // Asks the dialog waiting for a glyph to show it.
   std::function<void()> repaint_reply_target;
+  // Where read replies go instead of the settings image: a verify reads the unit into an
+  // image of its own. Shared, as a late reply may come after the verify has gone.
+  std::shared_ptr<SettingsImage> read_into = {};
 };
 
 // Both return true when the reply is one the table knows and its fields fit, a refusal
