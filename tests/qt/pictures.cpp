@@ -27,8 +27,10 @@
 #include "shell/exit_flow.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
+#include "shell/verify_dialog.h"
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
+#include "dialog_driver.h"
 #include "test_app.h"
 #include "test_text.h"
 #include "titles/choice_rows_dialog.h"
@@ -103,6 +105,7 @@ struct Scene {
   TestApp t;
   ui::DialogRegistry registry;
   TitleDialogChoices choices;
+  std::unique_ptr<UnitOnSerialPort> unit;  // for the pictures that talk to a unit
   std::vector<std::unique_ptr<QWidget>> keep;
 };
 
@@ -149,6 +152,22 @@ QWidget* SettingAll(Scene& s) {
     dialog->runner().Tick();
     s.t.link.OnSerialBytes("05GO\r\n");
   }
+  return dialog;
+}
+
+// The unit given the scene's settings by Set All Items, then `change` made to the data, and
+// the verify that found it.
+QWidget* Verified(Scene& s, const std::function<void(SettingsImage&)>& change) {
+  s.unit = std::make_unique<UnitOnSerialPort>(s.t.link, s.t.state.selection.slave_index);
+  {
+    shell::WholeUnitRunDialog set_all(s.t.context, shell::kSetAllItemsLayout, nullptr);
+    set_all.Start();
+    s.unit->RunToEnd(set_all.runner());
+  }
+  change(s.t.state.image);
+  auto* dialog = s.Open<shell::VerifyDialog>();
+  dialog->Start();
+  s.unit->RunToEnd(dialog->runner());
   return dialog;
 }
 
@@ -205,6 +224,16 @@ const Picture kPictures[] = {
     {"dialog_118_read_setting_items",
      [](Scene& s) {
        return s.t.state.link.selected_peer = 3, s.Open<shell::WholeUnitRunDialog>(shell::kReadSettingItemsLayout);
+     }},
+    {"dialog_verify_all_equal", [](Scene& s) { return Verified(s, [](SettingsImage&) {}); }},
+    {"dialog_verify_differences",
+     [](Scene& s) {
+       return Verified(s, [](SettingsImage& data) {
+         data.title_text[1] = data.title_text[0];
+         data.display_flag[5] = 0;
+         data.display_position[2] = 9;
+         data.white_level = 1;
+       });
      }},
     {"dialog_100_version", [](Scene& s) { return s.Open<shell::VersionDialog>(); }},
     {"dialog_108_title", [](Scene& s) { return s.Open<TitleDialog>(); }},
