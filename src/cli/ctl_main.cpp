@@ -34,16 +34,18 @@ int main(int argc, char** argv) {
     return RunGlyphDrawingCommand(options, messages);
   }
   QCoreApplication app(argc, argv);
+  // Only these show titles; they would print every title as unknown bytes.
+  const bool shows_titles =
+      options.command == Command::DocShow || options.command == Command::Diff || options.command == Command::Verify;
+  if (shows_titles && !vtg::Cp932ConversionAvailable()) {
+    std::cerr << "vtg7300ctl: " << vtg::kNoCp932ConversionText << '\n';
+    return kExitBadUsage;
+  }
   if (CommandNeeds(options.command) == Needs::Nothing) {
-    // Only doc-show converts text; it would print every title as unknown bytes.
-    if (options.command == Command::DocShow && !vtg::Cp932ConversionAvailable()) {
-      std::cerr << "vtg7300ctl: " << vtg::kNoCp932ConversionText << '\n';
-      return kExitBadUsage;
-    }
     TerminalMessages messages(std::cerr);
     return RunFileCommand(options, messages, std::cout, ShiftJisToUtf8);
   }
-  UnitSession session(options);
+  UnitSession session(options, ShiftJisToUtf8);
   QTimer::singleShot(0, &session, &UnitSession::Start);
   return app.exec();
 }
