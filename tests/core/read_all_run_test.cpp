@@ -107,6 +107,34 @@ TEST_F(ReadSettingItems, UnusableRepliesAreNamedAtTheEndInsteadOfSuccess) {
   }
 }
 
+// The verify's read: whether it completes or fails, the settings image stays as it was, and
+// a reply that comes after the failure still goes where the line it answers was to read into.
+TEST_F(ReadSettingItems, AReadIntoAnImageOfItsOwnLeavesTheSettingsAlone) {
+  const SettingsImage before = state.image;
+  for (const std::string failing : {"", "RCWL\r\n"}) {
+    auto own = std::make_shared<SettingsImage>(DefaultSettingsImage());
+    unit = [&](int n) {
+      const std::string command = socket.lines[static_cast<std::size_t>(n - 1)].substr(2);
+      if (command == failing) return std::string("E3");
+      return command == "RCEL\r\n" ? std::string("CEL2") : std::string("GO");
+    };
+    messages.shown.clear();
+    engine.Begin(ReadUnitRun(state, link, messages, own));
+    RunToEnd();
+    EXPECT_EQ(engine.LastEnd(), failing.empty() ? SequenceEngine::End::Completed : SequenceEngine::End::Aborted);
+    EXPECT_EQ(messages.shown.empty(), failing.empty());  // no success box: the comparison tells
+    EXPECT_EQ(own->edge_level, 2);
+    EXPECT_EQ(state.image, before);
+  }
+  link.OnSocketBytes("05CWL0\r\n");  // not awaited on the socket: dropped
+  state.flags.address_prefix = 1;
+  link.OnSerialBytes("05CWL0\r\n");  // late on the serial line: still the verify's
+  EXPECT_EQ(state.image, before);
+  link.SendCommandLine("RCWL\r\n");
+  link.OnSocketBytes("05CWL0\r\n");
+  EXPECT_EQ(state.image.white_level, 0);
+}
+
 TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {
   state.selection.slave_index = kBroadcast;
   EXPECT_EQ(Begin(), SequenceEngine::Start::Broadcast);

@@ -134,6 +134,9 @@ class CtlSimTest : public QObject {
   QString Path(const QString& name) const { return dir_.filePath(name); }
   // send-all of `doc`, then read-all; both go through `link` (link options first).
   void RoundTripDocument(const QStringList& link, const QByteArray& doc, const QString& name);
+  // A document and small glyphs sent and verified equal; then a title, a display flag, a
+  // level and a glyph changed in the unit, and exactly those reported.
+  void VerifyAfterChangesBehind(const QStringList& link, const QString& name);
 
   QTemporaryDir dir_;
 
@@ -142,6 +145,18 @@ class CtlSimTest : public QObject {
   void documentRoundTripsAsServer();
   void documentAndNetworkSettingsRoundTripOverSerial();
   void glyphsRoundTripInEveryClass();
+  void verifyOverTcpListsWhatChangedBehind() {
+    SimProcess sim;
+    const QString unit = ListeningSim(sim);
+    QVERIFY(!unit.isEmpty());
+    VerifyAfterChangesBehind({"--tcp", unit, "--pace", "reply"}, "verify-tcp");
+  }
+  void verifyOverSerialListsWhatChangedBehind() {
+    SimProcess sim;
+    const QString tty = PtySim(sim, dir_);
+    QVERIFY(!tty.isEmpty());
+    VerifyAfterChangesBehind({"--serial", tty, "--pace", "reply"}, "verify-pty");
+  }
   void unitsAreWorkedOnConcurrently();
   void rawPrintsTheReplyAndFilesNeedNoUnit();
   void glyphsAreDrawnFromFontsAndPicturesWithoutADisplay();
@@ -214,6 +229,37 @@ void CtlSimTest::documentAndNetworkSettingsRoundTripOverSerial() {
   const CtlRun asked = RunCtl({"--serial", tty, "--address", "07", "raw", "RCWL"});
   QVERIFY2(asked.status == 0, qPrintable(Describe(asked)));
   QCOMPARE(sim.terminate(), 0);
+}
+
+void CtlSimTest::VerifyAfterChangesBehind(const QStringList& link, const QString& name) {
+  vtg::SettingsImage image = vtg::DefaultSettingsImage();
+  image.title_text[4] = "\x93\x8c\x8b\x9e";  // 東京
+  const QString doc = Path(name + ".dat"), glyphs = Path(name + ".tls"), back = Path(name + "-back.dat");
+  QVERIFY(WriteFile(doc, QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)))));
+  QVERIFY(WriteFile(glyphs, SampleGlyphList(vtg::GlyphClass::Small, 7)));
+  const auto run = [&](const QStringList& command, int status, const QByteArray& out, const QByteArray& err_end) {
+    const CtlRun done = RunCtl(link + command);
+    QVERIFY2(done.status == status && done.out == out && done.err.endsWith(err_end), qPrintable(Describe(done)));
+  };
+  run({"send-all", doc}, 0, "", "");
+  run({"glyph-send", "small", glyphs}, 0, "", "");
+  run({"verify", doc}, 0, "", "vtg7300ctl: all equal\n");
+  run({"glyph-verify", "small", glyphs}, 0, "", "vtg7300ctl: all equal\n");
+
+  const QString kanji = "3021" + QString("2121").repeated(27);  // 亜
+  for (const QString& change : {"CT01T05" + kanji, QString("CTD02T08OF"), QString("CEL0"),
+                                "GRS005" + QString(144, 'F')})
+    run({"raw", change}, 0, "GO\n", "");
+  const QByteArray differences =
+      "Edge Level\t1\t0\n"
+      "タイトル ch.1 Top Page05\t「東京」\t「亜」\n"
+      "タイトル表示 ch.2 Top Page08\tON\tOFF\n";
+  run({"verify", doc}, 1, differences, "vtg7300ctl: 3 differences\n");
+  run({"read-all", back}, 0, "", "");
+  run({"diff", doc, back}, 1, differences, "vtg7300ctl: 3 differences\n");
+  const CtlRun glyph = RunCtl(link + QStringList{"glyph-verify", "small", glyphs});
+  QVERIFY2(glyph.status == 1 && glyph.out.startsWith("外字 No.5\t") && glyph.out.count('\n') == 1,
+           qPrintable(Describe(glyph)));
 }
 
 void CtlSimTest::glyphsRoundTripInEveryClass() {

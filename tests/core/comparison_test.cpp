@@ -1,0 +1,81 @@
+// What a verify reports: settings images and glyph stores compared item by item.
+#include <gtest/gtest.h>
+
+#include "glyphs/glyph_comparison.h"
+#include "glyphs/glyph_text.h"
+#include "settings/controller_state.h"
+#include "settings/setting_comparison.h"
+#include "test_text.h"
+
+namespace vtg {
+
+inline void PrintTo(const Difference& d, std::ostream* os) { *os << d.item << " | " << d.document << " | " << d.unit; }
+
+namespace {
+
+using testing::Pair;
+
+// Stands in for the code page: shows the bytes it was given.
+std::string Bracketed(std::string_view bytes) { return bytes.empty() ? "" : "<" + std::string(bytes) + ">"; }
+
+struct ComparisonCase {
+  const char* what;
+  void (*change)(SettingsImage& document, SettingsImage& unit);
+  std::vector<Difference> expected;
+};
+
+const ComparisonCase kComparisonCases[] = {
+    {"the levels, then line by line",
+     [](SettingsImage& d, SettingsImage& u) {
+       u.display_position[1] = 15;
+       u.startup_page[2] = kAutoSwitchPage;
+       d.white_level = 0;
+     },
+     {{"White Level", "0", "3"}, {"表示位置 ch.1 Bottom", "7", "15"}, {"スタートアップ ch.2 Top", "01", "AS"}}},
+    {"per-page settings in page order",
+     [](SettingsImage&, SettingsImage& u) {
+       u.display_flag[TitleIndex(3, 63)] = 0;
+       u.char_size[TitleIndex(1, 0)] = 2;
+       u.auto_switch_time[TitleIndex(0, 5)] = 10;
+     },
+     {{"自動切換え ch.1 Top Page06", "02 秒", "10 秒"},
+      {"文字サイズ ch.1 Bottom Page01", "LARGE", "SMALL"},
+      {"タイトル表示 ch.2 Bottom Page64", "ON", "OFF"}}},
+    {"titles show their text and the unit's glyphs by number",
+     [](SettingsImage& d, SettingsImage& u) {
+       d.title_text[2] = "AB";
+       u.title_text[2] = Pair(0x1020) + "AB" + Pair(0x1305);
+     },
+     {{"タイトル ch.1 Top Page03", "「<AB>」", "「[外字1]<AB>[外字256]」"}}},
+    {"what the unit holds alike is no difference",
+     [](SettingsImage& d, SettingsImage& u) {
+       d.title_text[7] = Pair(0x889F) + Pair(0x8140);  // a trailing full-width space is not kept
+       u.title_text[7] = Pair(0x889F);
+       d.title_text[8] = Pair(0xFA40);  // the IBM form of a character the unit keeps in the NEC form
+       u.title_text[8] = Pair(0xEEEF);
+     },
+     {}},
+};
+
+TEST(CompareSettings, ListsEachItemTheUnitWouldHoldDifferently) {
+  for (const ComparisonCase& c : kComparisonCases) {
+    SettingsImage document = DefaultSettingsImage(), unit = DefaultSettingsImage();
+    c.change(document, unit);
+    EXPECT_EQ(CompareSettings(document, unit, Bracketed), c.expected) << c.what;
+  }
+}
+
+TEST(CompareGlyphStores, NamesEachGlyphWhoseDotsDifferWithItsDotCounts) {
+  constexpr GlyphClass kSmall = GlyphClass::Small;
+  std::vector<std::string> file(256, BlankGlyph(kSmall)), unit = file;
+  SetDot(file[4], kSmall, 3, 3);
+  SetDot(unit[4], kSmall, 3, 3);
+  SetDot(unit[4], kSmall, 23, 23);
+  unit[200] = std::string(144, 'F');
+  EXPECT_EQ(CompareGlyphStores(kSmall, file, unit),
+            (std::vector<Difference>{{"外字 No.5", "1 ドット", "2 ドット（1 ドット不一致）"},
+                                     {"外字 No.201", "0 ドット", "576 ドット（576 ドット不一致）"}}));
+}
+
+}  // namespace
+}  // namespace vtg
