@@ -25,20 +25,19 @@ struct ComparisonCase {
 };
 
 const ComparisonCase kComparisonCases[] = {
-    {"the levels, then line by line",
+    {"the levels, then line by line, then page by page, each as the commands send it",
      [](SettingsImage& d, SettingsImage& u) {
+       d.white_level = 0;
        u.display_position[1] = 15;
        u.startup_page[2] = kAutoSwitchPage;
-       d.white_level = 0;
-     },
-     {{"White Level", "0", "3"}, {"表示位置 ch.1 Bottom", "7", "15"}, {"スタートアップ ch.2 Top", "01", "AS"}}},
-    {"per-page settings in page order",
-     [](SettingsImage&, SettingsImage& u) {
        u.display_flag[TitleIndex(3, 63)] = 0;
        u.char_size[TitleIndex(1, 0)] = 2;
        u.auto_switch_time[TitleIndex(0, 5)] = 10;
      },
-     {{"自動切換え ch.1 Top Page06", "02 秒", "10 秒"},
+     {{"White Level", "0", "3"},
+      {"表示位置 ch.1 Bottom", "7", "15"},
+      {"スタートアップ ch.2 Top", "01", "AS"},
+      {"自動切換え ch.1 Top Page06", "02 秒", "10 秒"},
       {"文字サイズ ch.1 Bottom Page01", "LARGE", "SMALL"},
       {"タイトル表示 ch.2 Bottom Page64", "ON", "OFF"}}},
     {"titles show their text and the unit's glyphs by number",
