@@ -16,8 +16,6 @@ namespace {
 
 using namespace vtg::cli;
 
-std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToText(bytes).toStdString(); }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -43,9 +41,9 @@ int main(int argc, char** argv) {
   }
   if (CommandNeeds(options.command) == Needs::Nothing) {
     TerminalMessages messages(std::cerr);
-    return RunFileCommand(options, messages, std::cout, ShiftJisToUtf8);
+    return RunFileCommand(options, messages, std::cout, vtg::Cp932BytesToUtf8);
   }
-  UnitSession session(options, ShiftJisToUtf8);
+  UnitSession session(options, vtg::Cp932BytesToUtf8);
   QTimer::singleShot(0, &session, &UnitSession::Start);
   return app.exec();
 }

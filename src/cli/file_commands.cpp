@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "cli/difference_report.h"
-
 #include "glyphs/bmp_export.h"
 #include "glyphs/glyph_list_file.h"
 #include "settings/controller_state.h"

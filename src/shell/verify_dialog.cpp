@@ -14,8 +14,6 @@ SequenceRun ReadUnit(ui::AppContext& app, bool) {
   return ReadUnitRun(app.state, app.link, app.messages, std::make_shared<SettingsImage>(DefaultSettingsImage()));
 }
 
-std::string ShiftJisToUtf8(std::string_view bytes) { return Cp932BytesToText(bytes).toStdString(); }
-
 }  // namespace
 
 const WholeUnitRunLayout kVerifyLayout{"設定の照合", 1310, "照合", 1311, 1312,
@@ -50,7 +48,7 @@ void VerifyDialog::RunEnded(SequenceEngine::End how) {
     result_->setText(ui::ToQString(kFailedText));
     return;
   }
-  const std::vector<Difference> found = CompareSettings(state().image, *unit_, ShiftJisToUtf8);
+  const std::vector<Difference> found = CompareSettings(state().image, *unit_, Cp932BytesToUtf8);
   if (found.empty()) {
     result_->setText(ui::ToQString(kAllEqualText));
     return;
