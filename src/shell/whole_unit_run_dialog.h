@@ -1,6 +1,6 @@
 #pragma once
-// Set All Items and Read Setting Items: one button starts a paced run over the whole unit,
-// with its percentage, its progress bar and the slave address it goes to.
+// Set All Items, Read Setting Items and the verify: one button starts a paced run over the
+// whole unit, with its percentage, its progress bar and the slave address it goes to.
 #include <QCheckBox>
 #include <QVBoxLayout>
 
