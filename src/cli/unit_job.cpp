@@ -149,8 +149,10 @@ void UnitJob::OnReply(std::string_view line, bool understood) {
   if (options_.command == Command::Raw) {
     if (!first_reply_) first_reply_ = std::string(line.size() >= 2 ? line.substr(2) : std::string_view{});
   } else if (!understood && !unreadable_ && options_.command != Command::ReadAll &&
-             options_.command != Command::Verify) {
-    // Read-all and verify decide by the window's rule, and name what they could not read.
+             options_.command != Command::Verify && options_.command != Command::GlyphRead &&
+             options_.command != Command::GlyphVerify) {
+    // The reads decide by their own rules: read-all and verify name what they could not read,
+    // and a glyph transfer asks again for a glyph whose reply it could not take.
     unreadable_ = std::string(line);
   }
 }

@@ -25,37 +25,62 @@ std::FILE* CreateTemporaryBeside(const std::string& path, std::string& temporary
   return nullptr;
 }
 
-bool WriteAndSync(std::FILE* file, std::string_view bytes) {
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
+// 0, or the error of the first write, flush, sync or close that failed.
+int WriteAndClose(std::FILE* file, std::string_view bytes, bool sync) {
+  errno = 0;
+  int error = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) error = errno ? errno : EIO;
+  if (std::fflush(file) != 0 && !error) error = errno;
 #ifdef VTG_HAS_FSYNC
-  ok = ::fsync(::fileno(file)) == 0 && ok;
+  if (sync && ::fsync(::fileno(file)) != 0 && !error) error = errno;
+#else
+  (void)sync;
 #endif
-  return ok;
+  if (std::fclose(file) != 0 && !error) error = errno;
+  return error;
 }
 
 std::string WriteFailure(const std::string& path, const std::string& reason) {
   return "ファイルに書き込めませんでした。\n" + path + "\n" + reason;
 }
 
+std::string WriteFailure(const std::string& path, int error) {
+  return WriteFailure(path, std::generic_category().message(error));
+}
+
 }  // namespace
 
-std::optional<std::string> ReplaceFile(const std::string& path, std::string_view bytes) {
+std::optional<std::string> ReplaceFile(const std::string& given, std::string_view bytes) {
+  namespace fs = std::filesystem;
+  std::error_code error_code;
+  // A link keeps linking: the file it names is the one replaced.
+  std::string path = given;
+  if (fs::is_symlink(given, error_code)) {
+    const fs::path named = fs::weakly_canonical(given, error_code);
+    if (!error_code) path = named.string();
+  }
+  // A pipe or a device (a script's /dev/stdout) takes the bytes as they come: a file
+  // renamed over it would take its place, as root even over /dev/null.
+  const fs::file_status status = fs::status(path, error_code);
+  if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+    std::FILE* device = std::fopen(path.c_str(), "wb");
+    if (!device) return std::string(kCantFileOpen);
+    if (const int error = WriteAndClose(device, bytes, false)) return WriteFailure(path, error);
+    return std::nullopt;
+  }
   std::string temporary;
   std::FILE* file = CreateTemporaryBeside(path, temporary);
   if (!file) return std::string(kCantFileOpen);
-  errno = 0;
-  bool ok = WriteAndSync(file, bytes);
-  int error = errno;
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    error = errno;
+  std::optional<std::string> failure;
+  if (const int error = WriteAndClose(file, bytes, true)) {
+    failure = WriteFailure(path, error);
+  } else {
+    std::error_code renamed;
+    fs::rename(temporary, path, renamed);
+    if (renamed) failure = WriteFailure(path, renamed.message());
   }
-  std::error_code renamed;
-  if (ok) std::filesystem::rename(temporary, path, renamed);
-  if (ok && !renamed) return std::nullopt;
-  std::remove(temporary.c_str());
-  return WriteFailure(path, ok ? renamed.message() : std::generic_category().message(error));
+  if (failure) std::remove(temporary.c_str());
+  return failure;
 }
 
 std::optional<std::string> ReadFileUpTo(const std::string& path, std::size_t limit) {

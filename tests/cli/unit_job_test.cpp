@@ -76,6 +76,19 @@ TEST_F(UnitJobTest, AReplyItCannotUseFailsTheRunAndWritesNothing) {
   EXPECT_FALSE(fs::exists(options.file));
 }
 
+// A transfer asks again for a glyph whose reply it could not take; a stray reply on the way
+// is not a failure of the run.
+TEST_F(UnitJobTest, GlyphReadAndVerifyGoOnPastAReplyTwiceInOneReception) {
+  CtlOptions options = Options(Command::GlyphRead);
+  options.pace = Pace::Reply;
+  options.glyph_class = GlyphClass::Large;
+  options.file = dir / "unit.tll";
+  const auto twice_at_third = [](int n, const std::string& reply) { return n == 3 ? reply + reply : reply; };
+  EXPECT_EQ(Run(options, twice_at_third), kExitOk) << err.str();
+  options.command = Command::GlyphVerify;
+  EXPECT_EQ(Run(options, twice_at_third), kExitOk) << err.str();
+}
+
 TEST_F(UnitJobTest, NetReadNeedsAllNineReplies) {
   const CtlOptions options = Options(Command::NetRead, Reach::Serial);
   EXPECT_EQ(Run(options, [](int n, const std::string& reply) { return n == 4 ? "" : reply; }), kExitUnitFailed);
