@@ -309,6 +309,18 @@ TEST(SetAllItems, LinesAreBuiltFromTheImageWhenSent) {
   EXPECT_EQ(std::tuple(sent[265], sent[269], sent[279]), std::tuple("CEL0\r\n", "SUS02BAS\r\n", "P01B64\r\n"));
 }
 
+// Before a verify: the run completes only once the unit took its last line.
+TEST(SetAllItems, AwaitingTheLastReplyCompletesOnlyWhenTheUnitTookIt) {
+  testing::WiredController c;
+  c.UseSocketLink(5);
+  for (const int error_at : {282, 0}) {  // the last line; lines count on across the runs
+    c.unit = testing::UnitAnsweringAtLine(error_at, "E3");
+    c.engine.Begin(SetAllItemsRun(c.state, c.link, c.messages, true));
+    EXPECT_EQ(c.RunToEnd(), 285);
+    EXPECT_EQ(c.engine.LastEnd(), error_at ? SequenceEngine::End::Aborted : SequenceEngine::End::Completed);
+  }
+}
+
 // A title the unit cannot take ends a run that sends titles after its box, before its line.
 TEST(TitleSendingRuns, EndAtATitleTheUnitCannotTake) {
   for (const RunRow* row : {&kRuns[0], &kRuns[2]}) {
