@@ -11,7 +11,6 @@
 
 #include "dialog_driver.h"
 #include "qt_files.h"
-#include "settings/document_commands.h"
 #include "shell/document_and_run_commands.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
@@ -84,7 +83,6 @@ class ShellTest : public QObject {
     const QString saved = dir.filePath(QStringLiteral("studio.dat"));
     QCOMPARE(ui::ToQString(t.state.doc.doc_file_name), saved);
     QCOMPARE(t.state.doc.doc_modified, 0);
-    QCOMPARE(ui::ToQString(DocumentNameText(t.state.doc)), saved);
     QVERIFY(ReadFile(saved).contains("\r\n1\r\n1\r\n"));  // white level, then edge level
 
     t.state.doc.doc_modified = 1;
@@ -94,7 +92,7 @@ class ShellTest : public QObject {
     t.messages.answer = true;
     registry.Open(kCmdNew, t.context, nullptr);
     QCOMPARE(t.state.image.white_level, 3);
-    QCOMPARE(DocumentNameText(t.state.doc), std::string("File Name "));
+    QVERIFY(t.state.doc.doc_file_name.empty());
 
     AnswerFileDialog(saved);
     registry.Open(kCmdOpen, t.context, nullptr);
@@ -128,12 +126,7 @@ class ShellTest : public QObject {
     app.LoadState();
     window.RefreshCaption();
     app.ListSerialPorts();
-    const LinkConfig& link = app.state().link;
     QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Client Program"));
-    QCOMPARE(link.interface_setting, int(kRs232c));
-    QCOMPARE(link.com_port_index, 0);
-    QCOMPARE(link.tcp_port_text, std::string("09004"));
-    QVERIFY(link.host_list.empty());
     QCOMPARE(app.context().serial_ports.back(), QStringLiteral("/dev/ttyVTG0"));
     QVERIFY(!QFile::exists(path));
 
