@@ -18,7 +18,6 @@
 #include "shell/whole_unit_run_dialog.h"
 #include "test_app.h"
 #include "ui/application.h"
-#include "ui/control_id.h"
 #include "ui/qt_text.h"
 
 namespace vtg::testing {
