@@ -1,11 +1,14 @@
 // The main window: start-up from the configuration file, the menu and the dialogs it opens,
 // the whole-unit runs, the File menu, the watchdog, the hidden corner entry and the way out.
 #include <QAction>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,7 +18,9 @@
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
 #include "shell/registered_dialogs.h"
+#include "shell/verify_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
+#include "sim/simulated_unit.h"
 #include "test_app.h"
 #include "ui/application.h"
 #include "ui/qt_text.h"
@@ -67,6 +72,31 @@ class ShellTest : public QObject {
       QVERIFY(Find(dialog, 2)->isEnabled());
       QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::SerialSuccess, "Success"}}));
     }
+  }
+
+  // The verify opens once the unit answered Set All's last line, so Set All's own box still
+  // shows; it lists what changed in the unit behind the controller's back, and the data stays.
+  void SetAllThenVerifyListsWhatChangedInTheUnit() {
+    TestApp t;
+    const SettingsImage data = t.state.image;
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
+    shell::WholeUnitRunDialog set_all(t.context, shell::kSetAllItemsLayout, nullptr);
+    Find<QCheckBox>(set_all, shell::kVerifyAfterId)->setChecked(true);
+    Click(set_all, 1012);
+    RunToEnd(t, set_all.runner());
+    QStringList results;
+    OnNextModal([&](QWidget& verify) {
+      unit.state().display_flag[2][7] = 0;
+      RunToEnd(t, Runner(verify));
+      results << Find<QLabel>(verify, shell::kVerifyResultId)->text();
+      auto* table = Find<QTableWidget>(verify, shell::kVerifyTableId);
+      for (int column = 0; column < 3; ++column) results << table->item(0, column)->text();
+    });
+    QTRY_COMPARE(results,
+                 QStringList({"一致しない項目が 1 件あります。", "タイトル表示 ch.2 Top Page08", "ON", "OFF"}));
+    QCOMPARE(t.state.image, data);
+    QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::SerialSuccess, "Success"}}));
   }
 
   void FileMenuSavesOpensAndStartsAnew() {
