@@ -80,12 +80,80 @@ class SerialTransportTest : public QObject {
     pty.reset();
   }
 
-  void opensAtTheLineSettings();
-  void exchangesLinesWithTheUnit();
-  void missingPortSaysSoOnce();
-  void hangupClosesThePort();
-  void portList_data();
-  void portList();
+  void opensAtTheLineSettings() {
+    QVERIFY(!c->port.ready());
+    QVERIFY(c->port.Open(link_path));
+    QVERIFY(c->port.ready());
+    QVERIFY(c->messages.shown.empty());
+
+    const termios tio = pty->Settings();
+    QCOMPARE(cfgetospeed(&tio), speed_t{B9600});
+    QCOMPARE(cfgetispeed(&tio), speed_t{B9600});
+    QCOMPARE(tio.c_cflag & CSIZE, tcflag_t{CS8});
+    QCOMPARE(tio.c_cflag & CSTOPB, tcflag_t{0});
+    QCOMPARE(tio.c_cflag & CRTSCTS, tcflag_t{CRTSCTS});
+    QCOMPARE(tio.c_iflag & (IXON | IXOFF | IXANY | INPCK), tcflag_t{IXON | IXOFF});
+    QCOMPARE(tio.c_cc[VSTART], cc_t{0x11});
+    QCOMPARE(tio.c_cc[VSTOP], cc_t{0x13});
+    // A pseudo-terminal keeps no parity bit whatever it is told; a real port keeps it.
+    qInfo("pseudo-terminal parity: %s", (tio.c_cflag & PARENB) ? "even" : "none");
+  }
+
+  void exchangesLinesWithTheUnit() {
+    QVERIFY(c->port.Open(link_path));
+    c->state.flags.address_prefix = 1;
+    c->state.selection.slave_index = 5;
+    c->link.SerialSendLine("RCEL\r\n");
+    QVERIFY(pty->Receives("05RCEL\r\n"));
+    pty->Write("05CE");
+    pty->Write("L2\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
+    QCOMPARE(c->state.flags.reply_pending, 0);
+
+    pty->Write("05GO\r\n");
+    QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
+  }
+
+  void missingPortSaysSoOnce() {
+    QVERIFY(!c->port.Open(dir.filePath(QStringLiteral("no-such-port"))));
+    QVERIFY(!c->port.ready());
+    QVERIFY(!c->port.send("05RCEL\r\n"));
+    QCOMPARE(ShownTexts(c->messages), QStringList{"Error Miss! File Open"});
+  }
+
+  void hangupClosesThePort() {
+    QVERIFY(c->port.Open(link_path));
+    pty->Hangup();
+    QTRY_VERIFY_WITH_TIMEOUT(!c->port.ready(), kWaitMs);
+    QVERIFY(c->messages.shown.empty());
+  }
+
+  void portList_data() {
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QStringList>("listed");
+    QStringList many;
+    for (int i = 0; i < 25; ++i) many << QStringLiteral("ttyS%1").arg(i, 2, 10, QLatin1Char('0'));
+    const QString long_name(40, QLatin1Char('u'));
+    const QString long_path = QStringLiteral("/run/user/1000/simulated-units/") + long_name;
+    QTest::newRow("first 20 of 25") << many << QStringList{} << many.mid(0, 20);
+    QTest::newRow("long name cut") << QStringList{long_name} << QStringList{} << QStringList{long_name.left(31)};
+    QTest::newRow("named paths after, whole, once")
+        << QStringList{"ttyUSB0"} << QStringList{long_path, "", long_path, "ttyUSB0"}
+        << QStringList{"ttyUSB0", long_path};
+    QTest::newRow("named after a full list") << many << QStringList{"/tmp/ttyVTG"}
+                                             << (many.mid(0, 20) << "/tmp/ttyVTG");
+  }
+
+  void portList() {
+    QFETCH(QStringList, system);
+    QFETCH(QStringList, named);
+    QFETCH(QStringList, listed);
+    QCOMPARE(BoundPortList(system, named), listed);
+    const QStringList here = ListSerialPorts({link_path});
+    QCOMPARE(here.last(), link_path);
+    QVERIFY(here.size() <= kMaxListedPorts + 1);
+  }
 
  private:
   std::unique_ptr<testing::SerialController> c;
@@ -93,81 +161,6 @@ class SerialTransportTest : public QObject {
   QString link_path;
   std::unique_ptr<PseudoTerminal> pty;
 };
-
-void SerialTransportTest::opensAtTheLineSettings() {
-  QVERIFY(!c->port.ready());
-  QVERIFY(c->port.Open(link_path));
-  QVERIFY(c->port.ready());
-  QVERIFY(c->messages.shown.empty());
-
-  const termios tio = pty->Settings();
-  QCOMPARE(cfgetospeed(&tio), speed_t{B9600});
-  QCOMPARE(cfgetispeed(&tio), speed_t{B9600});
-  QCOMPARE(tio.c_cflag & CSIZE, tcflag_t{CS8});
-  QCOMPARE(tio.c_cflag & CSTOPB, tcflag_t{0});
-  QCOMPARE(tio.c_cflag & CRTSCTS, tcflag_t{CRTSCTS});
-  QCOMPARE(tio.c_iflag & (IXON | IXOFF | IXANY | INPCK), tcflag_t{IXON | IXOFF});
-  QCOMPARE(tio.c_cc[VSTART], cc_t{0x11});
-  QCOMPARE(tio.c_cc[VSTOP], cc_t{0x13});
-  // A pseudo-terminal keeps no parity bit whatever it is told; a real port keeps it.
-  qInfo("pseudo-terminal parity: %s", (tio.c_cflag & PARENB) ? "even" : "none");
-}
-
-void SerialTransportTest::exchangesLinesWithTheUnit() {
-  QVERIFY(c->port.Open(link_path));
-  c->state.flags.address_prefix = 1;
-  c->state.selection.slave_index = 5;
-  c->link.SerialSendLine("RCEL\r\n");
-  QVERIFY(pty->Receives("05RCEL\r\n"));
-  pty->Write("05CE");
-  pty->Write("L2\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
-  QCOMPARE(c->state.flags.reply_pending, 0);
-
-  pty->Write("05GO\r\n");
-  QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
-}
-
-void SerialTransportTest::missingPortSaysSoOnce() {
-  QVERIFY(!c->port.Open(dir.filePath(QStringLiteral("no-such-port"))));
-  QVERIFY(!c->port.ready());
-  QVERIFY(!c->port.send("05RCEL\r\n"));
-  QCOMPARE(ShownTexts(c->messages), QStringList{"Error Miss! File Open"});
-}
-
-void SerialTransportTest::hangupClosesThePort() {
-  QVERIFY(c->port.Open(link_path));
-  pty->Hangup();
-  QTRY_VERIFY_WITH_TIMEOUT(!c->port.ready(), kWaitMs);
-  QVERIFY(c->messages.shown.empty());
-}
-
-void SerialTransportTest::portList_data() {
-  QTest::addColumn<QStringList>("system");
-  QTest::addColumn<QStringList>("named");
-  QTest::addColumn<QStringList>("listed");
-  QStringList many;
-  for (int i = 0; i < 25; ++i) many << QStringLiteral("ttyS%1").arg(i, 2, 10, QLatin1Char('0'));
-  const QString long_name(40, QLatin1Char('u'));
-  const QString long_path = QStringLiteral("/run/user/1000/simulated-units/") + long_name;
-  QTest::newRow("first 20 of 25") << many << QStringList{} << many.mid(0, 20);
-  QTest::newRow("long name cut") << QStringList{long_name} << QStringList{} << QStringList{long_name.left(31)};
-  QTest::newRow("named paths after, whole, once")
-      << QStringList{"ttyUSB0"} << QStringList{long_path, "", long_path, "ttyUSB0"}
-      << QStringList{"ttyUSB0", long_path};
-  QTest::newRow("named after a full list") << many << QStringList{"/tmp/ttyVTG"}
-                                           << (many.mid(0, 20) << "/tmp/ttyVTG");
-}
-
-void SerialTransportTest::portList() {
-  QFETCH(QStringList, system);
-  QFETCH(QStringList, named);
-  QFETCH(QStringList, listed);
-  QCOMPARE(BoundPortList(system, named), listed);
-  const QStringList here = ListSerialPorts({link_path});
-  QCOMPARE(here.last(), link_path);
-  QVERIFY(here.size() <= kMaxListedPorts + 1);
-}
 
 }  // namespace vtg
 

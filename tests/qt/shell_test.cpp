@@ -1,19 +1,28 @@
-// The main window: start-up from the configuration file, the menu, the watchdog, the hidden
-// corner entry and the way out.
+// The main window: start-up from the configuration file, the menu and the dialogs it opens,
+// the whole-unit runs, the File menu, the watchdog, the hidden corner entry and the way out.
 #include <QAction>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFile>
-#include <QMenuBar>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dialog_driver.h"
 #include "qt_files.h"
+#include "shell/document_and_run_commands.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
+#include "shell/registered_dialogs.h"
+#include "shell/verify_dialog.h"
+#include "shell/whole_unit_run_dialog.h"
+#include "sim/simulated_unit.h"
 #include "test_app.h"
 #include "ui/application.h"
-#include "ui/control_id.h"
 #include "ui/qt_text.h"
 
 namespace vtg::testing {
@@ -25,20 +34,6 @@ void RightClick(QWidget& window, QPoint at, QContextMenuEvent::Reason reason = Q
   QApplication::sendEvent(&window, &event);
 }
 
-// The menu as text: "-" for a separator, "submenu>item" inside a submenu.
-QStringList Layout(const QMenu* menu, const QString& prefix = {}) {
-  QStringList items;
-  for (QAction* action : menu->actions()) {
-    if (action->isSeparator())
-      items << QStringLiteral("-");
-    else if (action->menu())
-      items << Layout(action->menu(), action->text() + QLatin1Char('>'));
-    else
-      items << prefix + action->text();
-  }
-  return items;
-}
-
 // Registers a stub for every dialog the menu has, counting what was opened.
 ui::DialogRegistry StubRegistry(std::vector<int>& opened) {
   ui::DialogRegistry registry;
@@ -47,11 +42,94 @@ ui::DialogRegistry StubRegistry(std::vector<int>& opened) {
   return registry;
 }
 
+// Answers the next file dialog: chooses `path`, or cancels when it is empty.
+void AnswerFileDialog(const QString& path) {
+  OnNextModal([path](QWidget& modal) {
+    auto& dialog = static_cast<QDialog&>(modal);
+    if (path.isEmpty()) return dialog.reject();
+    // Typed into the name box, as selectFile() leaves the box alone while it has the focus.
+    modal.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+    dialog.accept();  // as the Save/Open button does
+  });
+}
+
 }  // namespace
 
 class ShellTest : public QObject {
   Q_OBJECT
  private slots:
+  void BothRunsGoToTheEndFromTheirButton() {
+    struct Case { const shell::WholeUnitRunLayout& layout; int steps; } cases[] = {
+        {shell::kSetAllItemsLayout, 284}, {shell::kReadSettingItemsLayout, 286}};
+    for (const Case& c : cases) {
+      TestApp t;
+      shell::WholeUnitRunDialog dialog(t.context, c.layout, nullptr);
+      QCOMPARE(Find<QProgressBar>(dialog, c.layout.bar_id)->maximum(), c.steps);
+      Click(dialog, c.layout.start_id);
+      QVERIFY(!Find(dialog, 2)->isEnabled());
+      RunToEnd(t, dialog.runner());
+      QCOMPARE(t.serial.lines.size(), std::size_t(282));
+      QVERIFY(Find(dialog, 2)->isEnabled());
+      QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::SerialSuccess, "Success"}}));
+    }
+  }
+
+  // The verify opens once the unit answered Set All's last line, so Set All's own box still
+  // shows; it lists what changed in the unit behind the controller's back, and the data stays.
+  void SetAllThenVerifyListsWhatChangedInTheUnit() {
+    TestApp t;
+    const SettingsImage data = t.state.image;
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
+    shell::WholeUnitRunDialog set_all(t.context, shell::kSetAllItemsLayout, nullptr);
+    Find<QCheckBox>(set_all, shell::kVerifyAfterId)->setChecked(true);
+    Click(set_all, 1012);
+    RunToEnd(t, set_all.runner());
+    QStringList results;
+    OnNextModal([&](QWidget& verify) {
+      unit.state().display_flag[2][7] = 0;
+      RunToEnd(t, Runner(verify));
+      results << Find<QLabel>(verify, shell::kVerifyResultId)->text();
+      auto* table = Find<QTableWidget>(verify, shell::kVerifyTableId);
+      for (int column = 0; column < 3; ++column) results << table->item(0, column)->text();
+    });
+    QTRY_COMPARE(results,
+                 QStringList({"一致しない項目が 1 件あります。", "タイトル表示 ch.2 Top Page08", "ON", "OFF"}));
+    QCOMPARE(t.state.image, data);
+    QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::SerialSuccess, "Success"}}));
+  }
+
+  void FileMenuSavesOpensAndStartsAnew() {
+    TestApp t;
+    QTemporaryDir dir;
+    ui::DialogRegistry registry;
+    shell::RegisterDocumentAndRunCommands(registry);
+    t.state.image.white_level = 1;
+    t.state.doc.doc_modified = 1;
+
+    AnswerFileDialog(dir.filePath(QStringLiteral("studio")));
+    QVERIFY(registry.Open(kCmdSave, t.context, nullptr));  // no name yet: Save As
+    const QString saved = dir.filePath(QStringLiteral("studio.dat"));
+    QCOMPARE(ui::ToQString(t.state.doc.doc_file_name), saved);
+    QCOMPARE(t.state.doc.doc_modified, 0);
+    QVERIFY(ReadFile(saved).contains("\r\n1\r\n1\r\n"));  // white level, then edge level
+
+    t.state.doc.doc_modified = 1;
+    t.messages.answer = false;
+    registry.Open(kCmdNew, t.context, nullptr);
+    QCOMPARE(t.state.image.white_level, 1);
+    t.messages.answer = true;
+    registry.Open(kCmdNew, t.context, nullptr);
+    QCOMPARE(t.state.image.white_level, 3);
+    QVERIFY(t.state.doc.doc_file_name.empty());
+
+    AnswerFileDialog(saved);
+    registry.Open(kCmdOpen, t.context, nullptr);
+    QCOMPARE(t.state.image.white_level, 1);
+    QCOMPARE(ui::ToQString(t.state.doc.doc_file_name), saved);
+    QCOMPARE(t.messages.asked.size(), std::size_t(2));
+  }
+
   void StartsFromTheConfigurationFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("vtg7300.ini"));
@@ -77,12 +155,7 @@ class ShellTest : public QObject {
     app.LoadState();
     window.RefreshCaption();
     app.ListSerialPorts();
-    const LinkConfig& link = app.state().link;
     QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Client Program"));
-    QCOMPARE(link.interface_setting, int(kRs232c));
-    QCOMPARE(link.com_port_index, 0);
-    QCOMPARE(link.tcp_port_text, std::string("09004"));
-    QVERIFY(link.host_list.empty());
     QCOMPARE(app.context().serial_ports.back(), QStringLiteral("/dev/ttyVTG0"));
     QVERIFY(!QFile::exists(path));
 
@@ -91,24 +164,11 @@ class ShellTest : public QObject {
     QCOMPARE(ReadFile(path), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
   }
 
-  void MenuHasEveryCommandAndGreysByInterface() {
+  void MenuGreysByInterface() {
     TestApp t;
     std::vector<int> opened;
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
-    QCOMPARE(window.menuBar()->objectName(), QStringLiteral("IDM_MENU"));
-    for (const MenuItem& item : kMenuItems) QCOMPARE(Find<QAction>(window, item.id)->text(), ui::ToQString(item.text));
-    QStringList menus;
-    for (QAction* top : window.menuBar()->actions()) menus << top->text();
-    QCOMPARE(menus, QString("ファイル 設定 インターフェイス プロトコル 情報").split(' '));
-    const QList<QAction*> tops = window.menuBar()->actions();
-    QCOMPARE(Layout(tops[0]->menu()), QString("新規作成 開く 上書き保存 名前を付けて保存 - ｱﾌﾟﾘｹｰｼｮﾝの終了").split(' '));
-    QCOMPARE(Layout(tops[1]->menu()),
-             QString("表示ページ切換え タイトルの設定 タイトル表示の設定 文字サイズの設定 自動切換えの設定 "
-                     "スタートアップの設定 文字レベルの設定 表示位置微調整 外字挿入 外字一覧>大文字 外字一覧>中文字 "
-                     "外字一覧>小文字 - 全項目の設定 照合 機器のスレーブアドレス メンテナンス>設定項目の読み込み")
-                 .split(' '));
-
     struct Case {
       int interface_setting;
       bool rs232c, client_server, tcp_ip;
@@ -134,6 +194,22 @@ class ShellTest : public QObject {
     QVERIFY(Find<QAction>(window, kCmdExit)->isEnabled());
   }
 
+  // Every command of the menu that opens a window opens one, in either TCP/IP role.
+  void EveryDialogCommandOpensAModalDialog() {
+    ui::DialogRegistry registry;
+    shell::RegisterDialogs(registry);
+    for (const int role : {kClient, kServer})
+      for (const MenuItem& item : kMenuItems) {
+        if (item.id == kCmdNew || item.id == kCmdTrafficLog || !registry.Has(item.id)) continue;
+        TestApp t;
+        t.state.link.tcp_role = role;
+        bool opened = false;
+        OnNextModal([&](QWidget&) { opened = true; });
+        registry.Open(item.id, t.context, nullptr);
+        QVERIFY2(opened, qPrintable(QString::number(item.id)));
+      }
+  }
+
   void SerialOnlyDialogsRefuseOnTcpIp() {
     TestApp t;
     std::vector<int> opened;
@@ -151,62 +227,40 @@ class ShellTest : public QObject {
     QCOMPARE(opened, (std::vector<int>{kCmdSlaveAddress, kCmdProtocol}));
   }
 
-  void WatchdogGivesUpOnTheTwelfthTick() {
-    TestApp t;
-    ui::DialogRegistry registry;
-    shell::MainWindow window(t.context, registry);
-    t.state.flags.address_prefix = 0;
-    t.link.SerialSendLine("RAA\r\n");
-    for (int tick = 1; tick <= 11; ++tick) window.OnWatchdogTick();
-    QVERIFY(t.messages.shown.empty());
-    window.OnWatchdogTick();
-    QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
-    QCOMPARE(t.state.flags.abort_flag, 1);
-    QCOMPARE(t.state.flags.reply_pending, 0);
-  }
-
-  void TenCornerClicksOpenReadSettingItems() {
+  // The rules are the core's; here the window's own events reach them.
+  void CornerClicksAndTheWatchdogReachTheirRules() {
     TestApp t;
     std::vector<int> opened;
     const ui::DialogRegistry registry = StubRegistry(opened);
     shell::MainWindow window(t.context, registry);
     QVERIFY(ShowOnScreen(window));
     for (int i = 0; i < 9; ++i) RightClick(window, {3, 3});
-    RightClick(window, {300, 100});
-    RightClick(window, {3, 3});
-    QVERIFY(opened.empty());
-    QCOMPARE(t.state.corner_clicks, 1);
-    for (int i = 0; i < 9; ++i) RightClick(window, {19, 19});
-    QCOMPARE(opened, (std::vector<int>{kCmdReadSettings}));
     RightClick(window, {3, 3}, QContextMenuEvent::Keyboard);
     QCOMPARE(t.state.corner_clicks, 0);
+    for (int i = 0; i < 10; ++i) RightClick(window, {19, 19});
+    QCOMPARE(opened, (std::vector<int>{kCmdReadSettings}));
+
+    t.link.SerialSendLine("RAA\r\n");
+    for (int tick = 1; tick <= 12; ++tick) window.OnWatchdogTick();
+    QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::Stop, "No Connect"}}));
   }
 
-  void ExitStaysOpenWhenTheSaveFails() {
+  void ExitStaysOpenWhenTheSaveIsCancelled() {
     TestApp t;
     ui::DialogRegistry registry;
-    int saves = 0;
-    bool save_result = false;
-    registry.SetDocumentSave([&](ui::AppContext&, QWidget*) {
-      ++saves;
-      return save_result;
-    });
+    shell::RegisterDocumentAndRunCommands(registry);
     shell::MainWindow window(t.context, registry);
     window.show();
     t.state.doc.doc_modified = 1;
     t.messages.answer = false;  // "No": save first
+    AnswerFileDialog({});
     QVERIFY(!window.close());
     QVERIFY(window.isVisible());
-    QCOMPARE(saves, 1);
-
-    t.state.link.tcp_connected = 1;
-    QVERIFY(!window.close());
-    QCOMPARE(t.messages.shown.back().text, std::string("TCP/IPを切断してください。"));
-
-    t.state.link.tcp_connected = 0;
-    save_result = true;
+    QCOMPARE(t.state.doc.doc_modified, 1);
+    QTemporaryDir dir;
+    AnswerFileDialog(dir.filePath(QStringLiteral("exit.dat")));
     QVERIFY(window.close());
-    QCOMPARE(saves, 2);
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("exit.dat"))));
   }
 
   void ExitSavesDrawnGlyphsToTheirFile() {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "dialog_driver.h"
+#include "dice.h"
 #include "glibc_converter.h"
 #include "text_builders.h"
 #include "titles/title_edit.h"
@@ -110,15 +111,10 @@ class TitleTextTest : public QObject {
   }
 
   void AnyBytesRoundTrip() {
-    unsigned seed = 7300;
+    Dice dice(7300);
     for (int n = 0; n < 3000; ++n) {
-      std::string title;
-      seed = seed * 1103515245u + 12345u;
-      const int length = static_cast<int>(seed >> 16) % 60;
-      for (int i = 0; i < length; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        title.push_back(static_cast<char>(seed >> 16));
-      }
+      std::string title(static_cast<std::size_t>(dice.Below(60)), '\0');
+      for (char& byte : title) byte = static_cast<char>(dice.Below(256));
       QCOMPARE(TextToCp932Bytes(Cp932BytesToText(title)), std::optional<std::string>(title));
     }
   }
