@@ -126,7 +126,7 @@ class CtlSimTest : public QObject {
   QTemporaryDir dir_;
 
  private slots:
-  void documentsRoundTripOverTcpAndSerialAtOnce();
+  void unitsOnTcpAndSerialAtOnceKeepDocumentsAndNetworkSettings();
   void documentRoundTripsAsServer();
   void glyphsRoundTripInEveryClass();
   void documentsNeedNoUnit();
@@ -136,7 +136,7 @@ class CtlSimTest : public QObject {
   void trafficLogsOfBothSidesAgree();
 };
 
-void CtlSimTest::documentsRoundTripOverTcpAndSerialAtOnce() {
+void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsAndNetworkSettings() {
   SimulatedUnitProcess tcp_unit, serial_unit;
   const QString tty = Path("unit-tty");
   QVERIFY(tcp_unit.Listen({"--address", "05"}) && serial_unit.OnPty(tty));
