@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # vtg7300ctl against vtg7300-sim paced like a 9600-baud line on a pseudo-terminal: the wall
-# and CPU time of send-all and read-all, next to the time their bytes need on such a line
-# (8E1: 11 bits a byte) and, at the timer pace, next to the runs' own timer periods.
+# and CPU time of send-all, read-all and verify, next to the time their bytes need on such a
+# line (8E1: 11 bits a byte) and, at the timer pace, next to the runs' own timer periods.
 #
 #   bench/ctl_line_rate_bench.sh [BUILD_DIR] [reply|timer|both]
 #
 # BUILD_DIR defaults to build-rel (an optimised build: cmake -S . -B build-rel -G Ninja
-# -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTG_TESTS=OFF). The timer pace takes about five minutes.
+# -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVTG_TESTS=OFF). The timer pace takes about seven minutes.
 set -euo pipefail
 build=$(cd "${1:-build-rel}" && pwd)
 paces=${2:-reply}
@@ -38,13 +38,13 @@ line_bytes() {
 }
 
 # 256 titles 600 ms apart and 28 lines 1200 ms apart; 285 steps 400 ms apart and one more
-# once the last reply is in.
-declare -A pacing_floor=([send-all]=187.2 [read-all]=114.4)
-declare -A file=([send-all]="$work/doc.dat" [read-all]="$work/back.dat")
+# once the last reply is in, for read-all and for verify, which reads the same.
+declare -A pacing_floor=([send-all]=187.2 [read-all]=114.4 [verify]=114.4)
+declare -A file=([send-all]="$work/doc.dat" [read-all]="$work/back.dat" [verify]="$work/doc.dat")
 
 printf '%-9s %-6s %8s %10s %12s %12s %14s %8s\n' run pace "wall s" "cpu s" "floor s" "replies s" "timer floor s" bytes
 for pace in $paces; do
-  for run in send-all read-all; do
+  for run in send-all read-all verify; do
     from=$(( $(wc -l < "$work/sim.log") + 1 ))
     /usr/bin/time -o "$work/time" -f "%e %U %S" \
       "$build/vtg7300ctl" --serial "$work/tty" --pace "$pace" "$run" "${file[$run]}" 2> "$work/ctl.err" ||

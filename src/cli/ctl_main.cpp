@@ -16,8 +16,6 @@ namespace {
 
 using namespace vtg::cli;
 
-std::string ShiftJisToUtf8(std::string_view bytes) { return vtg::Cp932BytesToText(bytes).toStdString(); }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,16 +32,18 @@ int main(int argc, char** argv) {
     return RunGlyphDrawingCommand(options, messages);
   }
   QCoreApplication app(argc, argv);
-  if (CommandNeeds(options.command) == Needs::Nothing) {
-    // Only doc-show converts text; it would print every title as unknown bytes.
-    if (options.command == Command::DocShow && !vtg::Cp932ConversionAvailable()) {
-      std::cerr << "vtg7300ctl: " << vtg::kNoCp932ConversionText << '\n';
-      return kExitBadUsage;
-    }
-    TerminalMessages messages(std::cerr);
-    return RunFileCommand(options, messages, std::cout, ShiftJisToUtf8);
+  // Only these show titles; they would print every title as unknown bytes.
+  const bool shows_titles =
+      options.command == Command::DocShow || options.command == Command::Diff || options.command == Command::Verify;
+  if (shows_titles && !vtg::Cp932ConversionAvailable()) {
+    std::cerr << "vtg7300ctl: " << vtg::kNoCp932ConversionText << '\n';
+    return kExitBadUsage;
   }
-  UnitSession session(options);
+  if (CommandNeeds(options.command) == Needs::Nothing) {
+    TerminalMessages messages(std::cerr);
+    return RunFileCommand(options, messages, std::cout, vtg::Cp932BytesToUtf8);
+  }
+  UnitSession session(options, vtg::Cp932BytesToUtf8);
   QTimer::singleShot(0, &session, &UnitSession::Start);
   return app.exec();
 }

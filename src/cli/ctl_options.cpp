@@ -26,7 +26,7 @@ struct CommandRow {
   bool reads;      // a read needs one addressed unit
 };
 
-constexpr std::array<CommandRow, 13> kCommands{{
+constexpr std::array<CommandRow, 16> kCommands{{
     {"send-all", Command::SendAll, Needs::Unit, 1, false},
     {"read-all", Command::ReadAll, Needs::Unit, 1, true},
     {"glyph-send", Command::GlyphSend, Needs::Unit, 2, false},
@@ -40,6 +40,9 @@ constexpr std::array<CommandRow, 13> kCommands{{
     {"set-address", Command::SetAddress, Needs::SerialUnit, 1, false},
     {"doc-new", Command::DocNew, Needs::Nothing, 1, false},
     {"doc-show", Command::DocShow, Needs::Nothing, 1, false},
+    {"verify", Command::Verify, Needs::Unit, 1, true},
+    {"diff", Command::Diff, Needs::Nothing, 2, false},
+    {"glyph-verify", Command::GlyphVerify, Needs::Unit, 2, true},
 }};
 
 constexpr std::array<std::string_view, 3> kClassNames{"large", "medium", "small"};
@@ -224,6 +227,7 @@ bool Parser::Positional(std::string_view command, const std::vector<std::string_
   switch (o.command) {
     case Command::GlyphSend:
     case Command::GlyphRead:
+    case Command::GlyphVerify:
     case Command::GlyphBmp:
     case Command::GlyphFromFont:
     case Command::GlyphFromImage: {
@@ -231,7 +235,8 @@ bool Parser::Positional(std::string_view command, const std::vector<std::string_
       if (it == kClassNames.end()) return Fail("the glyph class is large, medium or small");
       o.glyph_class = static_cast<GlyphClass>(it - kClassNames.begin());
       o.file = std::string(words[1]);
-      if (o.command == Command::GlyphSend || o.command == Command::GlyphRead) return true;
+      if (o.command == Command::GlyphSend || o.command == Command::GlyphRead || o.command == Command::GlyphVerify)
+        return true;
       const auto n = ReadNumber(words[2], 1, Info(o.glyph_class).count);
       if (!n)
         return Fail(std::string(command) + " wants a glyph number 1.." + std::to_string(Info(o.glyph_class).count));
@@ -257,6 +262,10 @@ bool Parser::Positional(std::string_view command, const std::vector<std::string_
     case Command::NetRead:
     case Command::NetSet:
       return true;
+    case Command::Diff:
+      o.file = std::string(words[0]);
+      o.second_file = std::string(words[1]);
+      return (!o.file.empty() && !o.second_file.empty()) || Fail("the file name is empty");
     default:
       o.file = std::string(words[0]);
       return !o.file.empty() || Fail("the file name is empty");
@@ -380,10 +389,17 @@ Commands:
   set-address NN               serial only: give the unit on the line slave address NN
   doc-new OUT.dat              write the default settings document
   doc-show IN.dat              print a settings document as text
+  verify DOC.dat               read every setting of the unit and compare it with a settings
+                               document: each difference a line "ITEM<tab>DOCUMENT<tab>UNIT"
+  diff A.dat B.dat             compare two settings documents the same way; no unit needed
+  glyph-verify large|medium|small FILE
+                               read every glyph of the class and compare it with a glyph
+                               list file: each differing glyph a line
 
 Progress goes to standard error as a percentage, and so do the controller's messages.
-Exit status: 0 done; 1 the unit refused, answered an error or did not answer;
-2 bad usage, or a file that cannot be read or written.
+Exit status: 0 done (and for verify, diff and glyph-verify: all equal); 1 the unit refused,
+answered an error or did not answer, or something differs; 2 bad usage, or a file that
+cannot be read or written.
 )";
 }
 

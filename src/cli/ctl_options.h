@@ -13,7 +13,7 @@
 namespace vtg::cli {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitUnitFailed = 1;  // refused, answered an error, did not answer
+inline constexpr int kExitUnitFailed = 1;  // refused, answered an error, did not answer; differs
 inline constexpr int kExitBadUsage = 2;    // also a file that cannot be read or written
 
 enum class Command {
@@ -30,6 +30,9 @@ enum class Command {
   SetAddress,
   DocNew,
   DocShow,
+  Verify,
+  Diff,
+  GlyphVerify,
 };
 
 enum class Reach { None, Serial, TcpClient, TcpServer };
@@ -64,6 +67,7 @@ struct CtlOptions {
 
   Command command = Command::DocShow;
   std::string file;            // the document, glyph list file or picture the command names
+  std::string second_file;     // diff: B.dat
   GlyphClass glyph_class = GlyphClass::Large;
   int glyph_index = 0;         // glyph-bmp, glyph-from-font, glyph-from-image: N - 1
   std::string picture_file;    // glyph-bmp: OUT.bmp; glyph-from-image: PICTURE

@@ -2,10 +2,12 @@
 
 #include <filesystem>
 
+#include "cli/difference_report.h"
 #include "glyphs/bmp_export.h"
 #include "glyphs/glyph_list_file.h"
 #include "settings/controller_state.h"
 #include "settings/document_commands.h"
+#include "settings/setting_comparison.h"
 
 namespace vtg::cli {
 
@@ -19,6 +21,13 @@ int RunFileCommand(const CtlOptions& options, Messages& messages, std::ostream& 
       if (!ReadDocumentFile(options.file, state.image, messages)) return kExitBadUsage;
       out << DocumentText(state.image, decode) << std::flush;
       return kExitOk;
+    case Command::Diff: {
+      SettingsImage second = state.image;
+      if (!ReadDocumentFile(options.file, state.image, messages) ||
+          !ReadDocumentFile(options.second_file, second, messages))
+        return kExitBadUsage;
+      return ReportDifferences(CompareSettings(state.image, second, decode), out, messages);
+    }
     case Command::GlyphBmp: {
       auto& store = state.image.glyphStore(options.glyph_class);
       if (const std::string refusal = LoadGlyphList(options.file, options.glyph_class, store); !refusal.empty()) {

@@ -1,6 +1,6 @@
 #pragma once
-// The commands that need no unit: a new document, a document shown as text, a glyph as a
-// picture.
+// The commands that need no unit: a new document, a document shown as text, two documents
+// compared, a glyph as a picture.
 #include <ostream>
 #include <string>
 

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "cli/difference_report.h"
 #include "cli/network_values.h"
+#include "glyphs/glyph_comparison.h"
 #include "glyphs/glyph_list_file.h"
 #include "link/unit_network.h"
 #include "settings/document_commands.h"
@@ -44,8 +46,14 @@ bool OutputFolderExists(const std::string& path) {
 }  // namespace
 
 UnitJob::UnitJob(const CtlOptions& options, ControllerState& state, Link& link, TerminalMessages& messages,
-                 SequenceEngine& engine, std::ostream& out)
-    : options_(options), state_(state), link_(link), messages_(messages), engine_(engine), out_(out) {
+                 SequenceEngine& engine, std::ostream& out, ShiftJisDecoder decode)
+    : options_(options),
+      state_(state),
+      link_(link),
+      messages_(messages),
+      engine_(engine),
+      out_(out),
+      decode_(std::move(decode)) {
   ResetToDefaults(state_);
   state_.link.interface_setting = options.reach == Reach::Serial ? kRs232c : kTcpIp;
   state_.link.tcp_role = options.reach == Reach::TcpServer ? kServer : kClient;
@@ -53,7 +61,8 @@ UnitJob::UnitJob(const CtlOptions& options, ControllerState& state, Link& link, 
   state_.flags.address_prefix = CommandNeeds(options.command) == Needs::Unit ? 1 : 0;
   state_.flags.link_running = 1;
   engine_.SetPace(options.pace);
-  if (options.command == Command::GlyphSend || options.command == Command::GlyphRead)
+  if (options.command == Command::GlyphSend || options.command == Command::GlyphRead ||
+      options.command == Command::GlyphVerify)
     glyph_list_ = std::make_unique<GlyphList>(state, link, messages, engine, dialogs_, options.glyph_class);
 }
 
@@ -69,14 +78,19 @@ int UnitJob::Prepare() {
         return kExitBadUsage;
       }
       return kExitOk;
+    case Command::Verify:
+      return ReadDocumentFile(options_.file, state_.image, messages_) ? kExitOk : kExitBadUsage;
     case Command::GlyphSend:
-      if (const std::string refusal = LoadGlyphList(options_.file, options_.glyph_class,
-                                                    state_.image.glyphStore(options_.glyph_class));
-          !refusal.empty()) {
+    case Command::GlyphVerify: {
+      auto& store = state_.image.glyphStore(options_.glyph_class);
+      if (const std::string refusal = LoadGlyphList(options_.file, options_.glyph_class, store); !refusal.empty()) {
         messages_.ErrorBox(refusal);
         return kExitBadUsage;
       }
+      // The unit's glyphs are read into the store.
+      if (options_.command == Command::GlyphVerify) file_glyphs_ = store;
       return kExitOk;
+    }
     case Command::ReadAll:
     case Command::GlyphRead:
       if (OutputFolderExists(options_.file)) return kExitOk;
@@ -104,7 +118,12 @@ bool UnitJob::Begin() {
       begun_ = glyph_list_->SendAll();
       break;
     case Command::GlyphRead:
+    case Command::GlyphVerify:
       begun_ = glyph_list_->ReadAll();
+      break;
+    case Command::Verify:
+      unit_ = std::make_shared<SettingsImage>(DefaultSettingsImage());
+      begun_ = engine_.Begin(ReadUnitRun(state_, link_, messages_, unit_)) == kStarted;
       break;
     case Command::Raw:
       begun_ = BeginLines({options_.raw_text + std::string(kCrLf)}, true);
@@ -130,9 +149,10 @@ void UnitJob::OnReply(std::string_view line, bool understood) {
   if (options_.command == Command::Raw) {
     if (!first_reply_) first_reply_ = std::string(line.size() >= 2 ? line.substr(2) : std::string_view{});
   } else if (!understood && !unreadable_ && options_.command != Command::ReadAll &&
-             options_.command != Command::GlyphRead) {
-    // The reads decide by their own rules: read-all names what it could not read, and a
-    // glyph transfer asks again for a glyph whose reply it could not take.
+             options_.command != Command::Verify && options_.command != Command::GlyphRead &&
+             options_.command != Command::GlyphVerify) {
+    // The reads decide by their own rules: read-all and verify name what they could not read,
+    // and a glyph transfer asks again for a glyph whose reply it could not take.
     unreadable_ = std::string(line);
   }
 }
@@ -163,6 +183,12 @@ int UnitJob::Conclude() {
     case Command::NetRead:
       out_ << NetworkValuesText(state_.image) << std::flush;
       return kExitOk;
+    case Command::Verify:
+      return ReportDifferences(CompareSettings(state_.image, *unit_, decode_), out_, messages_);
+    case Command::GlyphVerify:
+      return ReportDifferences(
+          CompareGlyphStores(options_.glyph_class, file_glyphs_, state_.image.glyphStore(options_.glyph_class)), out_,
+          messages_);
     default:
       return kExitOk;
   }

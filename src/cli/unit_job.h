@@ -14,6 +14,7 @@
 #include "link/messages.h"
 #include "link/sequence_engine.h"
 #include "settings/controller_state.h"
+#include "titles/readable_title.h"
 
 namespace vtg::cli {
 
@@ -27,9 +28,9 @@ class NoFileDialogs : public FileDialogs {
 class UnitJob {
  public:
   // Sets `state` up for the command: defaults, the interface, the slave address and
-  // whether the address goes in front of the lines.
+  // whether the address goes in front of the lines. `decode` shows titles that differ.
   UnitJob(const CtlOptions& options, ControllerState& state, Link& link, TerminalMessages& messages, SequenceEngine& engine,
-          std::ostream& out);
+          std::ostream& out, ShiftJisDecoder decode = {});
 
   // Before the link opens: reads the command's input and checks where its output goes.
   // kExitOk, or kExitBadUsage after telling why.
@@ -53,11 +54,14 @@ class UnitJob {
   TerminalMessages& messages_;
   SequenceEngine& engine_;
   std::ostream& out_;
+  ShiftJisDecoder decode_;
   NoFileDialogs dialogs_;
   std::unique_ptr<GlyphList> glyph_list_;
   bool begun_ = false;
   std::optional<std::string> unreadable_;  // the first reply the interpreter could not use
   std::optional<std::string> first_reply_;  // raw: without its address and line end
+  std::shared_ptr<SettingsImage> unit_;      // verify: what the unit holds; the document is the state's
+  std::vector<std::string> file_glyphs_;     // glyph-verify: the file's; the unit's go to the state
 };
 
 }  // namespace vtg::cli

@@ -18,12 +18,12 @@ constexpr int kBroadcastWaitMs = 300;
 
 }  // namespace
 
-UnitSession::UnitSession(const CtlOptions& options, QObject* parent)
+UnitSession::UnitSession(const CtlOptions& options, ShiftJisDecoder decode, QObject* parent)
     : QObject(parent),
       options_(options),
       progress_(std::cerr, messages_, isatty(STDERR_FILENO) == 1),
       log_(LocalClockMs),
-      job_(options, state_, link_, messages_, engine_, std::cout) {
+      job_(options, state_, link_, messages_, engine_, std::cout, std::move(decode)) {
   link_.AttachSerial(&serial_);
   link_.AttachSocket(&tcp_, &reply_timer_);
   link_.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});

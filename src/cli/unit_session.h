@@ -23,7 +23,8 @@ class UnitSession : public QObject, public SequenceView {
   Q_OBJECT
 
  public:
-  explicit UnitSession(const CtlOptions& options, QObject* parent = nullptr);
+  // `decode` shows the titles verify finds different.
+  UnitSession(const CtlOptions& options, ShiftJisDecoder decode, QObject* parent = nullptr);
 
   // Call from the running event loop; it ends with QCoreApplication::exit(status).
   void Start();

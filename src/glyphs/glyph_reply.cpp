@@ -13,7 +13,8 @@ bool AnswersTheTransfersRead(const GlyphFlags& g, GlyphClass glyph_class, std::s
 
 }  // namespace
 
-GlyphStored StoreGlyphReply(ControllerState& state, GlyphClass glyph_class, std::string_view reply) {
+GlyphStored StoreGlyphReply(ControllerState& state, SettingsImage& image, GlyphClass glyph_class,
+                            std::string_view reply) {
   const auto digits = static_cast<std::size_t>(Info(glyph_class).digits);
   constexpr std::size_t kDigitsAt = 8;
   if (reply.size() < kDigitsAt + digits) return GlyphStored::No;
@@ -22,8 +23,8 @@ GlyphStored StoreGlyphReply(ControllerState& state, GlyphClass glyph_class, std:
   if (state.glyph.glyph_transfer_busy && !AnswersTheTransfersRead(state.glyph, glyph_class, reply))
     return GlyphStored::No;
 
-  state.image.ext_glyph_work.assign(glyph);
-  auto& store = state.image.glyphStore(glyph_class);
+  image.ext_glyph_work.assign(glyph);
+  auto& store = image.glyphStore(glyph_class);
   const int index = state.glyph.glyph_index;
   if (index < 0 || index >= Info(glyph_class).count) return GlyphStored::IntoWork;
   store[static_cast<std::size_t>(index)].assign(glyph);

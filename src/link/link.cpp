@@ -80,6 +80,7 @@ std::string Link::AddressPrefix() {
 
 void Link::SerialSendLine(std::string_view text) {
   text = text.substr(0, kMaxCommand);
+  context_.read_into = read_into_;
   state_.flags.reply_pending = 1;
   std::string line = state_.flags.address_prefix == 1 ? AddressPrefix() : std::string{};
   line.append(text);
@@ -110,6 +111,7 @@ void Link::SocketSendLine(std::string_view text) {
     return;
   }
   socket_lines_.Clear();
+  context_.read_into = read_into_;
   if (!socket_->send(line)) {
     Record(LinkKind::Socket, Traffic::Event, line, kRefused);
     FailSocketCommand(text::kSendFailed);

@@ -2,6 +2,7 @@
 // Frames command lines with the slave address, hands them to the chosen transport and
 // routes what comes back to the reply interpreter.
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "link/line_assembler.h"
@@ -39,6 +40,9 @@ class Link {
   void SetReplyListener(ReplyListener listener) { listener_ = std::move(listener); }
   // The running sequence, told the same; an empty listener when none runs.
   void SetRunListener(ReplyListener listener) { run_listener_ = std::move(listener); }
+  // The replies to the lines sent from now on fill `image` instead of the settings image;
+  // none: the settings image again. A reply belongs to the line it answers, late or not.
+  void ReadInto(std::shared_ptr<SettingsImage> image) { read_into_ = std::move(image); }
 
   bool LinkReady() const;
   void SendCommandLine(std::string_view text);
@@ -85,6 +89,7 @@ class Link {
   ReplyContext context_;
   ReplyListener listener_;
   ReplyListener run_listener_;
+  std::shared_ptr<SettingsImage> read_into_;
   Transport* serial_ = nullptr;
   Transport* socket_ = nullptr;
   ReplyTimer* timer_ = nullptr;

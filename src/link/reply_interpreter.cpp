@@ -23,13 +23,14 @@ Notice SuccessNotice(LinkKind link) {
 // What one table row needs while it applies a reply.
 struct Reply {
   ControllerState& state;
+  SettingsImage& target;
   LinkKind link;
   std::string_view stripped;  // with its line end, as the exact "GO" test wants it
   std::string_view body;      // without the line end, for the fields
   std::optional<Notice> notice;
   bool repaint = false;
 
-  SettingsImage& image() { return state.image; }
+  SettingsImage& image() { return target; }
 
   void AnnounceIfAsked() {
     if (state.flags.announce_success) {
@@ -138,7 +139,7 @@ bool ApplyTitle(Reply& r) {
 }
 
 bool ApplyGlyph(Reply& r, GlyphClass c) {
-  const GlyphStored stored = StoreGlyphReply(r.state, c, r.body);
+  const GlyphStored stored = StoreGlyphReply(r.state, r.target, c, r.body);
   if (stored == GlyphStored::No) return false;
   r.repaint = r.state.glyph.glyph_transfer_busy == 0;
   return true;
@@ -265,7 +266,8 @@ const Row* Match(std::string_view stripped) {
 }
 
 ReplyOutcome Classify(ReplyContext& context, LinkKind link, std::string_view stripped) {
-  Reply r{context.state, link, stripped, WithoutLineEnd(stripped), std::nullopt, false};
+  SettingsImage& target = context.read_into ? *context.read_into : context.state.image;
+  Reply r{context.state, target, link, stripped, WithoutLineEnd(stripped), std::nullopt, false};
   ReplyOutcome outcome;
   if (const Row* row = Match(stripped)) {
     outcome.row = row->head;

@@ -2,6 +2,7 @@
 // Turns one reply line from the unit into its effect on the shared state, then tells the
 // operator. Every state change of a reply is made before any message is shown.
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "link/messages.h"
@@ -32,6 +33,9 @@ struct ReplyContext {
   std::function<void()> repaint_reply_target;
   // Told once the reply took effect, before any box is shown.
   std::function<void(const ReplyOutcome&)> on_outcome = {};
+  // Where read replies go instead of the settings image: a verify reads the unit into an
+  // image of its own. Shared, as a late reply may come after the verify has gone.
+  std::shared_ptr<SettingsImage> read_into = {};
 };
 
 // A complete line from the serial link, LF included; the address is stripped when

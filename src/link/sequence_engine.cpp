@@ -6,7 +6,9 @@ SequenceEngine::SequenceEngine(ControllerState& state, Link& link, Messages& mes
     : state_(state), link_(link), messages_(messages), view_(view) {}
 
 SequenceEngine::~SequenceEngine() {
-  if (running_) link_.SetRunListener({});
+  if (!running_) return;
+  link_.SetRunListener({});
+  link_.ReadInto({});
 }
 
 SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
@@ -37,6 +39,7 @@ SequenceEngine::Start SequenceEngine::Begin(SequenceRun run) {
   running_ = true;
   held_ = prompt_ = false;
   position_ = sent_step_ = 0;
+  link_.ReadInto(run_.read_into);
   link_.SetRunListener([this](std::string_view, bool understood) {
     if (run_.on_reply) run_.on_reply(sent_step_, understood);
     Wake();
@@ -119,6 +122,7 @@ void SequenceEngine::Finish(End how) {
   running_ = false;
   last_end_ = how;
   link_.SetRunListener({});
+  link_.ReadInto({});
   view_.StopTimer();
   f.sequence_step = 0;
   f.abort_flag = 0;

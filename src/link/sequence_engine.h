@@ -3,6 +3,7 @@
 // the unit still owes the reply to the line before. What differs between runs (their
 // steps, periods and texts) is data in a SequenceRun; the timer ticks come from outside.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,8 @@ struct SequenceRun {
   std::function<bool()> finished;
   // Optional: its own progress text and bar position after a step.
   std::function<std::string(int step)> percent_text;
+  // Optional: a run of reads fills this image instead of the settings image.
+  std::shared_ptr<SettingsImage> read_into;
   // Optional: told of each reply the link interpreted, or of a wait that ended without one
   // (not understood), with the last step that sent a line.
   std::function<void(int step, bool understood)> on_reply;

@@ -84,6 +84,9 @@ struct ControllerState {
   int corner_clicks = 0;
 };
 
+// Every setting and glyph at its default, as after start-up.
+SettingsImage DefaultSettingsImage();
+
 // Every setting, the document state and the sequence state back to their defaults; the
 // glyph stores become blank and forget their files. Keeps the link configuration,
 // `current_line` and the client table.

@@ -65,11 +65,6 @@ NumberSpan<Image> Numbers(Image& image, Entry entry) {
   return {};
 }
 
-std::string PageName(int title_index) {
-  return std::string(kLineNames[static_cast<std::size_t>(title_index / kPages)]) + " Page" +
-         PageField(title_index % kPages);
-}
-
 std::optional<DocumentFault> UnsavableTitle(const SettingsImage& image) {
   for (int i = 0; i < kTitles; ++i) {
     const std::string& title = image.title_text[static_cast<std::size_t>(i)];

@@ -2,6 +2,7 @@
 
 #include "settings/document_commands.h"
 #include "shell/menu_table.h"
+#include "shell/verify_dialog.h"
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
 #include "ui/qt_file_dialogs.h"
@@ -39,6 +40,7 @@ void RegisterDocumentAndRunCommands(ui::DialogRegistry& registry) {
   registry.SetDocumentSave(SaveBeforeExit);
   registry.Register(kCmdSetAll, OpenWholeUnitRun<kSetAllItemsLayout>);
   registry.Register(kCmdReadSettings, OpenWholeUnitRun<kReadSettingItemsLayout>);
+  registry.Register(kCmdVerify, ui::OpenModal<VerifyDialog>);
   registry.Register(kCmdVersion, ui::OpenModal<VersionDialog>);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The File menu's document commands, the exit question's save, the two whole-unit runs and
-// the version box.
+// The File menu's document commands, the exit question's save, the whole-unit runs, the
+// verify and the version box.
 #include "ui/dialog_registry.h"
 
 namespace vtg::shell {

@@ -24,6 +24,7 @@ enum MenuCommand {
   kCmdGlyphListMedium = 40218,
   kCmdGlyphListSmall = 40219,
   kCmdSetAll = 40009,
+  kCmdVerify = 40230,
   kCmdSlaveAddress = 40028,
   kCmdReadSettings = 40212,
   kCmdInterface = 40208,
@@ -45,7 +46,7 @@ struct MenuItem {
   bool rs232c_only;  // its commands go to the serial port whatever the interface
 };
 
-inline constexpr std::array<MenuItem, 28> kMenuItems{{
+inline constexpr std::array<MenuItem, 29> kMenuItems{{
     {kCmdNew, "ファイル", "", "新規作成", false, false},
     {kCmdOpen, "ファイル", "", "開く", false, false},
     {kCmdSave, "ファイル", "", "上書き保存", false, false},
@@ -64,6 +65,7 @@ inline constexpr std::array<MenuItem, 28> kMenuItems{{
     {kCmdGlyphListMedium, "設定", "外字一覧", "中文字", false, false},
     {kCmdGlyphListSmall, "設定", "外字一覧", "小文字", false, false},
     {kCmdSetAll, "設定", "", "全項目の設定", true, false},
+    {kCmdVerify, "設定", "", "照合", false, false},
     {kCmdSlaveAddress, "設定", "", "機器のスレーブアドレス", false, true},
     {kCmdReadSettings, "設定", "メンテナンス", "設定項目の読み込み", false, false},
     {kCmdInterface, "インターフェイス", "", "インターフェイスの設定", false, false},

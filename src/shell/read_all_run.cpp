@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "link/reply_interpreter.h"
+#include "settings/setting_names.h"
 #include "shell/step_table.h"
 #include "titles/line_fields.h"
 
@@ -27,16 +28,16 @@ struct ReadBlock {
 };
 
 constexpr std::array<ReadBlock, 10> kReadTable{{
-    {"RAST", Reads::EachLineBottomFirst, kLines, "自動切換え"},
-    {"RCTD", Reads::EachLineBottomFirst, kLines, "タイトル表示"},
-    {"RCTDPO", Reads::EachLineBottomFirst, kLines, "表示位置"},
-    {"RCEL", Reads::Unit, 1, "Edge Level"},
-    {"RCWL", Reads::Unit, 1, "White Level"},
-    {"RSUS", Reads::EachLineBottomFirst, kLines, "スタートアップ"},
-    {"RCFS", Reads::EachLineBottomFirst, kLines, "文字サイズ"},
-    {"RP", Reads::EachLineBottomFirst, kLines, "表示ページ"},
+    {"RAST", Reads::EachLineBottomFirst, kLines, setting_name::kAutoSwitch},
+    {"RCTD", Reads::EachLineBottomFirst, kLines, setting_name::kTitleDisplay},
+    {"RCTDPO", Reads::EachLineBottomFirst, kLines, setting_name::kDisplayPosition},
+    {"RCEL", Reads::Unit, 1, setting_name::kEdgeLevel},
+    {"RCWL", Reads::Unit, 1, setting_name::kWhiteLevel},
+    {"RSUS", Reads::EachLineBottomFirst, kLines, setting_name::kStartupPage},
+    {"RCFS", Reads::EachLineBottomFirst, kLines, setting_name::kCharSize},
+    {"RP", Reads::EachLineBottomFirst, kLines, setting_name::kDisplayPage},
     {"", Reads::Nothing, 3, ""},
-    {"RCT", Reads::EachTitle, kTitles, "タイトル"},
+    {"RCT", Reads::EachTitle, kTitles, setting_name::kTitle},
 }};
 static_assert(StepCount(kReadTable) == kReadSteps);
 
@@ -51,12 +52,10 @@ std::string ReadCommand(const ReadBlock& block, int index) {
 }
 
 std::string ItemName(const ReadBlock& block, int index) {
-  std::string name(block.name);
   if (block.reads == Reads::EachLineBottomFirst)
-    name += " " + std::string(kLineNames[static_cast<std::size_t>(kBottomFirst[static_cast<std::size_t>(index)])]);
-  if (block.reads == Reads::EachTitle)
-    name += " " + std::string(kLineNames[static_cast<std::size_t>(index / kPages)]) + " Page" + PageField(index % kPages);
-  return name;
+    return setting_name::OfLine(block.name, kBottomFirst[static_cast<std::size_t>(index)]);
+  if (block.reads == Reads::EachTitle) return setting_name::OfPage(block.name, index);
+  return std::string(block.name);
 }
 
 // The error box stays readable however noisy the line was.
@@ -65,8 +64,9 @@ constexpr int kNamedAtMost = 10;
 // Steps whose read got a reply the controller could use.
 using ReadSteps = std::array<bool, kReadSteps + 1>;
 
-std::string UnreadItemsText(const ReadSteps& read) {
-  std::string text = "次の項目が読み込めませんでした。\n読み込み前の値のままです。\n";
+std::string UnreadItemsText(const ReadSteps& read, bool into_settings) {
+  std::string text = "次の項目が読み込めませんでした。\n";
+  if (into_settings) text += "読み込み前の値のままです。\n";
   int unread = 0;
   for (int s = 1; s <= kReadSteps; ++s) {
     const auto at = FindStep(kReadTable, s);
@@ -77,10 +77,11 @@ std::string UnreadItemsText(const ReadSteps& read) {
   return unread > 0 ? text : std::string();
 }
 
-}  // namespace
-
-SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& messages) {
+// Without an image of its own the run fills the settings image and announces success.
+SequenceRun ReadRun(ControllerState& state, Link& link, Messages& messages, std::shared_ptr<SettingsImage> unit) {
   SequenceRun run;
+  const bool announces = !unit;
+  run.read_into = std::move(unit);
   run.period_ms = 400;
   run.last_step = kReadSteps + 1;
   run.progress_range = kReadSteps + 1;
@@ -91,13 +92,14 @@ SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& me
   run.on_reply = [read](int s, bool understood) {
     if (understood && s > 0 && s <= kReadSteps) (*read)[static_cast<std::size_t>(s)] = true;
   };
-  run.step = [&state, &link, &messages, read](int s) {
+  run.step = [&state, &link, &messages, read, announces](int s) {
     if (s > kReadSteps) {
-      if (const std::string unread = UnreadItemsText(*read); !unread.empty()) {
+      if (const std::string unread = UnreadItemsText(*read, announces); !unread.empty()) {
         messages.ErrorBox(unread);
         return StepResult::Failed();
       }
-      ShowSuccess(messages, state.link.interface_setting == kTcpIp ? LinkKind::Socket : LinkKind::Serial);
+      if (announces)
+        ShowSuccess(messages, state.link.interface_setting == kTcpIp ? LinkKind::Socket : LinkKind::Serial);
       return StepResult::Idle();
     }
     const auto at = FindStep(kReadTable, s);
@@ -106,6 +108,16 @@ SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& me
     return StepResult::Sent();
   };
   return run;
+}
+
+}  // namespace
+
+SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& messages) {
+  return ReadRun(state, link, messages, nullptr);
+}
+
+SequenceRun ReadUnitRun(ControllerState& state, Link& link, Messages& messages, std::shared_ptr<SettingsImage> unit) {
+  return ReadRun(state, link, messages, std::move(unit));
 }
 
 }  // namespace vtg

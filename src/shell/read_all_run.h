@@ -1,5 +1,7 @@
 #pragma once
 // Read Setting Items: every title and display setting of one unit back into the image.
+#include <memory>
+
 #include "link/link.h"
 #include "link/messages.h"
 #include "link/sequence_engine.h"
@@ -14,5 +16,9 @@ inline constexpr int kReadSteps = 285;
 // success box, or an error naming the items whose reply could not be used, which keep the
 // values they had, and the run fails.
 SequenceRun ReadSettingItemsRun(ControllerState& state, Link& link, Messages& messages);
+
+// The same reads into `unit`, an image of its own, for a comparison: the settings image is
+// left alone, and a complete read ends without the success box.
+SequenceRun ReadUnitRun(ControllerState& state, Link& link, Messages& messages, std::shared_ptr<SettingsImage> unit);
 
 }  // namespace vtg

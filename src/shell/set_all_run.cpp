@@ -1,6 +1,8 @@
 #include "shell/set_all_run.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 #include "shell/step_table.h"
 #include "titles/auto_switch_command.h"
@@ -65,13 +67,14 @@ static_assert(StepCount(kSetAllTable) == kSetAllSteps);
 
 }  // namespace
 
-SequenceRun SetAllItemsRun(ControllerState& state, Link& link, Messages& messages) {
+SequenceRun SetAllItemsRun(ControllerState& state, Link& link, Messages& messages, bool awaits_last_reply) {
   SequenceRun run;
   run.period_ms = kTitlePeriodMs;
-  run.last_step = kSetAllSteps;
-  run.percent_divisor = kSetAllSteps;
+  run.last_step = kSetAllSteps + (awaits_last_reply ? 1 : 0);
   run.progress_range = kSetAllSteps;
+  run.percent_text = [](int s) { return std::to_string(std::min(s, kSetAllSteps) * 100 / kSetAllSteps); };
   run.step = [context = SetAll{state, link, messages}](int s) mutable {
+    if (s > kSetAllSteps) return StepResult::Idle();
     const auto at = FindStep(kSetAllTable, s);
     if (s == kSetAllSteps) context.state.flags.announce_success = 1;
     return at.block->send(context, at.index);

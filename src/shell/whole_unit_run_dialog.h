@@ -1,6 +1,9 @@
 #pragma once
-// Set All Items and Read Setting Items: one button starts a paced run over the whole unit,
-// with its percentage, its progress bar and the slave address it goes to.
+// Set All Items, Read Setting Items and the verify: one button starts a paced run over the
+// whole unit, with its percentage, its progress bar and the slave address it goes to.
+#include <QCheckBox>
+#include <QVBoxLayout>
+
 #include "link/sequence_engine.h"
 #include "ui/sequence_runner.h"
 #include "ui/settings_dialog.h"
@@ -14,11 +17,16 @@ struct WholeUnitRunLayout {
   int percent_id;
   int bar_id;
   const char* notice;  // a line of warning under the controls; null for none
-  SequenceRun (*make_run)(ui::AppContext& app);
+  // `then_verify`: the run is to end once the unit answered its last line.
+  SequenceRun (*make_run)(ui::AppContext& app, bool then_verify);
+  // A check box that verifies the unit after a complete run; null for none.
+  const char* verify_after = nullptr;
 };
 
 extern const WholeUnitRunLayout kSetAllItemsLayout;       // dialog 106
 extern const WholeUnitRunLayout kReadSettingItemsLayout;  // dialog 118
+
+inline constexpr int kVerifyAfterId = 1315;
 
 class WholeUnitRunDialog : public ui::SettingsDialog {
   Q_OBJECT
@@ -27,10 +35,22 @@ class WholeUnitRunDialog : public ui::SettingsDialog {
 
   // The run's timer; tests tick it in virtual time.
   ui::SequenceRunner& runner() { return *runner_; }
+  // As the start button does.
+  void Start();
+
+ protected:
+  // The run the start button begins.
+  virtual SequenceRun MakeRun();
+  virtual void RunEnded(SequenceEngine::End how);
+  // Under the bar and its notice: what a run shows once it has ended.
+  QVBoxLayout* results() { return results_; }
 
  private:
   const WholeUnitRunLayout& layout_;
   ui::SequenceRunner* runner_;
+  QCheckBox* verify_after_ = nullptr;
+  bool then_verify_ = false;
+  QVBoxLayout* results_;
 };
 
 template <const WholeUnitRunLayout& kLayout>

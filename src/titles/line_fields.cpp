@@ -13,6 +13,11 @@ std::string LineField(int line) {
 
 std::string PageField(int page) { return Dec2(page + 1); }
 
+std::string PageName(int title_index) {
+  return std::string(kLineNames[static_cast<std::size_t>(title_index / kPages)]) + " Page" +
+         PageField(title_index % kPages);
+}
+
 std::string PageChoiceField(int page) { return page >= kAutoSwitchPage ? "AS" : PageField(page); }
 
 }  // namespace vtg

@@ -18,6 +18,9 @@ std::string LineField(int line);
 // Page index 0..63 as "01".."64".
 std::string PageField(int page);
 
+// A page of a line as the operator names it: "ch.1 Top Page05".
+std::string PageName(int title_index);
+
 // A displayed or start-up page: "01".."64", or "AS" for automatic switching (64 and up).
 std::string PageChoiceField(int page);
 

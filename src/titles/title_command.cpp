@@ -17,21 +17,25 @@ std::optional<std::string> PadTitleText(std::string_view title) {
   return padded;
 }
 
-std::optional<std::string> TitleCommand(const SettingsImage& image, int title_index, TitleMemory memory) {
-  const auto padded = PadTitleText(image.title_text[static_cast<std::size_t>(title_index)]);
+std::optional<std::string> TitleDigits(std::string_view title) {
+  const auto padded = PadTitleText(title);
   if (!padded) return std::nullopt;
-  std::string command = memory == TitleMemory::Store ? "CT" : "CN";
-  command += LineField(title_index / kPages);
-  command += PageField(title_index % kPages);
+  std::string digits;
   for (std::size_t i = 0; i < padded->size(); i += 2) {
     const unsigned pair =
         static_cast<unsigned char>((*padded)[i]) * 256u + static_cast<unsigned char>((*padded)[i + 1]);
     const auto code = TitlePairToUnitCode(pair);
     if (!code) return std::nullopt;
-    command += Hex4(*code);
+    digits += Hex4(*code);
   }
-  command += kCrLf;
-  return command;
+  return digits;
+}
+
+std::optional<std::string> TitleCommand(const SettingsImage& image, int title_index, TitleMemory memory) {
+  const auto digits = TitleDigits(image.title_text[static_cast<std::size_t>(title_index)]);
+  if (!digits) return std::nullopt;
+  return std::string(memory == TitleMemory::Store ? "CT" : "CN") + LineField(title_index / kPages) +
+         PageField(title_index % kPages) + *digits + std::string(kCrLf);
 }
 
 bool SendTitleText(Link& link, Messages& messages, const SettingsImage& image, int title_index, TitleMemory memory) {

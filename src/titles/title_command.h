@@ -17,6 +17,10 @@ enum class TitleMemory { Store, NotStore };
 // above 56.
 std::optional<std::string> PadTitleText(std::string_view title);
 
+// The 112 hex digits (28 unit codes) a title is sent as; none when it cannot be padded or
+// holds a character the unit cannot show.
+std::optional<std::string> TitleDigits(std::string_view title);
+
 // The 121-character title command of one page; none when the title cannot be padded or
 // holds a character the unit cannot show.
 std::optional<std::string> TitleCommand(const SettingsImage& image, int title_index, TitleMemory memory);

@@ -159,6 +159,8 @@ QString Cp932BytesToText(std::string_view bytes) {
   return text;
 }
 
+std::string Cp932BytesToUtf8(std::string_view bytes) { return Cp932BytesToText(bytes).toStdString(); }
+
 std::optional<std::string> TextToCp932Bytes(const QString& text, QString* refused) {
   const Cp932Table& table = Table();
   std::string bytes;

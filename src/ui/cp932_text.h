@@ -26,6 +26,8 @@ inline constexpr char16_t kOtherCodeSelector = 0xFE00;
 bool Cp932ConversionAvailable(const char* codec = kCp932Codec);
 
 QString Cp932BytesToText(std::string_view bytes);
+// The same as UTF-8, for the core's readable titles.
+std::string Cp932BytesToUtf8(std::string_view bytes);
 
 // None when the text holds a character without a code page 932 code; that character is then
 // left in `refused`. A character in its JIS form converts as the one it stands for.

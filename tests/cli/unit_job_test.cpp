@@ -78,14 +78,15 @@ TEST_F(UnitJobTest, AReplyItCannotUseFailsTheRunAndWritesNothing) {
 
 // A transfer asks again for a glyph whose reply it could not take; a stray reply on the way
 // is not a failure of the run.
-TEST_F(UnitJobTest, GlyphReadGoesOnPastAReplyTwiceInOneReception) {
+TEST_F(UnitJobTest, GlyphReadAndVerifyGoOnPastAReplyTwiceInOneReception) {
   CtlOptions options = Options(Command::GlyphRead);
   options.pace = Pace::Reply;
   options.glyph_class = GlyphClass::Large;
   options.file = dir / "unit.tll";
-  EXPECT_EQ(Run(options, [](int n, const std::string& reply) { return n == 3 ? reply + reply : reply; }), kExitOk)
-      << err.str();
-  EXPECT_TRUE(fs::exists(options.file));
+  const auto twice_at_third = [](int n, const std::string& reply) { return n == 3 ? reply + reply : reply; };
+  EXPECT_EQ(Run(options, twice_at_third), kExitOk) << err.str();
+  options.command = Command::GlyphVerify;
+  EXPECT_EQ(Run(options, twice_at_third), kExitOk) << err.str();
 }
 
 TEST_F(UnitJobTest, NetReadNeedsAllNineReplies) {

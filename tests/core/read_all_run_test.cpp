@@ -105,6 +105,27 @@ TEST_F(ReadSettingItems, UnusableRepliesAreNamedAtTheEndInsteadOfSuccess) {
   }
 }
 
+// The verify's read leaves the settings image alone even when it fails; a reply that comes
+// late still goes where the line it answers was to read into.
+TEST_F(ReadSettingItems, AReadIntoAnImageOfItsOwnLeavesTheSettingsAlone) {
+  state.link.interface_setting = kRs232c;  // the link where a reply may come after its wait
+  const SettingsImage before = state.image;
+  auto own = std::make_shared<SettingsImage>(testing::DefaultImage());
+  unit = testing::UnitAnswering([](std::string_view command) {
+    return std::string(command == "RCWL" ? "E3" : command == "RCEL" ? "CEL2" : "GO");
+  });
+  engine.Begin(ReadUnitRun(state, link, messages, own));
+  RunToEnd();
+  EXPECT_EQ(engine.LastEnd(), SequenceEngine::End::Aborted);
+  EXPECT_EQ(own->edge_level, 2);
+  link.OnSerialBytes("CWL0\r\n");
+  EXPECT_EQ(own->white_level, 0);
+  EXPECT_EQ(state.image, before);
+  link.SendCommandLine("RCWL\r\n");  // a line of no run reads into the settings image again
+  link.OnSerialBytes("CWL0\r\n");
+  EXPECT_EQ(state.image.white_level, 0);
+}
+
 TEST_F(ReadSettingItems, BroadcastIsRefusedBeforeAnythingStarts) {
   state.selection.slave_index = kBroadcast;
   EXPECT_EQ(Begin(), SequenceEngine::Start::Broadcast);

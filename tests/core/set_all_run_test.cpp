@@ -60,6 +60,16 @@ TEST_F(SetAllItems, SendsEveryLineInOrderAtItsPace) {
   EXPECT_EQ(view.percent, "   ");
 }
 
+// Before a verify: the run completes only once the unit took its last line.
+TEST_F(SetAllItems, AwaitingTheLastReplyCompletesOnlyWhenTheUnitTookIt) {
+  for (const int error_at : {282, 0}) {  // the last line; lines count on across the runs
+    unit = testing::UnitAnsweringAtLine(error_at, "E3");
+    engine.Begin(SetAllItemsRun(state, link, messages, true));
+    EXPECT_EQ(RunToEnd(), 285);
+    EXPECT_EQ(engine.LastEnd(), error_at ? SequenceEngine::End::Aborted : SequenceEngine::End::Completed);
+  }
+}
+
 TEST_F(SetAllItems, LinesAreBuiltFromTheImageWhenSent) {
   state.image.title_text[TitleIndex(2, 9)] = testing::Pair(0x889F);
   state.image.startup_page[3] = kAutoSwitchPage;

@@ -130,6 +130,8 @@ class CtlSimTest : public QObject {
   void documentRoundTripsAsServer();
   void glyphsRoundTripInEveryClass();
   void documentsNeedNoUnit();
+  void verifyListsWhatChangedBehind_data();
+  void verifyListsWhatChangedBehind();
   void glyphsAreDrawnFromFontsAndPicturesWithoutADisplay();
   void failuresTellAndExit_data();
   void failuresTellAndExit();
@@ -200,6 +202,50 @@ void CtlSimTest::documentRoundTripsAsServer() {
   }
   QCOMPARE(sim.Terminate(), 0);
   QCOMPARE(ReadFile(Path("server-back.dat")), doc);
+}
+
+void CtlSimTest::verifyListsWhatChangedBehind_data() {
+  QTest::addColumn<bool>("tcp");
+  QTest::newRow("tcp") << true;
+  QTest::newRow("pty") << false;
+}
+
+// A document and small glyphs sent and verified equal; then a title, a display flag, a level
+// and a glyph changed in the unit behind the controller's back, and exactly those reported.
+void CtlSimTest::verifyListsWhatChangedBehind() {
+  QFETCH(bool, tcp);
+  SimulatedUnitProcess sim;
+  QVERIFY(tcp ? sim.Listen() : sim.OnPty(Path("verify-tty")));
+  const QStringList link{tcp ? "--tcp" : "--serial", tcp ? sim.address() : Path("verify-tty"), "--pace", "reply"};
+  vtg::SettingsImage image = vtg::testing::DefaultImage();
+  image.title_text[4] = "\x93\x8c\x8b\x9e";  // 東京
+  const QString doc = Path("verify.dat"), glyphs = Path("verify.tls"), back = Path("verify-back.dat");
+  QVERIFY(WriteFile(doc, QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)))));
+  std::vector<std::string> store(256, vtg::BlankGlyph(vtg::GlyphClass::Small));
+  store[4] = std::string(144, 'F');
+  QVERIFY(WriteFile(glyphs, QByteArray::fromStdString(vtg::GlyphListFileText(vtg::GlyphClass::Small, store))));
+  const auto run = [&](const QStringList& command, int status, const QByteArray& out, const QByteArray& err_end) {
+    const CtlRun done = RunCtl(link + command);
+    QVERIFY2(done.status == status && done.out == out && done.err.endsWith(err_end), qPrintable(Describe(done)));
+  };
+  run({"send-all", doc}, 0, "", "");
+  run({"glyph-send", "small", glyphs}, 0, "", "");
+  run({"verify", doc}, 0, "", "vtg7300ctl: all equal\n");
+  run({"glyph-verify", "small", glyphs}, 0, "", "vtg7300ctl: all equal\n");
+
+  const QString kanji = "3021" + QString("2121").repeated(27);  // 亜
+  for (const QString& change : {"CT01T05" + kanji, QString("CTD02T08OF"), QString("CEL0"), "GRS005" + QString(72, 'F') + QString(72, '0')})
+    run({"raw", change}, 0, "GO\n", "");
+  const QByteArray differences =
+      "Edge Level\t1\t0\n"
+      "タイトル ch.1 Top Page05\t「東京」\t「亜」\n"
+      "タイトル表示 ch.2 Top Page08\tON\tOFF\n";
+  run({"verify", doc}, 1, differences, "vtg7300ctl: 3 differences\n");
+  run({"read-all", back}, 0, "", "");
+  run({"diff", doc, back}, 1, differences, "vtg7300ctl: 3 differences\n");
+  run({"glyph-verify", "small", glyphs}, 1, "外字 No.5\t576 ドット\t288 ドット（288 ドット不一致）\n",
+      "vtg7300ctl: 1 difference\n");
+  QCOMPARE(sim.Terminate(), 0);
 }
 
 void CtlSimTest::glyphsRoundTripInEveryClass() {

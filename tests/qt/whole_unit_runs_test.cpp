@@ -1,11 +1,14 @@
-// Set All Items, Read Setting Items and the version box against a recording serial port,
-// ticked in virtual time; the File menu's commands through the real file dialog.
+// Set All Items, Read Setting Items, the verify and the version box against a recording serial
+// port or a simulated unit, ticked in virtual time; the File menu's commands through the real
+// file dialog.
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "dialog_driver.h"
@@ -13,6 +16,7 @@
 #include "settings/document_commands.h"
 #include "shell/document_and_run_commands.h"
 #include "shell/menu_table.h"
+#include "shell/verify_dialog.h"
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
 #include "test_app.h"
@@ -99,6 +103,31 @@ class WholeUnitRunsTest : public QObject {
     for (const std::string& line : t.serial.lines) QCOMPARE(line.substr(0, 2), std::string("FF"));
     QVERIFY(t.messages.shown.empty());
     QVERIFY(Find(dialog, 2)->isEnabled());
+  }
+
+  // The verify opens once the unit answered Set All's last line, so Set All's own box still
+  // shows; it lists what changed in the unit behind the controller's back, and the data stays.
+  void SetAllThenVerifyListsWhatChangedInTheUnit() {
+    TestApp t;
+    const SettingsImage data = t.state.image;
+    sim::SimulatedUnit unit;
+    t.unit = SimulatedUnits({&unit});
+    shell::WholeUnitRunDialog set_all(t.context, shell::kSetAllItemsLayout, nullptr);
+    Find<QCheckBox>(set_all, shell::kVerifyAfterId)->setChecked(true);
+    Click(set_all, 1012);
+    RunToEnd(t, set_all.runner());
+    QStringList results;
+    OnNextModal([&](QWidget& verify) {
+      unit.state().display_flag[2][7] = 0;
+      RunToEnd(t, Runner(verify));
+      results << Find<QLabel>(verify, shell::kVerifyResultId)->text();
+      auto* table = Find<QTableWidget>(verify, shell::kVerifyTableId);
+      for (int column = 0; column < 3; ++column) results << table->item(0, column)->text();
+    });
+    QTRY_COMPARE(results,
+                 QStringList({"一致しない項目が 1 件あります。", "タイトル表示 ch.2 Top Page08", "ON", "OFF"}));
+    QCOMPARE(t.state.image, data);
+    QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::SerialSuccess, "Success"}}));
   }
 
   void ReadIsRefusedOnBroadcast() {

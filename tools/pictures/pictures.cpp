@@ -28,8 +28,10 @@
 #include "shell/exit_flow.h"
 #include "shell/main_window.h"
 #include "shell/menu_table.h"
+#include "shell/verify_dialog.h"
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
+#include "sim/simulated_unit.h"
 #include "test_app.h"
 #include "text_builders.h"
 #include "titles/choice_rows_dialog.h"
@@ -114,6 +116,7 @@ struct Scene {
   NamedPort named_port;
   ui::DialogRegistry registry;
   TitleDialogChoices choices;
+  sim::SimulatedUnit unit{5};  // at the scene's slave address, for the pictures that talk to a unit
   std::vector<std::unique_ptr<QWidget>> keep;
 };
 
@@ -182,6 +185,22 @@ QWidget* LogDuringRun(Scene& s) {
   return s.Make<TrafficLogWindow>(s.log);
 }
 
+// The unit given the scene's settings by Set All Items, then `change` made to the data, and
+// the verify that found it.
+QWidget* Verified(Scene& s, const std::function<void(SettingsImage&)>& change) {
+  s.t.unit = SimulatedUnits({&s.unit});
+  {
+    shell::WholeUnitRunDialog set_all(s.t.context, shell::kSetAllItemsLayout, nullptr);
+    set_all.Start();
+    RunToEnd(s.t, set_all.runner());
+  }
+  change(s.t.state.image);
+  auto* dialog = s.Open<shell::VerifyDialog>();
+  dialog->Start();
+  RunToEnd(s.t, dialog->runner());
+  return dialog;
+}
+
 // The character tool on 亜 over the first glyph of the class.
 QWidget* FromCharacter(Scene& s, GlyphClass c) {
   return s.Make<CharacterToolDialog>(c, s.t.state.image.glyphStore(c)[0], QStringLiteral("亜"), nullptr);
@@ -236,6 +255,16 @@ const Picture kPictures[] = {
     {"dialog_118_read_setting_items",
      [](Scene& s) {
        return s.t.state.link.selected_peer = 3, s.Open<shell::WholeUnitRunDialog>(shell::kReadSettingItemsLayout);
+     }},
+    {"dialog_verify_all_equal", [](Scene& s) { return Verified(s, [](SettingsImage&) {}); }},
+    {"dialog_verify_differences",
+     [](Scene& s) {
+       return Verified(s, [](SettingsImage& data) {
+         data.title_text[1] = data.title_text[0];
+         data.display_flag[5] = 0;
+         data.display_position[2] = 9;
+         data.white_level = 1;
+       });
      }},
     {"dialog_100_version", [](Scene& s) { return s.Open<shell::VersionDialog>(); }},
     {"dialog_108_title", [](Scene& s) { return s.Open<TitleDialog>(); }},
