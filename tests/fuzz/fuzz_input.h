@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "default_state.h"
 #include "dice.h"
 #include "invariants.h"
+#include "settings/settings_document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -35,6 +37,17 @@ T& Reused(const T& fresh) {
 }
 
 using testing::DefaultState;
+
+// A document saved from `image` opens as the same image; false when it cannot be saved.
+inline bool SavedDocumentReopens(const SettingsImage& image) {
+  const auto saved = FormatDocument(image);
+  const auto* text = std::get_if<std::string>(&saved);
+  if (!text) return false;
+  SettingsImage& opened = Reused<SettingsImage, 1>(image);
+  Require(!ParseDocument(*text, opened), "a saved document is refused");
+  Require(opened == image, "a saved document opens differently");
+  return true;
+}
 
 // The input, read from the front: a few set-up bytes, then the text under test.
 class FuzzInput {

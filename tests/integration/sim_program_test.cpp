@@ -1,5 +1,8 @@
-// vtg7300-sim --listen: the controller's TCP client talks to it as to a unit.
+// vtg7300-sim as a program: listening on a TCP port as a unit does, and on a pseudo-terminal
+// as units on an RS-232C line.
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSerialPort>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,7 +15,7 @@ using vtg::testing::kWaitMs;
 using vtg::testing::ReadLines;
 using vtg::testing::SimulatedUnitProcess;
 
-class SimListenTest : public QObject {
+class SimProgramTest : public QObject {
   Q_OBJECT
 
  private:
@@ -102,6 +105,28 @@ class SimListenTest : public QObject {
     QCOMPARE(again.Terminate(), 0);
   }
 
+  void answersOnThePseudoTerminal() {
+    QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("vtg-serial"));
+    SimulatedUnitProcess sim;
+    const QString first = sim.Start({"--address", "00,05", "--pty", link});
+    QVERIFY2(first.startsWith(QStringLiteral("pty at %1 -> /dev/").arg(link)), qPrintable(first));
+    QVERIFY(QFileInfo(link).isSymLink());
+
+    QSerialPort port;
+    port.setPortName(link);
+    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+    port.setBaudRate(QSerialPort::Baud9600);
+    port.setParity(QSerialPort::EvenParity);
+
+    port.write("05CEL2\r\nFFCWL1\r\n05RCWL\r\nRVN\r\n");
+    QCOMPARE(ReadLines(port, 3), QByteArray("05GO\r\n05CWL1\r\nVN1.00\r\n"));
+    port.close();
+
+    QCOMPARE(sim.Terminate(), 0);
+    QVERIFY(!QFileInfo::exists(link));  // the link goes with the program
+  }
+
   void refusesBadStateFilesAndBadUsage() {
     QTemporaryDir folder;
     const QString state = folder.filePath(QStringLiteral("units.state"));
@@ -126,5 +151,5 @@ class SimListenTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(SimListenTest)
-#include "sim_listen_test.moc"
+QTEST_GUILESS_MAIN(SimProgramTest)
+#include "sim_program_test.moc"
