@@ -25,13 +25,9 @@ TEST(GlyphCommands, ReadLinesCarryTheCodeAtTheRowBoundaries) {
 TEST(GlyphCommands, RegisterLinesHaveTheirHeadAndLength) {
   struct Case { GlyphClass c; int number; const char* head; std::size_t length; } cases[] = {
       {GlyphClass::Large, 1, "GRL001", 584}, {GlyphClass::Medium, 7, "GRM007", 264}, {GlyphClass::Small, 256, "GRS256", 152}};
+  const std::string digits(1000, 'C');
   for (const auto& c : cases) {
-    const std::string digits = std::string(1000, 'C');
-    const std::string line = SendGlyphLine(c.c, c.number, digits);
-    EXPECT_EQ(line.substr(0, 6), c.head);
-    EXPECT_EQ(line.size(), c.length) << c.head;
-    EXPECT_EQ(line.substr(6, line.size() - 8), digits.substr(0, c.length - 8));
-    EXPECT_EQ(line.substr(line.size() - 2), "\r\n");
+    EXPECT_EQ(SendGlyphLine(c.c, c.number, digits), c.head + digits.substr(0, c.length - 8) + "\r\n");
     // A short text still makes a whole line.
     EXPECT_EQ(SendGlyphLine(c.c, c.number, "F").size(), c.length);
   }
@@ -97,33 +93,21 @@ class GlyphReads : public ::testing::Test, public testing::WiredController {
   bool Read() { return ReadGlyph(state, link, messages, GlyphClass::Medium, 26); }
 };
 
-TEST_F(GlyphReads, OneReadAtATime) {
+TEST_F(GlyphReads, OneReadAtATimeAndNoneWithoutALink) {
+  state.link.interface_setting = kTcpIp;
+  EXPECT_FALSE(Read());
+  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "Socket が接続されていません"}}));
+  state.link.interface_setting = kRs232c;
   EXPECT_TRUE(Read());
   EXPECT_EQ(state.glyph.glyph_read_pending, 1);
   EXPECT_FALSE(Read());
   EXPECT_FALSE(ReadSampleGlyph(state, link, messages, GlyphClass::Medium, ""));
   EXPECT_EQ(serial.lines, (std::vector<std::string>{"05RFBMMA421\r\n"}));
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.size(), 1u);
   link.OnSerialBytes("05E3\r\n");
   EXPECT_EQ(state.glyph.glyph_read_pending, 0);
   EXPECT_TRUE(ReadSampleGlyph(state, link, messages, GlyphClass::Medium, "A"));
   EXPECT_EQ(serial.lines.back(), "05RFBMM2121\r\n");
-}
-
-TEST_F(GlyphReads, RefusedWithoutALinkThenForBroadcast) {
-  state.link.interface_setting = kTcpIp;
-  state.selection.slave_index = kBroadcast;
-  EXPECT_FALSE(Read());
-  state.link.tcp_connected = 1;
-  EXPECT_FALSE(ReadSampleGlyph(state, link, messages, GlyphClass::Medium, "\x88\x9F"));
-  EXPECT_EQ(messages.shown, (std::vector<Shown>{{Box::Stop, "Socket が接続されていません"},
-                                                {Box::Error, "Broadcastではリードできません"}}));
-  EXPECT_TRUE(socket.lines.empty());
-  EXPECT_EQ(state.glyph.glyph_read_pending, 0);
-  // Registering has no such refusal.
-  SendGlyph(link, GlyphClass::Small, 3, BlankGlyph(GlyphClass::Small));
-  ASSERT_EQ(socket.lines.size(), 1u);
-  EXPECT_EQ(socket.lines[0].substr(0, 8), "FFGRS003");
 }
 
 }  // namespace
