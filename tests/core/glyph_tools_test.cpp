@@ -2,7 +2,7 @@
 // the undo history, and saving the drawing as a picture.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <filesystem>
 
 #include "glyphs/bmp_export.h"
@@ -20,51 +20,32 @@ using testing::RecordingMessages;
 
 constexpr GlyphClass kSmall = GlyphClass::Small;
 
-// A SMALL glyph drawn as its top four and bottom four rows, '#' a set dot; every row
-// between is `between` inside the ring and clear on it.
-std::string Small(char between, const std::array<std::string_view, 8>& rows) {
+using Dots = std::vector<std::pair<int, int>>;
+
+// A SMALL glyph with the listed dots set; inverted, every other dot inside the ring instead.
+std::string Small(const Dots& dots, bool inverted = false) {
   std::string glyph = BlankGlyph(kSmall);
   for (int y = 0; y < 24; ++y)
-    for (int x = 0; x < 24; ++x) {
-      const bool shown = y < 4 || y >= 20;
-      const char c = shown ? rows[static_cast<std::size_t>(y < 4 ? y : y - 16)][static_cast<std::size_t>(x)]
-                           : (InsideRing(kSmall, x, y) ? between : '.');
-      if (c == '#') SetDot(glyph, kSmall, x, y);
-    }
+    for (int x = 0; x < 24; ++x)
+      if ((std::ranges::find(dots, std::pair{x, y}) != dots.end()) != (inverted && InsideRing(kSmall, x, y)))
+        SetDot(glyph, kSmall, x, y);
   return glyph;
 }
 
-// A dot on the ring (0, 2), which no transform moves, and two pairs near opposite corners.
-const std::string kBefore =
-    Small('.', {"........................", ".##.....................", "#.#.....................", "........................",
-                "........................", "........................", ".....................##.", "........................"});
-
 TEST(GlyphTransforms, MoveTheDotsInsideTheRingAndLeaveTheRing) {
-  struct Case { GlyphTransform transform; char between; std::array<std::string_view, 8> rows; } cases[] = {
-      {GlyphTransform::ShiftLeft, '.',
-       {"........................", ".#......................", "##......................", "........................",
-        "........................", "........................", "....................##..", "........................"}},
-      {GlyphTransform::ShiftRight, '.',
-       {"........................", "..##....................", "#..#....................", "........................",
-        "........................", "........................", "......................#.", "........................"}},
-      {GlyphTransform::ShiftUp, '.',
-       {"........................", "..#.....................", "#.......................", "........................",
-        "........................", ".....................##.", "........................", "........................"}},
-      {GlyphTransform::ShiftDown, '.',
-       {"........................", "........................", "###.....................", "..#.....................",
-        "........................", "........................", "........................", "........................"}},
-      {GlyphTransform::FlipHorizontal, '.',
-       {"........................", ".....................##.", "#....................#..", "........................",
-        "........................", "........................", ".##.....................", "........................"}},
-      {GlyphTransform::FlipVertical, '.',
-       {"........................", ".....................##.", "#.......................", "........................",
-        "........................", "..#.....................", ".##.....................", "........................"}},
-      {GlyphTransform::Invert, '#',
-       {"........................", "...####################.", "##.####################.", ".######################.",
-        ".######################.", ".######################.", ".####################...", "........................"}},
+  // A dot on the ring (0, 2), which no transform moves, and two pairs near opposite corners.
+  const Dots before{{0, 2}, {1, 1}, {2, 1}, {2, 2}, {21, 22}, {22, 22}};
+  struct Case { GlyphTransform transform; Dots after; bool inverted = false; } cases[] = {
+      {GlyphTransform::ShiftLeft, {{0, 2}, {1, 1}, {1, 2}, {20, 22}, {21, 22}}},
+      {GlyphTransform::ShiftRight, {{0, 2}, {2, 1}, {3, 1}, {3, 2}, {22, 22}}},
+      {GlyphTransform::ShiftUp, {{0, 2}, {2, 1}, {21, 21}, {22, 21}}},
+      {GlyphTransform::ShiftDown, {{0, 2}, {1, 2}, {2, 2}, {2, 3}}},
+      {GlyphTransform::FlipHorizontal, {{0, 2}, {21, 1}, {22, 1}, {21, 2}, {1, 22}, {2, 22}}},
+      {GlyphTransform::FlipVertical, {{0, 2}, {21, 1}, {22, 1}, {2, 21}, {1, 22}, {2, 22}}},
+      {GlyphTransform::Invert, before, true},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(Transformed(kSmall, kBefore, c.transform), Small(c.between, c.rows)) << static_cast<int>(c.transform);
+    EXPECT_EQ(Transformed(kSmall, Small(before), c.transform), Small(c.after, c.inverted)) << static_cast<int>(c.transform);
 }
 
 TEST(GlyphTransforms, TheRingIsWhereverTheClassEnds) {
