@@ -66,33 +66,27 @@ TEST_F(GlyphFiles, RoundTripOneDigitALineAtTheExactSize) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(GlyphFiles, WhiteSpaceBetweenDigitsDoesNotMatter) {
-  FillDistinct(state, GlyphClass::Small);
-  const auto saved = state.image.glyphStore(GlyphClass::Small);
-  const std::string crlf = GlyphListFileText(GlyphClass::Small, saved);
-  std::string lf, spaced;
+// White space and lower case between the digits do not matter, nor does what follows the
+// last digit needed (a MEDIUM file opened as LARGE).
+TEST_F(GlyphFiles, LoadsTheDigitsWhateverLiesBetweenAndAfterThem) {
+  FillDistinct(state, GlyphClass::Medium);
+  const auto saved = state.image.glyphStore(GlyphClass::Medium);
+  const std::string crlf = GlyphListFileText(GlyphClass::Medium, saved);
+  std::string lf, spaced, digits;
   for (char ch : crlf) {
     if (ch == '\r') continue;
     lf += ch;
     spaced += ch == '\n' ? std::string("\r\n\r\n \t") : std::string(1, static_cast<char>(std::tolower(ch)));
+    if (ch != '\n') digits += ch;
   }
   for (const std::string& text : {lf, spaced}) {
-    Write("b.tls", text);
+    Write("b.tlm", text);
     ResetToDefaults(state);
-    EXPECT_TRUE(Open(GlyphClass::Small, "b.tls"));
-    EXPECT_EQ(state.image.glyphStore(GlyphClass::Small), saved);
+    EXPECT_TRUE(Open(GlyphClass::Medium, "b.tlm"));
+    EXPECT_EQ(state.image.glyphStore(GlyphClass::Medium), saved);
   }
-}
-
-TEST_F(GlyphFiles, LongerFileLoadsItsFirstDigits) {
-  FillDistinct(state, GlyphClass::Medium);
-  const std::string medium = GlyphListFileText(GlyphClass::Medium, state.image.glyphStore(GlyphClass::Medium));
-  // What follows the last digit needed is not looked at.
-  Write("m.tlm", medium + "not glyph digits");
+  Write("m.tlm", crlf + "not glyph digits");
   EXPECT_TRUE(Open(GlyphClass::Large, "m.tlm"));
-  std::string digits;
-  for (char ch : medium)
-    if (ch != '\r' && ch != '\n') digits += ch;
   const auto& large = state.image.glyphStore(GlyphClass::Large);
   EXPECT_EQ(large[0], digits.substr(0, 576));
   EXPECT_EQ(large[69], digits.substr(69 * 576, 576));
@@ -166,7 +160,7 @@ TEST_F(GlyphFiles, SaveWritesOnlyTheFileOfItsOwnClass) {
   EXPECT_TRUE(ReadFile(Path("x.tll")) == large);
 }
 
-TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
+TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutTheUnsavedWorkItReplaces) {
   Write("c.tlm", GlyphListFileText(GlyphClass::Medium, state.image.glyphStore(GlyphClass::Medium)));
   struct Case { int busy, pending, step; bool opens, saves; } cases[] = {
       {1, 0, 0, false, false}, {0, 1, 0, false, false}, {0, 0, 3, false, true}};
@@ -179,29 +173,21 @@ TEST_F(GlyphFiles, NothingWhileBusyAndOpenAsksAboutAnEditedDocument) {
     EXPECT_EQ(SaveAs(GlyphClass::Medium, "d.tlm"), c.saves);
     EXPECT_EQ(dialogs.requests.size(), c.saves ? 1u : 0u);
   }
-  ResetToDefaults(state);
-  dialogs.requests.clear();
-  state.doc.doc_modified = 1;
-  messages.answer = false;
-  EXPECT_FALSE(Open(GlyphClass::Medium, "c.tlm"));
-  EXPECT_TRUE(dialogs.requests.empty());
-  ASSERT_EQ(messages.asked.size(), 1u);
-  EXPECT_EQ(messages.asked[0], std::pair(Question::UnsavedData, std::string("データを保存せずに別のファイルを開きますか？")));
-  messages.answer = true;
-  EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
-  EXPECT_EQ(dialogs.requests.size(), 1u);
-  EXPECT_EQ(state.doc.doc_modified, 1);
-  // Drawn glyphs of the class the file replaces are asked about too; another class's not.
-  state.doc.doc_modified = 0;
-  state.glyph.listFile(GlyphClass::Medium).unsaved = 1;
-  messages.asked.clear();
-  messages.answer = false;
-  EXPECT_FALSE(Open(GlyphClass::Medium, "c.tlm"));
-  EXPECT_EQ(messages.asked.size(), 1u);
-  state.glyph.listFile(GlyphClass::Medium).unsaved = 0;
-  state.glyph.listFile(GlyphClass::Small).unsaved = 1;
-  EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
-  EXPECT_EQ(messages.asked.size(), 1u);
+  // Unsaved titles, or drawn glyphs of the class the file replaces, are asked about; another class's not.
+  struct Unsaved { int titles, medium, small; bool asks; } unsaved[] = {{1, 0, 0, true}, {0, 1, 0, true}, {0, 0, 1, false}};
+  for (const auto& c : unsaved) {
+    ResetToDefaults(state);
+    state.doc.doc_modified = c.titles;
+    state.glyph.listFile(GlyphClass::Medium).unsaved = c.medium;
+    state.glyph.listFile(GlyphClass::Small).unsaved = c.small;
+    messages.asked.clear();
+    messages.answer = false;
+    EXPECT_EQ(Open(GlyphClass::Medium, "c.tlm"), !c.asks);
+    EXPECT_EQ(messages.asked.size(), c.asks ? 1u : 0u);
+    messages.answer = true;
+    EXPECT_TRUE(Open(GlyphClass::Medium, "c.tlm"));
+    EXPECT_EQ(state.doc.doc_modified, c.titles);
+  }
 }
 
 }  // namespace
