@@ -62,12 +62,6 @@ TEST_F(GlyphListTest, ReadAllWaitsForTheOutstandingReplyWhileTheBarMoves) {
   Tick();
   EXPECT_EQ(serial.lines.back(), "05RFBMSA366\r\n");
   EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[0], std::string(144, 'F'));
-  // A reply too short to be a glyph stores nothing, and the same glyph is asked again.
-  link.OnSerialBytes("05FBMSA366" + std::string(143, 'F') + "\r\n");
-  Tick();
-  EXPECT_EQ(serial.lines.back(), "05RFBMSA366\r\n");
-  EXPECT_EQ(state.image.glyphStore(GlyphClass::Small)[1], BlankGlyph(GlyphClass::Small));
-  EXPECT_TRUE(engine.Running());
 }
 
 // Whatever else comes while a glyph is asked for, the transfer takes only that glyph's
@@ -104,29 +98,22 @@ TEST_F(GlyphListTest, ReadAllTakesOnlyTheReplyToTheGlyphItAskedFor) {
 }
 
 TEST_F(GlyphListTest, TransfersAreRefusedBeforeTheyStart) {
-  struct Case {
-    const char* name;
-    std::function<void(ControllerState&, RecordingMessages&)> setup;
-    bool sending;
-    std::vector<Shown> shown;
-  } cases[] = {
-      {"SendNotConfirmed", [](auto&, auto& m) { m.answer = false; }, true, {}},
-      {"SendNotConnected", [](auto& s, auto&) { s.link.interface_setting = kTcpIp; }, true,
-       {{Box::Error, "Socket が接続されていません"}}},
-      {"ReadNotConnectedBeforeBroadcast",
-       [](auto& s, auto&) {
-         s.link.interface_setting = kTcpIp;
-         s.selection.slave_index = kBroadcast;
-       },
-       false, {{Box::Error, "Socket が接続されていません"}}},
-      {"SendDuringASequence", [](auto& s, auto&) { s.flags.sequence_step = 4; }, true, {}},
-      {"ReadDuringASequence", [](auto& s, auto&) { s.flags.sequence_step = 4; }, false, {}},
+  const std::vector<Shown> not_connected{{Box::Error, "Socket が接続されていません"}};
+  struct Case { const char* name; bool sending, confirmed; int interface, slave, step; std::vector<Shown> shown; } cases[] = {
+      {"SendNotConfirmed", true, false, kRs232c, 5, 0, {}},
+      {"SendNotConnected", true, true, kTcpIp, 5, 0, not_connected},
+      {"ReadNotConnectedBeforeBroadcast", false, true, kTcpIp, kBroadcast, 0, not_connected},
+      {"SendDuringASequence", true, true, kRs232c, 5, 4, {}},
+      {"ReadDuringASequence", false, true, kRs232c, 5, 4, {}},
   };
   for (const auto& c : cases) {
     ResetToDefaults(state);
     state.link = {};
+    state.link.interface_setting = c.interface;
+    state.selection.slave_index = c.slave;
+    state.flags.sequence_step = c.step;
     messages = RecordingMessages{};
-    c.setup(state, messages);
+    messages.answer = c.confirmed;
     GlyphList& glyphs = List(GlyphClass::Large);
     EXPECT_FALSE(c.sending ? glyphs.SendAll() : glyphs.ReadAll()) << c.name;
     EXPECT_EQ(messages.shown, c.shown) << c.name;
