@@ -73,11 +73,8 @@ class HostListTest : public ::testing::Test {
 
 TEST_F(HostListTest, AddingWritesTheCountAndTheNewEntry) {
   Add({192, 168, 1, 3});
-  EXPECT_EQ(file.writes, (Writes{{"list_count", "1"},
-                                 {"ip00_0", "192"},
-                                 {"ip00_1", "168"},
-                                 {"ip00_2", "1"},
-                                 {"ip00_3", "3"}}));
+  EXPECT_EQ(file.writes,
+            (Writes{{"list_count", "1"}, {"ip00_0", "192"}, {"ip00_1", "168"}, {"ip00_2", "1"}, {"ip00_3", "3"}}));
   EXPECT_EQ(HostEntryText(link.host_list[0]), "192 .168 .001 .003");
 }
 
@@ -89,15 +86,8 @@ TEST_F(HostListTest, DeletingMovesLaterEntriesDownAndLeavesTheOldLastKeys) {
   file.writes.clear();
   DeleteHost(link, 0, file);
   EXPECT_EQ(link.host_list, (std::vector<IpBytes>{{2, 2, 2, 2}, {3, 3, 3, 3}}));
-  EXPECT_EQ(file.writes, (Writes{{"list_count", "2"},
-                                 {"ip00_0", "2"},
-                                 {"ip00_1", "2"},
-                                 {"ip00_2", "2"},
-                                 {"ip00_3", "2"},
-                                 {"ip01_0", "3"},
-                                 {"ip01_1", "3"},
-                                 {"ip01_2", "3"},
-                                 {"ip01_3", "3"}}));
+  EXPECT_EQ(file.writes, (Writes{{"list_count", "2"}, {"ip00_0", "2"}, {"ip00_1", "2"}, {"ip00_2", "2"}, {"ip00_3", "2"},
+                                 {"ip01_0", "3"}, {"ip01_1", "3"}, {"ip01_2", "3"}, {"ip01_3", "3"}}));
   EXPECT_EQ(file.keys["ip02_0"], "3");
 
   file.writes.clear();

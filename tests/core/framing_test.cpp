@@ -103,12 +103,6 @@ TEST_F(SocketLink, OneCommandInFlight) {
   EXPECT_EQ(socket.lines.size(), 3u);
 }
 
-TEST_F(SocketLink, NothingIsInterpretedOutsideAWait) {
-  link.OnSocketBytes("00E3\r\n");
-  EXPECT_EQ(state.flags.abort_flag, 0);
-  EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(SocketLink, PeerLostDuringAWaitEndsIt) {
   state.flags.step_pending = 1;
   link.SendCommandLine("RCEL\r\n");

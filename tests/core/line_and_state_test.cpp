@@ -53,12 +53,9 @@ TEST(SettingsImage, ResetToDefaults) {
   // What the network dialog shows before the unit was read: class C, keep-alive off, the sixth time.
   EXPECT_EQ(std::tie(state.image.unit_subnet_class, state.image.unit_keep_alive, state.image.unit_time_register),
             std::tuple(2, 0, 5));
-  EXPECT_EQ(state.selection.current_line, 2);
-  EXPECT_EQ(state.selection.current_page, 0);
-  EXPECT_EQ(state.selection.slave_index, 0);
-  EXPECT_EQ(state.flags.address_prefix, 0);
-  EXPECT_EQ(state.doc.doc_file_name, "");
-  EXPECT_EQ(state.doc.doc_modified, 0);
+  EXPECT_EQ(std::tie(state.selection.current_line, state.selection.current_page, state.selection.slave_index,
+                     state.flags.address_prefix, state.doc.doc_file_name, state.doc.doc_modified),
+            std::tuple(2, 0, 0, 0, "", 0));
 }
 
 }  // namespace

@@ -25,10 +25,7 @@ TEST_F(PageCells, TitleBlockOfSixteenHoldingThePage) {
   EXPECT_EQ(cells[0], "Page17=" + Pair(0x889F) + Pair(0x8140) + Pair(0x1100));
   EXPECT_EQ(cells[15], "Page32=" + Pair(0x82A0));
   EXPECT_EQ(TitlePageCells(image, 1, 63)[0], "Page49=");
-}
-
-TEST_F(PageCells, OnlyPairsAtEvenOffsetsAreBlanked) {
-  image.title_text[0] = "A" + Pair(0x1020) + "B";
+  image.title_text[0] = "A" + Pair(0x1020) + "B";  // only pairs at even offsets are blanked
   EXPECT_EQ(TitlePageCells(image, 0, 0)[0], "Page01=A" + Pair(0x1020) + "B");
 }
 
@@ -67,10 +64,9 @@ TEST(TitleEditFits, UpTo56BytesOrNotLongerThanBefore) {
 
 TEST_F(PageCells, SameValueForAWholeLineLeavesTheOthers) {
   EditSettings(state, WholeLine(image.char_size, 1), 2);
-  EXPECT_EQ(CharSizeCells(image, 1, 0)[0], "Page01 = SMALL ");
-  EXPECT_EQ(CharSizeCells(image, 1, 63)[31], "Page64 = SMALL ");
-  EXPECT_EQ(CharSizeCells(image, 0, 63)[31], "Page64 = LARGE ");
-  EXPECT_EQ(CharSizeCells(image, 2, 0)[0], "Page01 = LARGE ");
+  EXPECT_EQ(std::tuple(image.char_size[TitleIndex(1, 0)], image.char_size[TitleIndex(1, 63)],
+                       image.char_size[TitleIndex(0, 63)], image.char_size[TitleIndex(2, 0)]),
+            std::tuple(2, 2, 0, 0));
 }
 
 }  // namespace

@@ -6,20 +6,14 @@
 namespace vtg::sim {
 namespace {
 
-TEST(ReplyPacing, PlainReplyLeavesAtOnceInOneWrite) {
-  const PacedReply paced = PaceReply("05GO\r\n", {}, 100);
-  ASSERT_EQ(paced.pieces.size(), 1u);
-  EXPECT_EQ(paced.pieces[0].bytes, "05GO\r\n");
-  EXPECT_EQ(paced.pieces[0].due_ms, 100);
-  EXPECT_EQ(paced.end_ms, 100);
-}
-
-TEST(ReplyPacing, SplitReplyLeavesInTwoWritesApart) {
-  const PacedReply paced = PaceReply("05GO\r\n", {.split = true}, 0);
-  ASSERT_EQ(paced.pieces.size(), 2u);
-  EXPECT_EQ(paced.pieces[0].bytes, "05G");
-  EXPECT_EQ(paced.pieces[1].bytes, "O\r\n");
-  EXPECT_EQ(paced.pieces[1].due_ms - paced.pieces[0].due_ms, kSplitGapMs);
+TEST(ReplyPacing, PlainReplyLeavesAtOnceAndASplitOneInTwoWritesApart) {
+  const PacedReply plain = PaceReply("05GO\r\n", {}, 100);
+  ASSERT_EQ(plain.pieces.size(), 1u);
+  EXPECT_EQ(std::tuple(plain.pieces[0].bytes, plain.pieces[0].due_ms, plain.end_ms), std::tuple("05GO\r\n", 100, 100));
+  const PacedReply split = PaceReply("05GO\r\n", {.split = true}, 0);
+  ASSERT_EQ(split.pieces.size(), 2u);
+  EXPECT_EQ(std::tuple(split.pieces[0].bytes, split.pieces[1].bytes, split.pieces[1].due_ms - split.pieces[0].due_ms),
+            std::tuple("05G", "O\r\n", kSplitGapMs));
 }
 
 TEST(ReplyPacing, LineRateTakesElevenBitsPerByte) {
