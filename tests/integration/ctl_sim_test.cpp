@@ -126,9 +126,8 @@ class CtlSimTest : public QObject {
   QTemporaryDir dir_;
 
  private slots:
-  void unitsOnTcpAndSerialAtOnceKeepDocumentsAndNetworkSettings();
+  void unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings();
   void documentRoundTripsAsServer();
-  void glyphsRoundTripInEveryClass();
   void documentsNeedNoUnit();
   void verifyListsWhatChangedBehind_data();
   void verifyListsWhatChangedBehind();
@@ -138,7 +137,7 @@ class CtlSimTest : public QObject {
   void trafficLogsOfBothSidesAgree();
 };
 
-void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsAndNetworkSettings() {
+void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings() {
   SimulatedUnitProcess tcp_unit, serial_unit;
   const QString tty = Path("unit-tty");
   QVERIFY(tcp_unit.Listen({"--address", "05"}) && serial_unit.OnPty(tty));
@@ -159,6 +158,19 @@ void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsAndNetworkSettings() {
   }
   QCOMPARE(ReadFile(Path("unit0-back.dat")), docs[0]);
   QCOMPARE(ReadFile(Path("unit1-back.dat")), docs[1]);
+
+  // Glyphs of every class round trip through the unit on TCP/IP.
+  for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
+                                std::pair{vtg::GlyphClass::Small, "small"}}) {
+    const QByteArray glyphs = SampleGlyphList(c, static_cast<unsigned>(c) + 10);
+    const QString sent = Path(QStringLiteral("%1-sent").arg(name)), back = Path(QStringLiteral("%1-back").arg(name));
+    QVERIFY(WriteFile(sent, glyphs));
+    for (const QStringList& command : {QStringList{"glyph-send", name, sent}, QStringList{"glyph-read", name, back}}) {
+      const CtlRun run = RunCtl(links[0] + QStringList{"--pace", "reply"} + command);
+      QVERIFY2(run.status == 0, qPrintable(Describe(run)));
+    }
+    QCOMPARE(ReadFile(back), glyphs);
+  }
   QCOMPARE(tcp_unit.Terminate(), 0);
 
   const CtlRun set = RunCtl({"--serial", tty, "net-set", "--ip", "10.1.2.3", "--gateway", "10.1.2.254", "--active",
@@ -245,24 +257,6 @@ void CtlSimTest::verifyListsWhatChangedBehind() {
   run({"diff", doc, back}, 1, differences, "vtg7300ctl: 3 differences\n");
   run({"glyph-verify", "small", glyphs}, 1, "外字 No.5\t576 ドット\t288 ドット（288 ドット不一致）\n",
       "vtg7300ctl: 1 difference\n");
-  QCOMPARE(sim.Terminate(), 0);
-}
-
-void CtlSimTest::glyphsRoundTripInEveryClass() {
-  SimulatedUnitProcess sim;
-  QVERIFY(sim.Listen());
-  const QString unit = sim.address();
-  for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
-                                std::pair{vtg::GlyphClass::Small, "small"}}) {
-    const QByteArray glyphs = SampleGlyphList(c, static_cast<unsigned>(c) + 10);
-    const QString sent = Path(QStringLiteral("%1-sent").arg(name)), back = Path(QStringLiteral("%1-back").arg(name));
-    QVERIFY(WriteFile(sent, glyphs));
-    const CtlRun send = RunCtl({"--tcp", unit, "--pace", "reply", "glyph-send", name, sent});
-    QVERIFY2(send.status == 0, qPrintable(Describe(send)));
-    const CtlRun read = RunCtl({"--tcp", unit, "--pace", "reply", "glyph-read", name, back});
-    QVERIFY2(read.status == 0, qPrintable(Describe(read)));
-    QCOMPARE(ReadFile(back), glyphs);
-  }
   QCOMPARE(sim.Terminate(), 0);
 }
 

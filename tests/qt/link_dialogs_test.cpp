@@ -1,6 +1,7 @@
 // The connection dialogs and the unit network settings dialog against a recording serial
 // port and a configuration file in memory; the TCP/IP dialogs against units on loopback.
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <memory>
@@ -123,13 +124,11 @@ class LinkDialogsTest : public QObject {
     QCOMPARE(Find<QLineEdit>(dialog, 1091)->text(), QStringLiteral("0.00"));  // not yet refreshed
     runner->Tick();
     QVERIFY(!runner->Running());
-    QCOMPARE(Find<ui::IpAddressEdit>(dialog, 1078)->text(), QStringLiteral("192.168.000.050"));
-    QCOMPARE(Find<QLineEdit>(dialog, 1084)->text(), QStringLiteral("00-11-22-33-44-55"));
-    QCOMPARE(Find<QLineEdit>(dialog, 1093)->text(), QStringLiteral("10001"));
-    QCOMPARE(Find<QComboBox>(dialog, 1087)->currentText(), QStringLiteral("Class B"));
-    QCOMPARE(Find<QComboBox>(dialog, 1107)->currentIndex(), 1);
-    QCOMPARE(Find<QComboBox>(dialog, 1108)->currentText(), QStringLiteral("3"));
-    QCOMPARE(Find<QLineEdit>(dialog, 1091)->text(), QStringLiteral("1.23"));
+    const auto line = [&](int id) { return Find<QLineEdit>(dialog, id)->text(); };
+    const auto list = [&](int id) { return Find<QComboBox>(dialog, id)->currentText(); };
+    QCOMPARE((QStringList{Find<ui::IpAddressEdit>(dialog, 1078)->text(), line(1084), line(1093), list(1087),
+                          list(1107), list(1108), line(1091)}),
+             (QStringList{"192.168.000.050", "00-11-22-33-44-55", "10001", "Class B", "ON  ", "3", "1.23"}));
   }
 
   void HostListKeepsTheFileInStep() {
@@ -188,9 +187,14 @@ class LinkDialogsTest : public QObject {
     TcpClientDialog dialog(t.context, nullptr);
     QCOMPARE(Find<ui::IpAddressEdit>(dialog, 1101)->text(), QStringLiteral("127.0.0.1"));
     QVERIFY(!Find(dialog, 1102)->isEnabled());
+    QSignalSpy connected(&t.tcp, &TcpTransport::connected);
     Click(dialog, 1103);
+    QVERIFY(t.tcp.Connecting() && t.state.link.tcp_connected == 0);  // it completes later
     QTRY_COMPARE(t.state.link.tcp_connected, 1);
+    QVERIFY(t.tcp.ready());
     QCOMPARE(t.messages.shown, (std::vector<Shown>{{Box::Success, "Socket 接続 OK"}}));
+    QVERIFY(t.tcp.ConnectToHost());  // connected already: nothing changes
+    QCOMPARE(connected.count(), 1);
     QVERIFY(!Find(dialog, 1103)->isEnabled());
     QVERIFY(Find(dialog, 1102)->isEnabled());
 

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,11 +33,12 @@ void RightClick(QWidget& window, QPoint at, QContextMenuEvent::Reason reason = Q
   QApplication::sendEvent(&window, &event);
 }
 
-// Registers a stub for every dialog the menu has, counting what was opened.
-ui::DialogRegistry StubRegistry(std::vector<int>& opened) {
+// Registers a stub for every dialog the menu has but those `missing`, counting what was opened.
+ui::DialogRegistry StubRegistry(std::vector<int>& opened, std::initializer_list<int> missing = {}) {
   ui::DialogRegistry registry;
   for (const MenuItem& item : kMenuItems)
-    registry.Register(item.id, [&opened, id = item.id](ui::AppContext&, QWidget*) { opened.push_back(id); });
+    if (std::ranges::find(missing, item.id) == missing.end())
+      registry.Register(item.id, [&opened, id = item.id](ui::AppContext&, QWidget*) { opened.push_back(id); });
   return registry;
 }
 
@@ -59,13 +59,10 @@ class ShellTest : public QObject {
   Q_OBJECT
  private slots:
   void BothRunsGoToTheEndFromTheirButton() {
-    struct Case { const shell::WholeUnitRunLayout& layout; int steps; } cases[] = {
-        {shell::kSetAllItemsLayout, 284}, {shell::kReadSettingItemsLayout, 286}};
-    for (const Case& c : cases) {
+    for (const shell::WholeUnitRunLayout* layout : {&shell::kSetAllItemsLayout, &shell::kReadSettingItemsLayout}) {
       TestApp t;
-      shell::WholeUnitRunDialog dialog(t.context, c.layout, nullptr);
-      QCOMPARE(Find<QProgressBar>(dialog, c.layout.bar_id)->maximum(), c.steps);
-      Click(dialog, c.layout.start_id);
+      shell::WholeUnitRunDialog dialog(t.context, *layout, nullptr);
+      Click(dialog, layout->start_id);
       QVERIFY(!Find(dialog, 2)->isEnabled());
       RunToEnd(t, dialog.runner());
       QCOMPARE(t.serial.lines.size(), std::size_t(282));
@@ -130,44 +127,40 @@ class ShellTest : public QObject {
     QCOMPARE(t.messages.asked.size(), std::size_t(2));
   }
 
+  // From the configuration file; without one, the serial client, and the first key written
+  // creates the file, folder included.
   void StartsFromTheConfigurationFile() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("vtg7300.ini"));
+    const QString path = dir.filePath(QStringLiteral("vtg7300.ini")), missing = dir.filePath(QStringLiteral("sub/a.ini"));
     QVERIFY(WriteFile(path,
                       "[VTG-7300_Section]\nInterface=1\nClientServer=1\nport_number=10001\nlist_count=1\n"
                       "ip00_0=192\nip00_1=168\nip00_2=1\nip00_3=3\n"));
-    ui::Application app({path, {}});
-    shell::MainWindow window(app.context(), app.registry());
-    app.LoadState();
-    window.RefreshCaption();
-    app.ListSerialPorts();
-    QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Server Program"));
-    QCOMPARE(app.state().link.interface_setting, int(kTcpIp));
-    QCOMPARE(app.state().link.tcp_port_text, std::string("10001"));
-    QCOMPARE(app.state().link.host_list, (std::vector<IpBytes>{{192, 168, 1, 3}}));
+    for (const QString& file : {path, missing}) {
+      ui::Application app({file, {"/dev/ttyVTG0"}});
+      shell::MainWindow window(app.context(), app.registry());
+      app.LoadState();
+      window.RefreshCaption();
+      app.ListSerialPorts();
+      const LinkConfig& link = app.state().link;
+      QCOMPARE(app.context().serial_ports.back(), QStringLiteral("/dev/ttyVTG0"));
+      if (file == missing) {
+        QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Client Program"));
+        QVERIFY(!QFile::exists(missing));
+        app.context().profile.Write("Interface", "1");
+        QCOMPARE(ReadFile(missing), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
+        continue;
+      }
+      QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Server Program"));
+      QCOMPARE(std::tuple(link.interface_setting, link.tcp_port_text, link.host_list),
+               std::tuple(int(kTcpIp), std::string("10001"), std::vector<IpBytes>{{192, 168, 1, 3}}));
+    }
   }
 
-  void AMissingFileGivesTheSerialClient() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("sub/vtg7300.ini"));
-    ui::Application app({path, {"/dev/ttyVTG0"}});
-    shell::MainWindow window(app.context(), app.registry());
-    app.LoadState();
-    window.RefreshCaption();
-    app.ListSerialPorts();
-    QCOMPARE(window.windowTitle(), QStringLiteral("VTG-7300 Client Program"));
-    QCOMPARE(app.context().serial_ports.back(), QStringLiteral("/dev/ttyVTG0"));
-    QVERIFY(!QFile::exists(path));
-
-    // The first key written creates the file, folder included.
-    app.context().profile.Write("Interface", "1");
-    QCOMPARE(ReadFile(path), QByteArray("[VTG-7300_Section]\nInterface=1\n"));
-  }
-
+  // By interface; a command without a dialog always, but the way out.
   void MenuGreysByInterface() {
     TestApp t;
     std::vector<int> opened;
-    const ui::DialogRegistry registry = StubRegistry(opened);
+    const ui::DialogRegistry registry = StubRegistry(opened, {kCmdCharSize, kCmdExit});
     shell::MainWindow window(t.context, registry);
     struct Case {
       int interface_setting;
@@ -181,17 +174,9 @@ class ShellTest : public QObject {
       QCOMPARE(Find<QAction>(window, kCmdClientServer)->isEnabled(), c.client_server);
       QCOMPARE(Find<QAction>(window, kCmdTcpIp)->isEnabled(), c.tcp_ip);
       QVERIFY(Find<QAction>(window, kCmdInterface)->isEnabled());
+      QVERIFY(!Find<QAction>(window, kCmdCharSize)->isEnabled());
+      QVERIFY(Find<QAction>(window, kCmdExit)->isEnabled());
     }
-  }
-
-  void CommandsWithoutADialogAreGreyed() {
-    TestApp t;
-    ui::DialogRegistry registry;
-    registry.Register(kCmdTitle, [](ui::AppContext&, QWidget*) {});
-    shell::MainWindow window(t.context, registry);
-    QVERIFY(Find<QAction>(window, kCmdTitle)->isEnabled());
-    QVERIFY(!Find<QAction>(window, kCmdCharSize)->isEnabled());
-    QVERIFY(Find<QAction>(window, kCmdExit)->isEnabled());
   }
 
   // Every command of the menu that opens a window opens one, in either TCP/IP role.

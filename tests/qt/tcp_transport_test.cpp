@@ -74,23 +74,6 @@ class TcpTransportTest : public QObject {
     QCOMPARE(c->state.link.selected_peer, entry);
   }
 
-  void connectionCompletesLater() {
-    QVERIFY(unit_server.listen(QHostAddress::LocalHost, 0));
-    c->state.link.host_list = {{127, 0, 0, 1}};
-    c->UsePort(unit_server.serverPort());
-    QSignalSpy connected(&c->tcp, &TcpTransport::connected);
-    QVERIFY(c->tcp.ConnectToHost());
-    QVERIFY(c->tcp.Connecting());
-    QCOMPARE(c->state.link.tcp_connected, 0);
-    QVERIFY(connected.wait(kWaitMs));
-    QCOMPARE(c->state.link.tcp_connected, 1);
-    QVERIFY(c->tcp.ready());
-    QCOMPARE(ShownTexts(c->messages), QStringList{"Success Socket 接続 OK"});
-    QVERIFY(c->tcp.ConnectToHost());  // connected already: nothing changes
-    QCOMPARE(connected.count(), 1);
-    QVERIFY(c->tcp.ready());
-  }
-
   void silentUnitTimesOutOnTheEventLoop() {
     QTcpSocket* unit = ConnectToUnit();
     QVERIFY(unit);

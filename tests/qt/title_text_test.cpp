@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "dialog_driver.h"
-#include "dice.h"
 #include "glibc_converter.h"
 #include "text_builders.h"
 #include "titles/title_edit.h"
@@ -108,15 +107,6 @@ class TitleTextTest : public QObject {
     const QString text = Cp932BytesToText(title);
     QCOMPARE(int(text.size()), characters);
     QCOMPARE(TextToCp932Bytes(text), std::optional<std::string>(title));
-  }
-
-  void AnyBytesRoundTrip() {
-    Dice dice(7300);
-    for (int n = 0; n < 3000; ++n) {
-      std::string title(static_cast<std::size_t>(dice.Below(60)), '\0');
-      for (char& byte : title) byte = static_cast<char>(dice.Below(256));
-      QCOMPARE(TextToCp932Bytes(Cp932BytesToText(title)), std::optional<std::string>(title));
-    }
   }
 
   void TypedTextConvertsOrIsRefused_data() {

@@ -84,21 +84,15 @@ Broken BrokenSettingsRule(const SettingsImage& image) {
   return r.Result();
 }
 
-Broken BrokenGlyphStoreRule(const SettingsImage& image) {
+Broken BrokenImageRule(const SettingsImage& image) {
   Rules r;
+  r.Merge(BrokenSettingsRule(image));
   for (GlyphClass c : kAllGlyphClasses) {
     const auto& store = image.glyphStore(c);
     r.Require(store.size() == static_cast<std::size_t>(Info(c).count), "glyph store not N slots");
     int i = 0;
     for (const std::string& slot : store) r.Require(IsGlyphText(slot, c), "glyph slot not D hex digits", i++);
   }
-  return r.Result();
-}
-
-Broken BrokenImageRule(const SettingsImage& image) {
-  Rules r;
-  r.Merge(BrokenSettingsRule(image));
-  r.Merge(BrokenGlyphStoreRule(image));
   return r.Result();
 }
 

@@ -13,9 +13,7 @@ using Broken = std::optional<std::string>;
 
 // Every setting in its range, titles within a slot, ext_glyph_work D hex digits of a class.
 Broken BrokenSettingsRule(const SettingsImage& image);
-// Every slot of the three glyph stores D upper-case hex digits.
-Broken BrokenGlyphStoreRule(const SettingsImage& image);
-// Both.
+// Those, and every slot of the three glyph stores D upper-case hex digits.
 Broken BrokenImageRule(const SettingsImage& image);
 
 // The link flags, the glyph flags, the selection, the link configuration and the client table.

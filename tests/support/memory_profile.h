@@ -1,5 +1,5 @@
 #pragma once
-// The configuration file in memory: keeps its keys, and the order of every read and write.
+// The configuration file in memory: keeps its keys, and the order of every write.
 #include <map>
 #include <string>
 #include <utility>
@@ -15,7 +15,6 @@ class MemoryProfile : public ProfileStore {
   MemoryProfile(std::initializer_list<std::pair<const std::string, std::string>> keys) : keys(keys) {}
 
   std::optional<std::string> Read(std::string_view key) const override {
-    reads.emplace_back(key);
     const auto found = keys.find(std::string(key));
     if (found == keys.end()) return std::nullopt;
     return found->second;
@@ -26,7 +25,6 @@ class MemoryProfile : public ProfileStore {
   }
 
   std::map<std::string, std::string> keys;
-  mutable std::vector<std::string> reads;
   std::vector<std::pair<std::string, std::string>> writes;
 };
 

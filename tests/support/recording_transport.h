@@ -1,8 +1,7 @@
 #pragma once
 // A port or socket that keeps every framed line the link sends it, with the virtual time it
-// went out when given a clock. Alone it plays a link nobody answers (the test hands the
-// replies to the link itself); `refuse` plays one whose send fails; Tapping keeps the lines
-// on their way to a real transport.
+// went out when given a clock. It plays a link nobody answers (the test hands the replies to
+// the link itself); `refuse` plays one whose send fails.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,29 +13,22 @@ namespace vtg::testing {
 class RecordingTransport : public Transport {
  public:
   explicit RecordingTransport(TransportTraits traits) : traits_(traits) {}
-  static RecordingTransport Tapping(Transport& real) {
-    RecordingTransport tap(real.traits());
-    tap.real_ = &real;
-    return tap;
-  }
 
   TransportTraits traits() const override { return traits_; }
-  bool ready() const override { return real_ ? real_->ready() : is_ready; }
+  bool ready() const override { return true; }
   bool send(std::string_view line) override {
     lines.emplace_back(line);
     if (clock) sent_at_ms.push_back(*clock);
-    return real_ ? real_->send(line) : !refuse;
+    return !refuse;
   }
 
   std::vector<std::string> lines;
   std::vector<long> sent_at_ms;  // beside `lines`, while `clock` is set
   const long* clock = nullptr;
-  bool is_ready = true;
   bool refuse = false;
 
  private:
   TransportTraits traits_;
-  Transport* real_ = nullptr;
 };
 
 inline RecordingTransport SerialPort() { return RecordingTransport({true, false}); }

@@ -13,11 +13,6 @@ class ScriptedFileDialogs : public FileDialogs {
  public:
   std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) override { return Answer(request); }
   std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) override { return Answer(request); }
-  std::vector<std::string> Titles() const {
-    std::vector<std::string> titles;
-    for (const auto& request : requests) titles.push_back(request.title);
-    return titles;
-  }
   std::optional<std::string> choice;
   std::vector<FileDialogRequest> requests;
 

@@ -1,29 +1,12 @@
 #pragma once
 // Waiting on the event loop for what a real link, process or window does, never for pacing.
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QIODevice>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 namespace vtg::testing {
 
 // Generous bound for every wait: the sanitizers make programs and exchanges slow.
 inline constexpr int kWaitMs = 15000;
-
-// Handles each event as it comes, without polling pauses, until `done`; false when `ms`
-// passed first.
-inline bool RunEventsUntil(const std::function<bool()>& done, int ms = kWaitMs) {
-  const QDeadlineTimer deadline(ms);
-  QTimer wake;  // a silent peer still lets the deadline be seen
-  wake.start(20);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
 
 // Waits until `device` (the unit's end of a link) has delivered `count` lines ending in CR LF
 // and returns them, CR LF included; less when they did not come in time.

@@ -1,7 +1,6 @@
 #include "socket_controller.h"
 
 #include <QSignalSpy>
-#include <QTest>
 
 #include "event_waits.h"
 
@@ -23,11 +22,6 @@ bool SocketController::ConnectToUnit(quint16 port) {
   if (!tcp.ConnectToHost() || !connected.wait(kWaitMs)) return false;
   messages.shown.clear();
   return true;
-}
-
-bool SocketController::Exchange(std::string_view line) {
-  link.SendCommandLine(line);
-  return QTest::qWaitFor([this] { return !link.AwaitingSocketReply(); }, kWaitMs);
 }
 
 }  // namespace vtg::testing

@@ -14,8 +14,6 @@ struct SocketController : TestApp {
   // As the operator connects in "TCP/IPの設定", to a unit listening on loopback `port`; the
   // connection's own box is cleared.
   bool ConnectToUnit(quint16 port);
-  // Sends one command line and waits until its reply came or its wait ended.
-  bool Exchange(std::string_view line);
 
   QtReplyTimer reply_timer{link};
   TcpTransport tcp{state, link, messages};
