@@ -187,7 +187,7 @@ class GlyphDialogsTest : public QObject {
   }
 
 
-  void CloseEndsATransfer() {
+  void ClosingOrDestroyingTheDialogEndsATransfer() {
     TestApp t;
     GlyphListDialog dialog(t.context, GlyphClass::Small, nullptr, &t.dialogs);
     QVERIFY(ShowOnScreen(dialog));
@@ -198,6 +198,11 @@ class GlyphDialogsTest : public QObject {
     QVERIFY(!dialog.runner().Running());
     QCOMPARE(t.state.glyph.glyph_transfer_busy, 0);
     QCOMPARE(t.state.glyph.glyph_read_pending, 0);
+    {  // a dialog destroyed during its run takes the run with it
+      GlyphListDialog gone(t.context, GlyphClass::Small, nullptr, &t.dialogs);
+      Click(gone, 1068);
+    }
+    QCOMPARE(std::tuple(t.state.flags.sequence_step, t.state.glyph.glyph_transfer_busy), std::tuple(0, 0));
   }
 
   void RightDoubleClickExportsTheBoxAsDrawn() {
@@ -241,14 +246,6 @@ class GlyphDialogsTest : public QObject {
     QCOMPARE(t.state.glyph.glyph_index, 25);
     auto* box = Find(dialog, 1151 + 9);
     QTRY_COMPARE(box->grab().toImage().pixelColor(63, 63), QColor(255, 255, 255));
-  }
-
-  void PagesAndLabelsFollowTheCombo() {
-    TestApp t;
-    GlyphListDialog dialog(t.context, GlyphClass::Large, nullptr, &t.dialogs);
-    Find<QComboBox>(dialog, 1148)->setCurrentIndex(4);
-    QCOMPARE(Find<QLineEdit>(dialog, 1132)->text(), QStringLiteral("No.57"));
-    QCOMPARE(Find<QLineEdit>(dialog, 1145)->text(), QStringLiteral("No.70"));
   }
 
   void AToolAndTheUndoKeysChangeTheDrawingAndSendNothing() {

@@ -1,6 +1,5 @@
 // The serial link against a unit played by the test on the master side of a
 // pseudo-terminal pair; the controller opens the slave side through a named link.
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
@@ -32,19 +31,6 @@ class PseudoTerminal {
   bool ok() const { return !slave_path_.isEmpty(); }
   const QString& slave_path() const { return slave_path_; }
 
-  void Write(const QByteArray& bytes) { QCOMPARE(::write(master_, bytes.data(), bytes.size()), bytes.size()); }
-  // Waits until the controller wrote `expected` and takes it.
-  bool Receives(const QByteArray& expected) {
-    QByteArray got;
-    const bool arrived = QTest::qWaitFor(
-        [&] {
-          char piece[256];
-          for (ssize_t n; (n = ::read(master_, piece, sizeof piece)) > 0;) got.append(piece, n);
-          return got.size() >= expected.size();
-        },
-        kWaitMs);
-    return arrived && got == expected;
-  }
   termios Settings() const {
     termios tio{};
     tcgetattr(master_, &tio);
@@ -94,21 +80,6 @@ class SerialTransportTest : public QObject {
                        cc_t{0x13}));
     // A pseudo-terminal keeps no parity bit whatever it is told; a real port keeps it.
     qInfo("pseudo-terminal parity: %s", (tio.c_cflag & PARENB) ? "even" : "none");
-  }
-
-  void exchangesLinesWithTheUnit() {
-    QVERIFY(c->port.Open(link_path));
-    c->state.flags.address_prefix = 1;
-    c->state.selection.slave_index = 5;
-    c->link.SerialSendLine("RCEL\r\n");
-    QVERIFY(pty->Receives("05RCEL\r\n"));
-    pty->Write("05CE");
-    pty->Write("L2\r\n");
-    QTRY_COMPARE_WITH_TIMEOUT(c->state.image.edge_level, 2, kWaitMs);
-    QCOMPARE(c->state.flags.reply_pending, 0);
-
-    pty->Write("05GO\r\n");
-    QTRY_COMPARE_WITH_TIMEOUT(ShownTexts(c->messages), QStringList{"SerialSuccess Success"}, kWaitMs);
   }
 
   void missingPortSaysSoOnce() {
