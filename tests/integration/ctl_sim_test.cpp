@@ -132,7 +132,6 @@ class CtlSimTest : public QObject {
   void verifyListsWhatChangedBehind_data();
   void verifyListsWhatChangedBehind();
   void glyphsAreDrawnFromFontsAndPicturesWithoutADisplay();
-  void failuresTellAndExit_data();
   void failuresTellAndExit();
   void trafficLogsOfBothSidesAgree();
 };
@@ -299,82 +298,52 @@ void CtlSimTest::glyphsAreDrawnFromFontsAndPicturesWithoutADisplay() {
   QCOMPARE(after[2], store[2]);
 }
 
-void CtlSimTest::failuresTellAndExit_data() {
-  QTest::addColumn<QString>("sim");  // "", "tcp", "pty" or "closed"
-  QTest::addColumn<QStringList>("sim_args");
-  QTest::addColumn<QStringList>("args");  // "LINK" stands for the link options
-  QTest::addColumn<int>("status");
-  QTest::addColumn<QString>("told");
-
-  const QStringList none;
-  QTest::newRow("usage") << "" << none << QStringList{"send-all"} << 2 << "send-all takes 1 argument";
-  QTest::newRow("no document") << "" << none << QStringList{"--tcp", "127.0.0.1", "send-all", "DIR/none.dat"} << 2
-                               << "Can't file open";
-  QTest::newRow("not a document") << "" << none << QStringList{"doc-show", "DIR/odd.dat"} << 2 << "設定ファイルの";
-  QTest::newRow("no folder for the output") << "" << none
-                                            << QStringList{"--tcp", "127.0.0.1", "read-all", "DIR/none/out.dat"} << 2
-                                            << "Can't file open";
-  QTest::newRow("short glyph list") << "" << none << QStringList{"glyph-bmp", "small", "DIR/short.tls", "1", "DIR/p.bmp"}
-                                    << 2 << "外字ファイルが短すぎます";
-  QTest::newRow("picture not writable") << "" << none
-                                        << QStringList{"glyph-bmp", "large", "DIR/blank.tll", "1", "DIR/none/p.bmp"}
-                                        << 2 << "Can't file open";
-  QTest::newRow("no such font") << "" << none << QStringList{"glyph-from-font", "small", "DIR/f.tls", "1", "亜", "--font", "No Such Font"}
-                                << 2 << "フォントがありません: No Such Font";
-  QTest::newRow("not a picture") << "" << none << QStringList{"glyph-from-image", "large", "DIR/f.tll", "1", "DIR/short.tls"}
-                                 << 2 << "画像ファイルを読めません";
-  QTest::newRow("connection refused") << "closed" << none << QStringList{"LINK", "raw", "RCEL"} << 1
-                                      << "ソケットイベントにエラーが発生しました。";
-  QTest::newRow("no serial port") << "" << none << QStringList{"--serial", "DIR/none-tty", "raw", "RCEL"} << 1
-                                  << "Miss! File Open";
-  QTest::newRow("no answer on TCP/IP") << "tcp" << none << QStringList{"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"}
-                                       << 1 << "Answer が､きません";
-  QTest::newRow("no answer on RS-232C") << "pty" << none
-                                        << QStringList{"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"} << 1
-                                        << "No Connect";
-  QTest::newRow("error reply in a run") << "pty" << QStringList{"--error-every", "40", "E1"}
-                                        << QStringList{"LINK", "--pace", "reply", "read-all", "DIR/x.dat"} << 1
-                                        << "Parity Error";
-  QTest::newRow("refused glyph read") << "tcp" << QStringList{"--error-every", "3", "GN"}
-                                      << QStringList{"LINK", "--pace", "reply", "glyph-read", "medium", "DIR/x.tlm"} << 1
-                                      << "Socket 自動切換え中！";
-}
-
 void CtlSimTest::failuresTellAndExit() {
-  QFETCH(QString, sim);
-  QFETCH(QStringList, sim_args);
-  QFETCH(QStringList, args);
-  QFETCH(int, status);
-  QFETCH(QString, told);
-
+  const struct {
+    QString sim;  // "", "tcp", "pty" or "closed"
+    QStringList sim_args, args;  // "LINK" stands for the link options
+    int status;
+    QString told;
+  } kRuns[] = {
+      {"", {}, {"send-all"}, 2, "send-all takes 1 argument"},
+      {"", {}, {"--tcp", "127.0.0.1", "send-all", "DIR/none.dat"}, 2, "Can't file open"},
+      {"", {}, {"doc-show", "DIR/odd.dat"}, 2, "設定ファイルの"},
+      {"", {}, {"--tcp", "127.0.0.1", "read-all", "DIR/none/out.dat"}, 2, "Can't file open"},
+      {"", {}, {"glyph-bmp", "small", "DIR/short.tls", "1", "DIR/p.bmp"}, 2, "外字ファイルが短すぎます"},
+      {"", {}, {"glyph-bmp", "large", "DIR/blank.tll", "1", "DIR/none/p.bmp"}, 2, "Can't file open"},
+      {"", {}, {"glyph-from-font", "small", "DIR/f.tls", "1", "亜", "--font", "No Such Font"},
+       2, "フォントがありません: No Such Font"},
+      {"", {}, {"glyph-from-image", "large", "DIR/f.tll", "1", "DIR/short.tls"}, 2, "画像ファイルを読めません"},
+      {"closed", {}, {"LINK", "raw", "RCEL"}, 1, "ソケットイベントにエラーが発生しました。"},
+      {"", {}, {"--serial", "DIR/none-tty", "raw", "RCEL"}, 1, "Miss! File Open"},
+      {"tcp", {}, {"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"}, 1, "Answer が､きません"},
+      {"pty", {}, {"LINK", "--address", "05", "--timeout", "0.3", "raw", "RCEL"}, 1, "No Connect"},
+      {"pty", {"--error-every", "40", "E1"}, {"LINK", "--pace", "reply", "read-all", "DIR/x.dat"}, 1, "Parity Error"},
+      {"tcp", {"--error-every", "3", "GN"}, {"LINK", "--pace", "reply", "glyph-read", "medium", "DIR/x.tlm"},
+       1, "Socket 自動切換え中！"},
+  };
   const QByteArray doc = SampleDocument(6);
   QVERIFY(WriteFile(Path("odd.dat"), doc.left(doc.size() / 2)));
   QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
   QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
-
-  SimulatedUnitProcess unit;
-  QStringList link;
-  if (sim == "tcp") {
-    QVERIFY(unit.Listen(sim_args));
-    link = QStringList{"--tcp", unit.address()};
+  for (const auto& [sim, sim_args, args, status, told] : kRuns) {
+    SimulatedUnitProcess unit;
+    QStringList link;
+    if (sim == "tcp") {
+      QVERIFY(unit.Listen(sim_args));
+      link = QStringList{"--tcp", unit.address()};
+    }
+    if (sim == "pty") {
+      QVERIFY(unit.OnPty(Path("unit-tty"), sim_args));
+      link = QStringList{"--serial", Path("unit-tty")};
+    }
+    if (sim == "closed") link = QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(vtg::testing::FreeTcpPort())};
+    QStringList line;
+    for (const QString& arg : args) line += arg == "LINK" ? link : QStringList{QString(arg).replace("DIR", dir_.path())};
+    const CtlRun run = RunCtl(line);
+    QVERIFY2(run.status == status && QString::fromUtf8(run.err).contains(told), qPrintable(Describe(run)));
+    for (const char* name : {"x.dat", "x.tlm", "f.tll", "f.tls"}) QVERIFY(!QFileInfo::exists(Path(name)));
   }
-  if (sim == "pty") {
-    QVERIFY(unit.OnPty(Path("unit-tty"), sim_args));
-    link = QStringList{"--serial", Path("unit-tty")};
-  }
-  if (sim == "closed") link = QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(vtg::testing::FreeTcpPort())};
-  QStringList line;
-  for (const QString& arg : args) {
-    if (arg == "LINK")
-      line += link;
-    else
-      line += QString(arg).replace(QStringLiteral("DIR"), dir_.path());
-  }
-  const CtlRun run = RunCtl(line);
-  QVERIFY2(run.status == status, qPrintable(Describe(run)));
-  QVERIFY2(QString::fromUtf8(run.err).contains(told), qPrintable(Describe(run)));
-  QVERIFY(!QFileInfo::exists(Path("x.dat")) && !QFileInfo::exists(Path("x.tlm")) && !QFileInfo::exists(Path("f.tll")) &&
-          !QFileInfo::exists(Path("f.tls")));
 }
 
 void CtlSimTest::trafficLogsOfBothSidesAgree() {
