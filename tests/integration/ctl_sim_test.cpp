@@ -65,7 +65,7 @@ QString Describe(const CtlRun& run) {
 // they are: kanji and kana; NEC special characters and NEC-selected IBM extensions after a
 // full-width space; the unit's own glyphs (pairs of glyphs 1, 256 and one holding a CR byte);
 // a full line of 28 characters; empty. None ends in a full-width space: the unit pads with those.
-QByteArray SampleDocument(unsigned seed) {
+vtg::SettingsImage SampleImage(unsigned seed) {
   const std::string kanji = "\x8a\xbf\x8e\x9a\x88\x9f\x9f\xa0\xea\xa4";
   std::string full_line;
   for (std::size_t k = 0; k < 28; ++k) full_line += kanji.substr(k % 5 * 2, 2);
@@ -89,6 +89,10 @@ QByteArray SampleDocument(unsigned seed) {
   }
   image.white_level = pick(4);
   image.edge_level = pick(4);
+  return image;
+}
+
+QByteArray DocumentOf(const vtg::SettingsImage& image) {
   return QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)));
 }
 
@@ -126,7 +130,7 @@ class CtlSimTest : public QObject {
   QTemporaryDir dir_;
 
  private slots:
-  void unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings();
+  void unitsKeepGlyphsOfEveryClassNetworkSettingsAndTheirAddress();
   void documentRoundTripsAsServer();
   void documentsNeedNoUnit();
   void verifyListsWhatChangedBehind_data();
@@ -136,28 +140,11 @@ class CtlSimTest : public QObject {
   void trafficLogsOfBothSidesAgree();
 };
 
-void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings() {
+void CtlSimTest::unitsKeepGlyphsOfEveryClassNetworkSettingsAndTheirAddress() {
   SimulatedUnitProcess tcp_unit, serial_unit;
   const QString tty = Path("unit-tty");
   QVERIFY(tcp_unit.Listen({"--address", "05"}) && serial_unit.OnPty(tty));
-  const QStringList links[] = {{"--tcp", tcp_unit.address(), "--address", "05"}, {"--serial", tty}};
-  const char* const kDone[] = {"vtg7300ctl: Socket ＯＫ\n", "vtg7300ctl: Success\n"};
-  const QByteArray docs[] = {SampleDocument(1), SampleDocument(3)};
-  for (const QString step : {"send-all", "read-all"}) {
-    QProcess runs[2];
-    for (int u = 0; u < 2; ++u) {
-      const QString file = Path(QStringLiteral("unit%1%2.dat").arg(u).arg(step == "send-all" ? "" : "-back"));
-      if (step == "send-all") QVERIFY(WriteFile(file, docs[u]));
-      StartCtl(runs[u], links[u] + QStringList{"--pace", "reply", step, file});
-    }
-    for (int u = 0; u < 2; ++u) {
-      const CtlRun done = Collect(runs[u]);
-      QVERIFY2(done.status == 0 && done.err.endsWith(kDone[u]), qPrintable(Describe(done)));
-    }
-  }
-  QCOMPARE(ReadFile(Path("unit0-back.dat")), docs[0]);
-  QCOMPARE(ReadFile(Path("unit1-back.dat")), docs[1]);
-
+  const QStringList tcp_link{"--tcp", tcp_unit.address(), "--address", "05"};
   // Glyphs of every class round trip through the unit on TCP/IP.
   for (const auto& [c, name] : {std::pair{vtg::GlyphClass::Large, "large"}, std::pair{vtg::GlyphClass::Medium, "medium"},
                                 std::pair{vtg::GlyphClass::Small, "small"}}) {
@@ -165,7 +152,7 @@ void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings(
     const QString sent = Path(QStringLiteral("%1-sent").arg(name)), back = Path(QStringLiteral("%1-back").arg(name));
     QVERIFY(WriteFile(sent, glyphs));
     for (const QStringList& command : {QStringList{"glyph-send", name, sent}, QStringList{"glyph-read", name, back}}) {
-      const CtlRun run = RunCtl(links[0] + QStringList{"--pace", "reply"} + command);
+      const CtlRun run = RunCtl(tcp_link + QStringList{"--pace", "reply"} + command);
       QVERIFY2(run.status == 0, qPrintable(Describe(run)));
     }
     QCOMPARE(ReadFile(back), glyphs);
@@ -190,7 +177,7 @@ void CtlSimTest::unitsOnTcpAndSerialAtOnceKeepDocumentsGlyphsAndNetworkSettings(
 
 void CtlSimTest::documentRoundTripsAsServer() {
   // The first run takes a free port; the unit comes back to it for the second run.
-  const QByteArray doc = SampleDocument(2);
+  const QByteArray doc = DocumentOf(SampleImage(2));
   QVERIFY(WriteFile(Path("server.dat"), doc));
   SimulatedUnitProcess sim;
   QString port = QStringLiteral("0");
@@ -221,17 +208,20 @@ void CtlSimTest::verifyListsWhatChangedBehind_data() {
   QTest::newRow("pty") << false;
 }
 
-// A document and small glyphs sent and verified equal; then a title, a display flag, a level
-// and a glyph changed in the unit behind the controller's back, and exactly those reported.
+// A document of every kind of setting and title, and small glyphs, sent, verified equal and
+// read back byte for byte; then a title, a display flag, a level and a glyph changed in the
+// unit behind the controller's back, and exactly those reported.
 void CtlSimTest::verifyListsWhatChangedBehind() {
   QFETCH(bool, tcp);
   SimulatedUnitProcess sim;
   QVERIFY(tcp ? sim.Listen() : sim.OnPty(Path("verify-tty")));
   const QStringList link{tcp ? "--tcp" : "--serial", tcp ? sim.address() : Path("verify-tty"), "--pace", "reply"};
-  vtg::SettingsImage image = vtg::testing::DefaultImage();
+  vtg::SettingsImage image = SampleImage(tcp ? 1 : 3);
   image.title_text[4] = "\x93\x8c\x8b\x9e";  // 東京
+  image.edge_level = 1;
+  image.display_flag[vtg::TitleIndex(2, 7)] = 1;
   const QString doc = Path("verify.dat"), glyphs = Path("verify.tls"), back = Path("verify-back.dat");
-  QVERIFY(WriteFile(doc, QByteArray::fromStdString(std::get<std::string>(vtg::FormatDocument(image)))));
+  QVERIFY(WriteFile(doc, DocumentOf(image)));
   std::vector<std::string> store(256, vtg::BlankGlyph(vtg::GlyphClass::Small));
   store[4] = std::string(144, 'F');
   QVERIFY(WriteFile(glyphs, QByteArray::fromStdString(vtg::GlyphListFileText(vtg::GlyphClass::Small, store))));
@@ -243,6 +233,8 @@ void CtlSimTest::verifyListsWhatChangedBehind() {
   run({"glyph-send", "small", glyphs}, 0, "", "");
   run({"verify", doc}, 0, "", "vtg7300ctl: all equal\n");
   run({"glyph-verify", "small", glyphs}, 0, "", "vtg7300ctl: all equal\n");
+  run({"read-all", back}, 0, "", "");
+  QCOMPARE(ReadFile(back), ReadFile(doc));
 
   const QString kanji = "3021" + QString("2121").repeated(27);  // 亜
   for (const QString& change : {"CT01T05" + kanji, QString("CTD02T08OF"), QString("CEL0"), "GRS005" + QString(72, 'F') + QString(72, '0')})
@@ -322,7 +314,7 @@ void CtlSimTest::failuresTellAndExit() {
       {"tcp", {"--error-every", "3", "GN"}, {"LINK", "--pace", "reply", "glyph-read", "medium", "DIR/x.tlm"},
        1, "Socket 自動切換え中！"},
   };
-  const QByteArray doc = SampleDocument(6);
+  const QByteArray doc = DocumentOf(SampleImage(6));
   QVERIFY(WriteFile(Path("odd.dat"), doc.left(doc.size() / 2)));
   QVERIFY(WriteFile(Path("short.tls"), "0\r\n1\r\n"));
   QVERIFY(WriteFile(Path("blank.tll"), QByteArray(70 * 576, '0')));
