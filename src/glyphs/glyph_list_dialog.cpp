@@ -8,6 +8,7 @@
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/picture_image.h"
 #include "ui/qt_text.h"
+#include "ui/pace_choice.h"
 #include "ui/slave_address_combo.h"
 
 namespace vtg {
@@ -106,6 +107,7 @@ QLayout* GlyphListDialog::BottomRows() {
   progress->addWidget(Group(QStringLiteral("番号切り替え"), {pages}));
   progress->addWidget(Group(QStringLiteral("スレーブアドレス"),
                             {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
+  progress->addWidget(Group(QStringLiteral("送信間隔"), {new ui::PaceChoice(app(), runner_->engine(), this)}));
   progress->addWidget(bar_, 1, Qt::AlignBottom);
   progress->addWidget(percent_, 0, Qt::AlignBottom);
   progress->addWidget(new QLabel(QStringLiteral("％"), this), 0, Qt::AlignBottom);

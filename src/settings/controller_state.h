@@ -23,6 +23,9 @@ struct LinkConfig {
   int com_port_index = 0;
   std::string tcp_port_text = "09004";
   std::vector<IpBytes> host_list;
+  // The window's whole-unit runs and glyph list transfers: 0 at their timer periods, 1 each
+  // line once the unit answered the one before.
+  int run_pace = 0;
 };
 
 // The stepped-sequence and reply state every dialog shares.

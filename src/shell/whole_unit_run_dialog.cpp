@@ -10,6 +10,7 @@
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
 #include "shell/verify_dialog.h"
+#include "ui/pace_choice.h"
 #include "ui/slave_address_combo.h"
 
 namespace vtg::shell {
@@ -63,6 +64,7 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(Group(QStringLiteral("Slave Address"),
                           {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
+  bottom->addWidget(Group(QStringLiteral("送信間隔"), {new ui::PaceChoice(app, runner_->engine(), this)}));
   bottom->addStretch(1);
   bottom->addWidget(close, 0, Qt::AlignBottom);
 
