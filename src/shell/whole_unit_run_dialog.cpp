@@ -48,6 +48,8 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   runner_ = new ui::SequenceRunner(app, this, close, bar, percent);
   runner_->OnEnd([this](SequenceEngine::End how) { RunEnded(how); });
+  auto* time = ui::WithId(ui::PaceChoice::kTimeId, new QLabel(this));
+  runner_->ShowTimeIn(time);
   connect(start, &QPushButton::clicked, this, &WholeUnitRunDialog::Start);
 
   auto* run_row = new QHBoxLayout;
@@ -71,6 +73,7 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
   auto* column = new QVBoxLayout(this);
   column->addLayout(run_row);
   column->addWidget(bar);
+  column->addWidget(time);
   if (layout.notice) column->addWidget(new QLabel(QString::fromUtf8(layout.notice), this));
   results_ = new QVBoxLayout;
   column->addLayout(results_, 1);

@@ -13,6 +13,8 @@ class PaceChoice : public QComboBox {
   Q_OBJECT
  public:
   static constexpr int kControlId = 1380;
+  // The label of a run's time spent and left, beside it.
+  static constexpr int kTimeId = 1381;
 
   // Opens on the program's choice and gives it to `engine` for the runs begun from now on.
   PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent);

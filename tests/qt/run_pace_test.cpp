@@ -1,5 +1,8 @@
 // The pace of the window's whole-unit runs and glyph list transfers: the program's one
-// choice, kept in the configuration file, honoured by every dialog that offers it.
+// choice, kept in the configuration file, honoured by every dialog that offers it; each run
+// shows its time.
+#include <QLabel>
+
 #include "dialog_driver.h"
 #include "glyphs/glyph_list_dialog.h"
 #include "settings/window_config.h"
@@ -73,6 +76,7 @@ class RunPaceTest : public QObject {
         Click(*dialog, d.start_id);
         QVERIFY2(runner.Running(), what);
         QCOMPARE(runner.PeriodMs() == 0, pace == 1);
+        QVERIFY2(Find<QLabel>(*dialog, ui::PaceChoice::kTimeId)->text().startsWith(QStringLiteral("経過 0:00")), what);
         runner.Tick();
         QCOMPARE(t.serial.lines.size(), std::size_t{1});
         t.Answer();
