@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "link/permitted_units_box.h"
 #include "link/tcp_transport.h"
 #include "ui/qt_text.h"
 
@@ -41,6 +42,7 @@ TcpServerDialog::TcpServerDialog(ui::AppContext& app, QWidget* parent)
   grid->addWidget(Group(QStringLiteral("Transmission place "), {chosen_}), 1, 0);
   grid->addWidget(Group(QStringLiteral("Client List"), {clients_}), 2, 0);
   grid->addLayout(buttons, 0, 1, 3, 1);
+  grid->addWidget(new PermittedUnitsBox(app, this), 3, 0, 1, 2);
   Refresh();
 }
 

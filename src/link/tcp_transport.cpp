@@ -9,6 +9,7 @@
 
 #include "link/device_drain.h"
 #include "link/network_failures.h"
+#include "link/permitted_units.h"
 #include "link/tcp_endpoint.h"
 
 namespace vtg {
@@ -228,6 +229,10 @@ void TcpTransport::AcceptPending() {
       CloseSocket(socket, this);
       continue;
     }
+    if (RefusedUnit(*socket)) {
+      CloseSocket(socket, this);
+      continue;
+    }
     socket->setParent(this);
     socket->setReadBufferSize(kMaxUnreadBytes);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -243,6 +248,14 @@ void TcpTransport::AcceptPending() {
     changed = true;
   }
   if (changed) emit clientsChanged();
+}
+
+bool TcpTransport::RefusedUnit(const QTcpSocket& socket) {
+  const std::string address = socket.peerAddress().toString().toStdString();
+  const std::string why = RefusalOf(state_.link.permitted_units, address);
+  if (why.empty()) return false;
+  if (log_) log_->Record(Traffic::Event, "tcp " + address + ':' + std::to_string(socket.peerPort()), {}, "refused: " + why);
+  return true;
 }
 
 bool TcpTransport::IsChosen(int peer) const {

@@ -9,6 +9,7 @@
 
 #include "link/link.h"
 #include "link/messages.h"
+#include "link/traffic_log.h"
 #include "link/transport.h"
 #include "settings/controller_state.h"
 
@@ -47,6 +48,9 @@ class TcpTransport : public QObject, public Transport {
   // Closes one unit's connection (its peer_socket in the client table) and frees its record.
   void CloseClient(int peer);
 
+  // Where a unit the permitted list refuses is logged; none: not logged.
+  void SetTrafficLog(TrafficLog* log) { log_ = log; }
+
   bool Connecting() const;
   bool Listening() const;
 
@@ -67,6 +71,8 @@ class TcpTransport : public QObject, public Transport {
   void DropConnection();
 
   void AcceptPending();
+  // A unit the permitted list does not let in: logged, to be closed before it takes a record.
+  bool RefusedUnit(const QTcpSocket& socket);
   void OnUnitReadable(int peer);
   // The unit closed its connection, or it failed with `error`.
   void OnUnitClosed(int peer, QAbstractSocket::SocketError error);
@@ -90,6 +96,7 @@ class TcpTransport : public QObject, public Transport {
   QTcpServer* server_ = nullptr;
   std::map<int, QTcpSocket*> units_;  // by peer id, as kept in the client table
   int last_peer_id_ = 0;
+  TrafficLog* log_ = nullptr;
 };
 
 }  // namespace vtg

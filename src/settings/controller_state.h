@@ -26,6 +26,8 @@ struct LinkConfig {
   // The window's whole-unit runs and glyph list transfers: 0 at their timer periods, 1 each
   // line once the unit answered the one before.
   int run_pace = 0;
+  // The server role lets in only these units (addresses and subnets as typed); empty: any.
+  std::vector<std::string> permitted_units;
 };
 
 // The stepped-sequence and reply state every dialog shares.
