@@ -1,6 +1,7 @@
 #include "link/tcp_transport.h"
 
 #include <QHostAddress>
+#include <QNetworkInterface>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -190,7 +191,20 @@ bool TcpTransport::StartServer() {
     ReportNetworkFailure(messages_, NetworkFailure::BadPort);
     return false;
   }
-  return StartServer(QHostAddress::AnyIPv4, *port);
+  const std::string& chosen = state_.link.listen_address;
+  if (chosen.empty()) return StartServer(QHostAddress::AnyIPv4, *port);
+  const auto address = ParseIpv4(chosen);
+  if (!address) {
+    messages_.Show(Box::Network, kBadListenAddressText);
+    return false;
+  }
+  const QHostAddress local(*address);
+  // Say which address is missing, rather than only that the bind failed.
+  if (!QNetworkInterface::allAddresses().contains(local)) {
+    messages_.Show(Box::Network, std::string(kListenAddressUnavailableText) + " (" + chosen + ")");
+    return false;
+  }
+  return StartServer(local, *port);
 }
 
 quint16 TcpTransport::ServerPort() const { return server_ ? server_->serverPort() : 0; }

@@ -37,8 +37,12 @@ class TcpTransport : public QObject, public Transport {
   // attempt started (connected() follows, or disconnected() and the event error box), or when
   // connected already. An attempt still in progress gives way to the new one.
   bool ConnectToHost();
-  // Server role: listens on every IPv4 address at tcp_port_text; true also when listening.
+  // Server role: listens on listen_address (every IPv4 address when empty) at tcp_port_text;
+  // true also when listening.
   bool StartServer();
+  static constexpr std::string_view kBadListenAddressText =
+      "待ち受けるアドレスが正しくありません。192.168.1.10 のように入力してください（空欄はすべてのアドレス）。";
+  static constexpr std::string_view kListenAddressUnavailableText = "待ち受けるアドレスがこのコンピュータにありません。";
   // Listens on `address` at `port`; port 0 takes a free one, which ServerPort() then tells.
   bool StartServer(const QHostAddress& address, quint16 port);
   quint16 ServerPort() const;

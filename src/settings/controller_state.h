@@ -26,8 +26,10 @@ struct LinkConfig {
   // The window's whole-unit runs and glyph list transfers: 0 at their timer periods, 1 each
   // line once the unit answered the one before.
   int run_pace = 0;
-  // The server role lets in only these units (addresses and subnets as typed); empty: any.
+  // The server role lets in only these units (addresses and subnets); empty: any.
   std::vector<std::string> permitted_units;
+  // The local IPv4 address the server role listens on; empty: every one.
+  std::string listen_address;
 };
 
 // The stepped-sequence and reply state every dialog shares.

@@ -10,7 +10,7 @@ namespace {
 
 // The longest entry that can be right ("255.255.255.255/32") and one more: a longer text
 // stays wrong once cut, so it lets no unit in rather than some other.
-constexpr std::size_t kPermitWidth = 19;
+constexpr std::size_t kAddressWidth = 19;
 
 }  // namespace
 
@@ -18,17 +18,20 @@ std::string PermitKeyName(int entry) { return "permit" + Dec2(entry); }
 
 void LoadWindowConfiguration(LinkConfig& link, const ProfileStore& store) {
   link.run_pace = ProfileInt(store.Read(kRunPaceKey).value_or("0")) == 1 ? 1 : 0;
+  // Kept as it stands: a wrong one is refused with a message when the server starts.
+  link.listen_address = store.Read(kListenAddressKey).value_or("").substr(0, kAddressWidth);
   const int count = std::clamp(ProfileInt(store.Read(kPermitCountKey).value_or("0")), 0, kMaxPermittedUnits);
   link.permitted_units.clear();
   for (int entry = 0; entry < count; ++entry) {
     std::string text = store.Read(PermitKeyName(entry)).value_or("");
-    if (text.size() > kPermitWidth) text.resize(kPermitWidth);
+    if (text.size() > kAddressWidth) text.resize(kAddressWidth);
     link.permitted_units.push_back(std::move(text));
   }
 }
 
 void StoreRunPace(const LinkConfig& link, ProfileStore& store) { store.Write(kRunPaceKey, std::to_string(link.run_pace)); }
 
+void StoreListenAddress(const LinkConfig& link, ProfileStore& store) { store.Write(kListenAddressKey, link.listen_address); }
 
 void StorePermittedUnits(const LinkConfig& link, int first, ProfileStore& store) {
   store.Write(kPermitCountKey, std::to_string(link.permitted_units.size()));

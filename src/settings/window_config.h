@@ -11,11 +11,13 @@ namespace vtg {
 
 inline constexpr std::string_view kRunPaceKey = "run_pace";
 inline constexpr std::string_view kPermitCountKey = "permit_count";
+inline constexpr std::string_view kListenAddressKey = "listen_address";
 // "permit" + two-digit entry, as in "permit07".
 std::string PermitKeyName(int entry);
 
 void LoadWindowConfiguration(LinkConfig& link, const ProfileStore& store);
 void StoreRunPace(const LinkConfig& link, ProfileStore& store);
+void StoreListenAddress(const LinkConfig& link, ProfileStore& store);
 // The count and every entry from `first` on (those that an addition or removal changed).
 void StorePermittedUnits(const LinkConfig& link, int first, ProfileStore& store);
 

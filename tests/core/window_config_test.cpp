@@ -45,9 +45,11 @@ TEST(WindowConfig, PermittedListIsBoundedAndKeepsBadEntriesAsTheyAre) {
 TEST(WindowConfig, WhatIsStoredReadsBack) {
   LinkConfig written;
   written.run_pace = 1;
+  written.listen_address = "192.168.1.10";
   MemoryProfile file;
   testing::RecordingMessages boxes;
   StoreRunPace(written, file);
+  StoreListenAddress(written, file);
   for (const char* entry : {"192.168.1.9/24", "10.0.0.7", "bad", "172.16.0.0/12"})
     AddPermittedUnit(written, entry, file, boxes);
   RemovePermittedUnit(written, 0, file);
@@ -57,6 +59,7 @@ TEST(WindowConfig, WhatIsStoredReadsBack) {
   LoadWindowConfiguration(read, file);
   EXPECT_EQ(read.run_pace, written.run_pace);
   EXPECT_EQ(read.permitted_units, written.permitted_units);
+  EXPECT_EQ(read.listen_address, written.listen_address);
 }
 
 }  // namespace

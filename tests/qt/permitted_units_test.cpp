@@ -1,5 +1,6 @@
 // The server role against units played by the test on loopback: a unit the permitted list
-// refuses is closed before it takes a record, and the traffic log says who and why.
+// refuses is closed before it takes a record, and the traffic log says who and why; the
+// server listens on the local address chosen, and refuses one it cannot use.
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -42,6 +43,35 @@ class PermittedUnitsTest : public QObject {
         const QRegularExpression line(QStringLiteral(" event    tcp 127\\.0\\.0\\.1:\\d+ refused: not on the permitted list$"));
         QVERIFY2(QString::fromStdString(log.back()).contains(line), log.back().c_str());
       }
+    }
+  }
+
+  void ListensOnTheChosenAddressOnly() {
+    struct Case {
+      const char* address;
+      bool listens;
+      std::string_view box;
+    };
+    const Case cases[] = {
+        {"", true, {}},
+        {"127.0.0.1", true, {}},
+        {"127.0.0", false, TcpTransport::kBadListenAddressText},
+        {"192.0.2.77", false, TcpTransport::kListenAddressUnavailableText},
+    };
+    for (const Case& k : cases) {
+      SocketController c;
+      c.state.link.tcp_role = kServer;
+      c.state.link.listen_address = k.address;
+      const quint16 port = FreeTcpPort();
+      c.UsePort(port);
+      QCOMPARE(c.tcp.StartServer(), k.listens);
+      QCOMPARE(c.tcp.Listening(), k.listens);
+      QCOMPARE(c.messages.shown.empty(), k.box.empty());
+      if (!k.box.empty()) QVERIFY(c.messages.shown.front().text.starts_with(k.box));
+      if (!k.listens) continue;
+      QTcpSocket unit;
+      unit.connectToHost(QHostAddress::LocalHost, port);
+      QVERIFY2(RunEventsUntil([&] { return c.state.client_table.InUseCount() == 1; }), k.address);
     }
   }
 };
