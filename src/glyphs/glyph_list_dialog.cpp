@@ -8,6 +8,7 @@
 #include "glyphs/glyph_editor_dialog.h"
 #include "glyphs/picture_image.h"
 #include "ui/qt_text.h"
+#include "ui/pace_choice.h"
 #include "ui/slave_address_combo.h"
 
 namespace vtg {
@@ -47,7 +48,10 @@ GlyphListDialog::GlyphListDialog(ui::AppContext& app, GlyphClass c, QWidget* par
       percent_(ui::WithId(kPercentEdit, new QLineEdit(this))),
       runner_(new GlyphTransferRunner(
           app, this, close_, bar_, percent_, [this](int position) { return list_.ProgressBarValue(position); },
-          [this] { page_->update(); })),
+          [this] {
+            runner_->Measure(state().glyph.glyph_index, Info(class_).count);
+            page_->update();
+          })),
       list_(app.state, app.link, app.messages, runner_->engine(), file_dialogs ? *file_dialogs : platform_file_dialogs_,
             c) {
   list_.Open();
@@ -106,9 +110,14 @@ QLayout* GlyphListDialog::BottomRows() {
   progress->addWidget(Group(QStringLiteral("番号切り替え"), {pages}));
   progress->addWidget(Group(QStringLiteral("スレーブアドレス"),
                             {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
+  progress->addWidget(Group(QStringLiteral("送信間隔"), {new ui::PaceChoice(app(), runner_->engine(), this)}));
   progress->addWidget(bar_, 1, Qt::AlignBottom);
   progress->addWidget(percent_, 0, Qt::AlignBottom);
   progress->addWidget(new QLabel(QStringLiteral("％"), this), 0, Qt::AlignBottom);
+  auto* time = ui::WithId(ui::PaceChoice::kTimeId, new QLabel(this));
+  time->setMinimumWidth(time->fontMetrics().horizontalAdvance(QStringLiteral("経過 00:00 残り 約00:00")));
+  runner_->ShowTimeIn(time);
+  progress->addWidget(time, 0, Qt::AlignBottom);
 
   auto* rows = new QVBoxLayout;
   rows->addLayout(progress);

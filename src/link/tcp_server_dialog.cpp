@@ -3,7 +3,9 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "link/permitted_units_box.h"
 #include "link/tcp_transport.h"
+#include "settings/window_config.h"
 #include "ui/qt_text.h"
 
 namespace vtg {
@@ -15,6 +17,7 @@ const QString kNoUnit(16, QLatin1Char(' '));
 TcpServerDialog::TcpServerDialog(ui::AppContext& app, QWidget* parent)
     : TcpPortDialog(app, QStringLiteral("TCP/IPの設定（Server）"), parent) {
   port_ = PortEdit(1004);
+  listen_ = ListenAddressEdit();
   chosen_ = ui::WithId(1003, new QLineEdit(this));
   chosen_->setReadOnly(true);
   clients_ = ui::WithId(1002, new QListWidget(this));
@@ -37,10 +40,14 @@ TcpServerDialog::TcpServerDialog(ui::AppContext& app, QWidget* parent)
   buttons->addStretch();
   buttons->addWidget(close);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(Group(QStringLiteral("Port No."), {port_}), 0, 0);
+  auto* where = new QHBoxLayout;
+  where->addWidget(Group(QStringLiteral("Port No."), {port_}));
+  where->addWidget(Group(QStringLiteral("待ち受けアドレス"), {listen_}), 1);
+  grid->addLayout(where, 0, 0);
   grid->addWidget(Group(QStringLiteral("Transmission place "), {chosen_}), 1, 0);
   grid->addWidget(Group(QStringLiteral("Client List"), {clients_}), 2, 0);
   grid->addLayout(buttons, 0, 1, 3, 1);
+  grid->addWidget(new PermittedUnitsBox(app, this), 3, 0, 1, 2);
   Refresh();
 }
 
@@ -50,6 +57,7 @@ void TcpServerDialog::Refresh() {
   const int in_use = s.client_table.InUseCount();
   start_->setEnabled(!listening && in_use == 0);
   port_->setEnabled(!listening && in_use == 0);
+  listen_->setEnabled(port_->isEnabled());
   stop_->setEnabled(listening || in_use > 0);
 
   clients_->clear();
@@ -61,6 +69,17 @@ void TcpServerDialog::Refresh() {
   // The chosen unit may have left meanwhile.
   const int chosen = s.link.selected_peer;
   chosen_->setText(chosen == -1 ? kNoUnit : ui::ToQString(PeerAddressText(s.client_table, chosen)));
+}
+
+QLineEdit* TcpServerDialog::ListenAddressEdit() {
+  auto* edit = ui::WithId(kListenAddressId, new QLineEdit(ui::ToQString(state().link.listen_address), this));
+  edit->setPlaceholderText(QStringLiteral("すべてのアドレス"));
+  edit->setMaxLength(15);
+  connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+    state().link.listen_address = text.trimmed().toStdString();
+    StoreListenAddress(state().link, app().profile);
+  });
+  return edit;
 }
 
 void TcpServerDialog::ChooseClient(QListWidgetItem* item) {

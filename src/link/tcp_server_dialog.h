@@ -12,14 +12,18 @@ class TcpServerDialog : public TcpPortDialog {
   Q_OBJECT
  public:
   TcpServerDialog(ui::AppContext& app, QWidget* parent);
+  static constexpr int kListenAddressId = 1394;
 
  private:
   // The list shows every connected unit; each entry keeps its record.
   void Refresh();
   void ChooseClient(QListWidgetItem* item);
   void Stop();
+  // The local address to listen on, stored as it is typed.
+  QLineEdit* ListenAddressEdit();
 
   QLineEdit* port_;
+  QLineEdit* listen_;
   QLineEdit* chosen_;
   QListWidget* clients_;
   QPushButton* start_;

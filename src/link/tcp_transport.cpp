@@ -1,6 +1,7 @@
 #include "link/tcp_transport.h"
 
 #include <QHostAddress>
+#include <QNetworkInterface>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -9,6 +10,7 @@
 
 #include "link/device_drain.h"
 #include "link/network_failures.h"
+#include "link/permitted_units.h"
 #include "link/tcp_endpoint.h"
 
 namespace vtg {
@@ -189,7 +191,20 @@ bool TcpTransport::StartServer() {
     ReportNetworkFailure(messages_, NetworkFailure::BadPort);
     return false;
   }
-  return StartServer(QHostAddress::AnyIPv4, *port);
+  const std::string& chosen = state_.link.listen_address;
+  if (chosen.empty()) return StartServer(QHostAddress::AnyIPv4, *port);
+  const auto address = ParseIpv4(chosen);
+  if (!address) {
+    messages_.Show(Box::Network, kBadListenAddressText);
+    return false;
+  }
+  const QHostAddress local(*address);
+  // Say which address is missing, rather than only that the bind failed.
+  if (!QNetworkInterface::allAddresses().contains(local)) {
+    messages_.Show(Box::Network, std::string(kListenAddressUnavailableText) + " (" + chosen + ")");
+    return false;
+  }
+  return StartServer(local, *port);
 }
 
 quint16 TcpTransport::ServerPort() const { return server_ ? server_->serverPort() : 0; }
@@ -228,6 +243,10 @@ void TcpTransport::AcceptPending() {
       CloseSocket(socket, this);
       continue;
     }
+    if (RefusedUnit(*socket)) {
+      CloseSocket(socket, this);
+      continue;
+    }
     socket->setParent(this);
     socket->setReadBufferSize(kMaxUnreadBytes);
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -243,6 +262,14 @@ void TcpTransport::AcceptPending() {
     changed = true;
   }
   if (changed) emit clientsChanged();
+}
+
+bool TcpTransport::RefusedUnit(const QTcpSocket& socket) {
+  const std::string address = socket.peerAddress().toString().toStdString();
+  const std::string why = RefusalOf(state_.link.permitted_units, address);
+  if (why.empty()) return false;
+  if (log_) log_->Record(Traffic::Event, "tcp " + address + ':' + std::to_string(socket.peerPort()), {}, "refused: " + why);
+  return true;
 }
 
 bool TcpTransport::IsChosen(int peer) const {

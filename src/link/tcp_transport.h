@@ -9,6 +9,7 @@
 
 #include "link/link.h"
 #include "link/messages.h"
+#include "link/traffic_log.h"
 #include "link/transport.h"
 #include "settings/controller_state.h"
 
@@ -36,8 +37,12 @@ class TcpTransport : public QObject, public Transport {
   // attempt started (connected() follows, or disconnected() and the event error box), or when
   // connected already. An attempt still in progress gives way to the new one.
   bool ConnectToHost();
-  // Server role: listens on every IPv4 address at tcp_port_text; true also when listening.
+  // Server role: listens on listen_address (every IPv4 address when empty) at tcp_port_text;
+  // true also when listening.
   bool StartServer();
+  static constexpr std::string_view kBadListenAddressText =
+      "待ち受けるアドレスが正しくありません。192.168.1.10 のように入力してください（空欄はすべてのアドレス）。";
+  static constexpr std::string_view kListenAddressUnavailableText = "待ち受けるアドレスがこのコンピュータにありません。";
   // Listens on `address` at `port`; port 0 takes a free one, which ServerPort() then tells.
   bool StartServer(const QHostAddress& address, quint16 port);
   quint16 ServerPort() const;
@@ -46,6 +51,9 @@ class TcpTransport : public QObject, public Transport {
   void CloseAllSockets();
   // Closes one unit's connection (its peer_socket in the client table) and frees its record.
   void CloseClient(int peer);
+
+  // Where a unit the permitted list refuses is logged; none: not logged.
+  void SetTrafficLog(TrafficLog* log) { log_ = log; }
 
   bool Connecting() const;
   bool Listening() const;
@@ -67,6 +75,8 @@ class TcpTransport : public QObject, public Transport {
   void DropConnection();
 
   void AcceptPending();
+  // A unit the permitted list does not let in: logged, to be closed before it takes a record.
+  bool RefusedUnit(const QTcpSocket& socket);
   void OnUnitReadable(int peer);
   // The unit closed its connection, or it failed with `error`.
   void OnUnitClosed(int peer, QAbstractSocket::SocketError error);
@@ -90,6 +100,7 @@ class TcpTransport : public QObject, public Transport {
   QTcpServer* server_ = nullptr;
   std::map<int, QTcpSocket*> units_;  // by peer id, as kept in the client table
   int last_peer_id_ = 0;
+  TrafficLog* log_ = nullptr;
 };
 
 }  // namespace vtg

@@ -23,6 +23,13 @@ struct LinkConfig {
   int com_port_index = 0;
   std::string tcp_port_text = "09004";
   std::vector<IpBytes> host_list;
+  // The window's whole-unit runs and glyph list transfers: 0 at their timer periods, 1 each
+  // line once the unit answered the one before.
+  int run_pace = 0;
+  // The server role lets in only these units (addresses and subnets); empty: any.
+  std::vector<std::string> permitted_units;
+  // The local IPv4 address the server role listens on; empty: every one.
+  std::string listen_address;
 };
 
 // The stepped-sequence and reply state every dialog shares.

@@ -1,5 +1,7 @@
 #include "shell/start_up.h"
 
+#include "settings/window_config.h"
+
 namespace vtg {
 
 void PrepareStartState(ControllerState& state, const ProfileStore& store) {
@@ -7,6 +9,7 @@ void PrepareStartState(ControllerState& state, const ProfileStore& store) {
   ResetToDefaults(state);
   state.link.tcp_connected = 0;
   LoadConfiguration(state.link, store);
+  LoadWindowConfiguration(state.link, store);
 }
 
 void ClampComPort(LinkConfig& link, int port_count) {

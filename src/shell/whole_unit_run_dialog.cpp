@@ -10,6 +10,7 @@
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
 #include "shell/verify_dialog.h"
+#include "ui/pace_choice.h"
 #include "ui/slave_address_combo.h"
 
 namespace vtg::shell {
@@ -47,6 +48,8 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   runner_ = new ui::SequenceRunner(app, this, close, bar, percent);
   runner_->OnEnd([this](SequenceEngine::End how) { RunEnded(how); });
+  auto* time = ui::WithId(ui::PaceChoice::kTimeId, new QLabel(this));
+  runner_->ShowTimeIn(time);
   connect(start, &QPushButton::clicked, this, &WholeUnitRunDialog::Start);
 
   auto* run_row = new QHBoxLayout;
@@ -63,12 +66,14 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(Group(QStringLiteral("Slave Address"),
                           {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
+  bottom->addWidget(Group(QStringLiteral("送信間隔"), {new ui::PaceChoice(app, runner_->engine(), this)}));
   bottom->addStretch(1);
   bottom->addWidget(close, 0, Qt::AlignBottom);
 
   auto* column = new QVBoxLayout(this);
   column->addLayout(run_row);
   column->addWidget(bar);
+  column->addWidget(time);
   if (layout.notice) column->addWidget(new QLabel(QString::fromUtf8(layout.notice), this));
   results_ = new QVBoxLayout;
   column->addLayout(results_, 1);

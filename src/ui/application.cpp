@@ -23,6 +23,7 @@ Application::Application(const ApplicationOptions& options)
                [this](QWidget* owner) { boxes_.SetOwner(owner); },
                &traffic_log_} {
   link_.SetTrafficLog(&traffic_log_);
+  tcp_.SetTrafficLog(&traffic_log_);
   link_.AttachSerial(&serial_);
   link_.AttachSocket(&tcp_, &reply_timer_);
 }

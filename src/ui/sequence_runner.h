@@ -6,9 +6,12 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTimer>
 #include <functional>
 
+#include "link/run_estimate.h"
 #include "link/sequence_engine.h"
 #include "ui/app_context.h"
 
@@ -35,17 +38,32 @@ class SequenceRunner : public QObject, public SequenceView {
   // For core logic that starts its runs on the engine itself (the glyph lists).
   SequenceEngine& engine() { return engine_; }
 
+  // `label` shows the time the run has spent and the time it still needs, while it goes
+  // (twice a second) and once it ended.
+  void ShowTimeIn(QLabel* label);
+  // `done` of `total` steps are done; runs without a progress range tell it themselves.
+  void Measure(int done, int total);
+
   void StartTimer(int period_ms) override;
   void StopTimer() override;
   void SetCloseEnabled(bool enabled) override;
   void ShowProgress(int position, std::string_view percent) override;
 
  private:
+  void ShowTime();
+
   QTimer timer_;
   QPointer<QAbstractButton> close_;
   QPointer<QProgressBar> bar_;
   QPointer<QLineEdit> percent_;
   SequenceEngine engine_;
+  QPointer<QLabel> time_label_;
+  QTimer time_refresh_;
+  QElapsedTimer clock_;
+  RunEstimate estimate_;
+  int progress_range_ = 0;
+  static constexpr int kTimeRefreshMs = 500;
+  qint64 shown_at_ = 0;
 };
 
 }  // namespace vtg::ui

@@ -247,7 +247,11 @@ const Picture kPictures[] = {
     {"dialog_107_rs232c", [](Scene& s) { return s.Open<ComPortDialog>(); }},
     {"dialog_132_client_server", [](Scene& s) { return s.Open<LinkChoiceDialog>(kRoleChoice); }},
     {"dialog_134_tcp_client", [](Scene& s) { return s.t.state.link.selected_peer = 1, s.Open<TcpClientDialog>(); }},
-    {"dialog_102_tcp_server", [](Scene& s) { return s.t.state.link.selected_peer = 3, s.Open<TcpServerDialog>(); }},
+    {"dialog_102_tcp_server",
+     [](Scene& s) {
+       s.t.state.link.permitted_units = {"192.168.1.0/24", "10.0.0.20"};
+       return s.t.state.link.selected_peer = 3, s.Open<TcpServerDialog>();
+     }},
     {"dialog_122_protocol", [](Scene& s) { return s.Open<UnitNetworkDialog>(); }},
     {"dialog_106_set_all_items", [](Scene& s) { return s.Open<shell::WholeUnitRunDialog>(shell::kSetAllItemsLayout); }},
     {"dialog_106_set_all_items_running", SettingAll},

@@ -1,0 +1,22 @@
+#include "ui/pace_choice.h"
+
+#include "settings/controller_state.h"
+#include "settings/window_config.h"
+#include "ui/control_id.h"
+
+namespace vtg::ui {
+
+PaceChoice::PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent) : QComboBox(parent) {
+  WithId(kControlId, this);
+  addItems({QStringLiteral("タイマー"), QStringLiteral("応答ごと")});
+  setCurrentIndex(app.state.link.run_pace == 1 ? 1 : 0);
+  const auto give = [&engine](int pace) { engine.SetPace(pace == 1 ? Pace::Reply : Pace::Timer); };
+  give(currentIndex());
+  connect(this, &QComboBox::currentIndexChanged, this, [&app, give](int pace) {
+    app.state.link.run_pace = pace;
+    StoreRunPace(app.state.link, app.profile);
+    give(pace);
+  });
+}
+
+}  // namespace vtg::ui
