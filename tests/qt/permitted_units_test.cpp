@@ -44,9 +44,9 @@ class PermittedUnitsTest : public QObject {
 
       QTcpSocket unit;
       unit.connectToHost(QHostAddress::LocalHost, port);
-      QVERIFY(RunEventsUntil([&] {
-        return c.state.client_table.InUseCount() == 1 || unit.state() == QAbstractSocket::UnconnectedState;
-      }));
+      QVERIFY(QTest::qWaitFor(
+          [&] { return c.state.client_table.InUseCount() == 1 || unit.state() == QAbstractSocket::UnconnectedState; },
+          kWaitMs));
       QCOMPARE(c.state.client_table.InUseCount(), k.admitted ? 1 : 0);
       QCOMPARE(log.size(), std::size_t(k.admitted ? 0 : 1));
       const QRegularExpression refused(QStringLiteral(" event    tcp 127\\.0\\.0\\.1:\\d+ refused: not on the permitted list$"));
