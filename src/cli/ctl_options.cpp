@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "link/messages.h"
+#include "link/tcp_endpoint.h"
 #include "link/text_helpers.h"
 #include "link/unit_network.h"
 #include "settings/controller_state.h"
@@ -64,21 +65,6 @@ std::optional<int> ReadNumber(std::string_view text, int lo, int hi) {
 std::optional<int> ReadSlaveAddress(std::string_view text) {
   if (text.size() != 2) return std::nullopt;
   return ReadNumber(text, 0, kBroadcast - 1);
-}
-
-// Four fields of one to three digits, each up to 255.
-std::optional<IpBytes> ReadDotted(std::string_view text) {
-  IpBytes bytes{};
-  for (std::size_t k = 0; k < bytes.size(); ++k) {
-    const auto dot = text.find('.');
-    if ((dot == std::string_view::npos) != (k == bytes.size() - 1)) return std::nullopt;
-    const std::string_view field = text.substr(0, dot);
-    const auto value = field.size() <= 3 ? ReadNumber(field, 0, 255) : std::nullopt;
-    if (!value) return std::nullopt;
-    bytes[k] = static_cast<std::uint8_t>(*value);
-    text.remove_prefix(dot == std::string_view::npos ? text.size() : dot + 1);
-  }
-  return bytes;
 }
 
 std::optional<int> ReadTimeoutMs(std::string_view text) {
@@ -179,7 +165,7 @@ bool Parser::NetOption(std::string_view option) {
   const auto value = words_.Value();
   if (!value) return Fail(std::string(option) + " needs a value");
   if (option == "--ip" || option == "--gateway" || option == "--active") {
-    const auto bytes = ReadDotted(*value);
+    const auto bytes = ParseHostAddress(*value);
     if (!bytes) return Fail(std::string(option) + " wants an address A.B.C.D, each part 0..255");
     (option == "--ip" ? net.ip : option == "--gateway" ? net.gateway : net.active) = *bytes;
   } else if (option == "--subnet") {

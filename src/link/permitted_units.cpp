@@ -1,16 +1,19 @@
 #include "link/permitted_units.h"
 
+#include "link/tcp_endpoint.h"
+
 namespace vtg {
 namespace {
 
-// A decimal number of one to three digits at the start of `text`, at most `max`.
-std::optional<int> TakeNumber(std::string_view& text, int max) {
-  std::size_t digits = 0;
+// "/0".."/32": one to three digits.
+std::optional<int> ReadPrefix(std::string_view bits) {
+  if (bits.empty() || bits.size() > 3) return std::nullopt;
   int value = 0;
-  while (digits < text.size() && digits < 3 && text[digits] >= '0' && text[digits] <= '9')
-    value = value * 10 + (text[digits++] - '0');
-  if (digits == 0 || value > max) return std::nullopt;
-  text.remove_prefix(digits);
+  for (const char c : bits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value > 32) return std::nullopt;
   return value;
 }
 
@@ -19,17 +22,10 @@ std::uint32_t Mask(int prefix) { return prefix == 0 ? 0 : ~std::uint32_t{0} << (
 }  // namespace
 
 std::optional<std::uint32_t> ParseIpv4(std::string_view text) {
+  const auto host = ParseHostAddress(text);
+  if (!host) return std::nullopt;
   std::uint32_t address = 0;
-  for (int part = 0; part < 4; ++part) {
-    if (part > 0) {
-      if (text.empty() || text.front() != '.') return std::nullopt;
-      text.remove_prefix(1);
-    }
-    const auto value = TakeNumber(text, 255);
-    if (!value) return std::nullopt;
-    address = address << 8 | static_cast<std::uint32_t>(*value);
-  }
-  if (!text.empty()) return std::nullopt;
+  for (const std::uint8_t part : *host) address = address << 8 | part;
   return address;
 }
 
@@ -39,20 +35,17 @@ std::optional<AddressRule> ParseAddressRule(std::string_view text) {
   if (!address) return std::nullopt;
   int prefix = 32;
   if (slash != std::string_view::npos) {
-    std::string_view bits = text.substr(slash + 1);
-    const auto value = TakeNumber(bits, 32);
-    if (!value || !bits.empty()) return std::nullopt;
+    const auto value = ReadPrefix(text.substr(slash + 1));
+    if (!value) return std::nullopt;
     prefix = *value;
   }
   return AddressRule{*address & Mask(prefix), prefix};
 }
 
 std::string RuleText(const AddressRule& rule) {
-  std::string text;
-  for (int shift = 24; shift >= 0; shift -= 8) {
-    if (shift < 24) text += '.';
-    text += std::to_string(rule.network >> shift & 0xFF);
-  }
+  IpBytes network{};
+  for (std::size_t k = 0; k < network.size(); ++k) network[k] = static_cast<std::uint8_t>(rule.network >> (24 - 8 * k));
+  const std::string text = HostAddressText(network);
   return rule.prefix == 32 ? text : text + "/" + std::to_string(rule.prefix);
 }
 

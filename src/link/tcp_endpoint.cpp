@@ -23,4 +23,23 @@ std::string HostAddressText(const IpBytes& host) {
   return text;
 }
 
+std::optional<IpBytes> ParseHostAddress(std::string_view text) {
+  IpBytes host{};
+  for (std::size_t k = 0; k < host.size(); ++k) {
+    if (k > 0) {
+      if (text.empty() || text.front() != '.') return std::nullopt;
+      text.remove_prefix(1);
+    }
+    std::size_t digits = 0;
+    int value = 0;
+    while (digits < text.size() && digits < 3 && text[digits] >= '0' && text[digits] <= '9')
+      value = value * 10 + (text[digits++] - '0');
+    if (digits == 0 || value > 255) return std::nullopt;
+    host[k] = static_cast<std::uint8_t>(value);
+    text.remove_prefix(digits);
+  }
+  if (!text.empty()) return std::nullopt;
+  return host;
+}
+
 }  // namespace vtg
