@@ -63,7 +63,7 @@ void SequenceRunner::Measure(int done, int total) {
 void SequenceRunner::ShowTime() {
   if (!time_label_) return;
   shown_at_ = clock_.elapsed();
-  time_label_->setText(ToQString(estimate_.Text(shown_at_, timer_.isActive() ? timer_.interval() : 0)));
+  time_label_->setText(ToQString(estimate_.Text(shown_at_, PeriodMs())));
 }
 
 }  // namespace vtg::ui
