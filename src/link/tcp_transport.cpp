@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <climits>
 #include <span>
+#include <utility>
 
 #include "link/device_drain.h"
 #include "link/network_failures.h"
@@ -272,6 +273,54 @@ bool TcpTransport::RefusedUnit(const QTcpSocket& socket) {
   return true;
 }
 
+class TcpTransport::RoutedUnit : public Transport {
+ public:
+  RoutedUnit(TcpTransport& transport, int peer, int record) : transport_(&transport), peer_(peer), record_(record) {}
+  ~RoutedUnit() override {
+    if (transport_) transport_->routes_.erase(peer_);
+  }
+
+  TransportTraits traits() const override { return {false, true}; }
+  bool ready() const override {
+    const QTcpSocket* socket = Socket();
+    return socket && socket->state() == QAbstractSocket::ConnectedState;
+  }
+  bool send(std::string_view line) override {
+    if (!ready()) return false;
+    const auto size = static_cast<qint64>(line.size());
+    return Socket()->write(line.data(), size) == size;
+  }
+  std::string description() const override {
+    const QTcpSocket* socket = Socket();
+    if (!socket) return {};
+    return "tcp " + socket->peerAddress().toString().toStdString() + ':' + std::to_string(socket->peerPort()) +
+           " record " + std::to_string(record_);
+  }
+
+ private:
+  QTcpSocket* Socket() const {
+    if (!transport_) return nullptr;
+    const auto it = transport_->units_.find(peer_);
+    return it == transport_->units_.end() ? nullptr : it->second;
+  }
+
+  QPointer<TcpTransport> transport_;
+  int peer_;
+  int record_;
+};
+
+std::unique_ptr<Transport> TcpTransport::RouteUnit(int record, Link& link) {
+  if (record < 1 || record >= kClientRecords || !state_.client_table[record].in_use) return nullptr;
+  const int peer = state_.client_table[record].peer_socket;
+  routes_[peer] = &link;
+  return std::make_unique<RoutedUnit>(*this, peer, record);
+}
+
+Link* TcpTransport::LinkOf(int peer) const {
+  if (const auto route = routes_.find(peer); route != routes_.end()) return route->second;
+  return IsChosen(peer) ? &link_ : nullptr;
+}
+
 bool TcpTransport::IsChosen(int peer) const {
   const int record = state_.link.selected_peer;
   return state_.link.tcp_role == kServer && record >= 1 && state_.client_table.FindClientRecord(peer) == record;
@@ -280,25 +329,27 @@ bool TcpTransport::IsChosen(int peer) const {
 void TcpTransport::OnUnitReadable(int peer) {
   const auto it = units_.find(peer);
   if (it == units_.end()) return;
-  // Only the chosen unit answers commands; what the others send is read and thrown away.
+  // Only the chosen unit and the units with sessions answer commands; what the others send
+  // is read and thrown away.
   DrainDevice(
       it->second,
       [this, peer](std::string_view bytes) {
-        if (IsChosen(peer)) link_.OnSocketBytes(bytes);
+        if (Link* link = LinkOf(peer)) link->OnSocketBytes(bytes);
       },
       [this, peer] {
-        if (IsChosen(peer)) link_.OnSocketBytesDropped();
+        if (Link* link = LinkOf(peer)) link->OnSocketBytesDropped();
       });
 }
 
 void TcpTransport::OnUnitClosed(int peer, SocketError error) {
   OnUnitReadable(peer);  // a reply sent just before the close still counts
   if (!units_.count(peer)) return;
+  const bool has_session = routes_.count(peer) != 0;  // its session tells the loss
   const bool chosen = DropUnit(peer);
   emit clientsChanged();
   if (chosen)
     AnnouncePeerLost(error);
-  else if (error != QAbstractSocket::RemoteHostClosedError)
+  else if (!has_session && error != QAbstractSocket::RemoteHostClosedError)
     Report(messages_, kConnectionErrors, error, NetworkFailure::UnexpectedEvent);
 }
 
@@ -308,11 +359,15 @@ bool TcpTransport::DropUnit(int peer) {
   const bool chosen = IsChosen(peer);
   CloseSocket(it->second, this);
   units_.erase(it);
+  const auto route = routes_.find(peer);
+  Link* session = route == routes_.end() ? nullptr : route->second;
+  if (session) routes_.erase(route);
   state_.client_table.Release(peer);
   if (chosen) {
     state_.link.tcp_connected = 0;
     state_.link.selected_peer = -1;
   }
+  if (session) session->OnSocketPeerLost();
   return chosen;
 }
 
@@ -334,6 +389,7 @@ void TcpTransport::CloseAllSockets() {
   }
   for (const auto& [peer, socket] : units_) CloseSocket(socket, this);
   units_.clear();
+  const auto routes = std::exchange(routes_, {});
   state_.client_table.Reset();
   state_.link.tcp_connected = 0;
   if (state_.link.tcp_role == kServer) state_.link.selected_peer = -1;
@@ -341,6 +397,7 @@ void TcpTransport::CloseAllSockets() {
   if (had_units) emit clientsChanged();
   // A command still in flight has no one left to answer it.
   link_.OnSocketPeerLost();
+  for (const auto& [peer, session] : routes) session->OnSocketPeerLost();
 }
 
 }  // namespace vtg

@@ -6,6 +6,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <map>
+#include <memory>
 
 #include "link/link.h"
 #include "link/messages.h"
@@ -52,6 +53,12 @@ class TcpTransport : public QObject, public Transport {
   // Closes one unit's connection (its peer_socket in the client table) and frees its record.
   void CloseClient(int peer);
 
+  // Server role: the unit of `record` gets a session of its own: what it sends and its loss go
+  // to `link` rather than to the chosen unit's link, and the transport returned sends to it
+  // (it stays that unit's, even if the record is taken by another later). Ending the
+  // transport ends the route. Null when no unit holds `record`.
+  std::unique_ptr<Transport> RouteUnit(int record, Link& link);
+
   // Where a unit the permitted list refuses is logged; none: not logged.
   void SetTrafficLog(TrafficLog* log) { log_ = log; }
 
@@ -88,6 +95,9 @@ class TcpTransport : public QObject, public Transport {
   // The socket commands go to in the current role, when there is one.
   QTcpSocket* PeerSocket() const;
 
+  class RoutedUnit;
+  // The link the unit's bytes go to: its session's, or the chosen unit's; none: thrown away.
+  Link* LinkOf(int peer) const;
   // The link lost the peer it talks to; one message says so unless the link did.
   void AnnouncePeerLost(QAbstractSocket::SocketError error);
 
@@ -99,6 +109,7 @@ class TcpTransport : public QObject, public Transport {
   bool established_ = false;
   QTcpServer* server_ = nullptr;
   std::map<int, QTcpSocket*> units_;  // by peer id, as kept in the client table
+  std::map<int, Link*> routes_;       // by peer id: the units that have sessions of their own
   int last_peer_id_ = 0;
   TrafficLog* log_ = nullptr;
 };
