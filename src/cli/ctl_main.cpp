@@ -7,6 +7,7 @@
 #include "cli/ctl_options.h"
 #include "cli/file_commands.h"
 #include "cli/glyph_drawing_command.h"
+#include "cli/server_units.h"
 #include "cli/terminal_messages.h"
 #include "cli/unit_session.h"
 #include "shell/option_scanner.h"
@@ -42,6 +43,11 @@ int main(int argc, char** argv) {
   if (CommandNeeds(options.command) == Needs::Nothing) {
     TerminalMessages messages(std::cerr);
     return RunFileCommand(options, messages, std::cout, vtg::Cp932BytesToUtf8);
+  }
+  if (options.units || options.wait_ms) {
+    ServerUnits units(options, vtg::Cp932BytesToUtf8);
+    QTimer::singleShot(0, &units, &ServerUnits::Start);
+    return app.exec();
   }
   UnitSession session(options, vtg::Cp932BytesToUtf8);
   QTimer::singleShot(0, &session, &UnitSession::Start);

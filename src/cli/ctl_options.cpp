@@ -9,6 +9,7 @@
 #include "link/tcp_endpoint.h"
 #include "link/text_helpers.h"
 #include "link/unit_network.h"
+#include "link/client_table.h"
 #include "settings/controller_state.h"
 #include "shell/option_scanner.h"
 
@@ -67,7 +68,21 @@ std::optional<int> ReadSlaveAddress(std::string_view text) {
   return ReadNumber(text, 0, kBroadcast - 1);
 }
 
-std::optional<int> ReadTimeoutMs(std::string_view text) {
+// "00,03,17": distinct addresses, at least two.
+std::optional<std::vector<int>> ReadAddressList(std::string_view text) {
+  std::vector<int> addresses;
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = text.find(',', start);
+    const auto address = ReadSlaveAddress(text.substr(start, comma - start));
+    if (!address || std::ranges::count(addresses, *address)) return std::nullopt;
+    addresses.push_back(*address);
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return addresses;
+}
+
+std::optional<int> ReadSecondsMs(std::string_view text) {
   double seconds = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
   if (error != std::errc{} || end != text.data() + text.size() || !(seconds > 0) || seconds > kMaxTimeoutSeconds)
@@ -143,9 +158,28 @@ bool Parser::LinkOption(std::string_view option) {
       options_.slave_index = kBroadcast;
       return true;
     }
+    if (value && value->find(',') != std::string_view::npos) {
+      const auto list = ReadAddressList(*value);
+      if (!list) return Fail("--address wants distinct addresses 00..31, comma-separated");
+      options_.address_list = *list;
+      options_.slave_index = list->front();
+      return true;
+    }
     const auto address = value ? ReadSlaveAddress(*value) : std::nullopt;
     if (!address) return Fail("--address wants 00..31 or broadcast");
     options_.slave_index = *address;
+    return true;
+  }
+  if (option == "--units") {
+    const auto units = value ? ReadNumber(*value, 1, kClientRecords - 1) : std::nullopt;
+    if (!units) return Fail("--units wants a number 1..96");
+    options_.units = *units;
+    return true;
+  }
+  if (option == "--wait") {
+    const auto ms = value ? ReadSecondsMs(*value) : std::nullopt;
+    if (!ms) return Fail("--wait wants seconds, more than 0 and at most 3600");
+    options_.wait_ms = *ms;
     return true;
   }
   if (option == "--pace") {
@@ -154,7 +188,7 @@ bool Parser::LinkOption(std::string_view option) {
     return true;
   }
   // --timeout
-  const auto ms = value ? ReadTimeoutMs(*value) : std::nullopt;
+  const auto ms = value ? ReadSecondsMs(*value) : std::nullopt;
   if (!ms) return Fail("--timeout wants seconds, more than 0 and at most 3600");
   options_.timeout_ms = *ms;
   return true;
@@ -264,8 +298,8 @@ ParsedCommandLine Parser::Run() {
   std::vector<std::string_view> words;
   while (error_.empty() && words_.Next()) {
     const std::string_view name = words_.Name();
-    constexpr std::array<std::string_view, 6> kLinkOptions{"--tcp", "--listen", "--serial",
-                                                           "--address", "--pace", "--timeout"};
+    constexpr std::array<std::string_view, 8> kLinkOptions{"--tcp",  "--listen", "--serial", "--address",
+                                                           "--pace", "--timeout", "--units", "--wait"};
     constexpr std::array<std::string_view, 7> kNetOptions{"--ip", "--gateway", "--active", "--subnet",
                                                           "--port", "--keep-alive", "--time-register"};
     if (!words_.IsOption()) {
@@ -301,6 +335,12 @@ ParsedCommandLine Parser::Run() {
   if (error_.empty() && command->needs == Needs::SerialUnit && options_.reach != Reach::Serial)
     Fail(std::string(text::kUseRs232c));
   if (error_.empty() && command->reads && options_.slave_index >= kBroadcast) Fail(std::string(text::kNoBroadcastRead));
+  const bool many_units = options_.units || options_.wait_ms;
+  if (error_.empty() && many_units && options_.reach != Reach::TcpServer) Fail("--units and --wait go with --listen");
+  if (error_.empty() && many_units && !options_.address_list.empty())
+    Fail("with --units or --wait, --address takes one address");
+  if (error_.empty() && !options_.address_list.empty() && command->needs != Needs::Unit)
+    Fail(std::string(command->name) + " takes no list of addresses");
   const NetSettings& net = options_.net;
   if (error_.empty() && options_.command == Command::NetSet &&
       !(net.ip || net.gateway || net.active || net.subnet_class || net.port || net.keep_alive || net.time_register))
@@ -323,7 +363,8 @@ Needs CommandNeeds(Command command) {
 
 std::string_view CtlUsage() {
   return R"(usage: vtg7300ctl [--tcp HOST[:PORT] | --listen [ADDR:]PORT | --serial DEVICE]
-                  [--address NN|broadcast] [--pace timer|reply] [--timeout SECONDS]
+                  [--units N] [--wait SECONDS] [--address NN[,NN...]|broadcast]
+                  [--pace timer|reply] [--timeout SECONDS]
                   [--log FILE] [-v] COMMAND [ARGS]
 The VTG-7300 controller without a window.
 An option's value follows it as a word of its own or after "=" (--tcp=HOST); "--" ends
@@ -337,8 +378,14 @@ Link (one, for the commands that talk to a unit):
   --listen [ADDR:]PORT   wait for the first unit to connect (server role), then run the
                          command against it; PORT 0 takes a free port; "listening on
                          ADDR:PORT" goes to standard error first
+  --units N              with --listen: wait for N units (1..96), then run the command
+                         against all of them at once
+  --wait SECONDS         with --listen: run the command against the units connected by
+                         then (with --units: by then or once N are, whichever is first)
   --serial DEVICE        the unit on an RS-232C port (9600 baud 8E1); a pseudo-terminal works
   --address NN|broadcast the unit's slave address, 00 unless given; reads need one unit
+  --address NN,NN,...    several units on one link (a serial line): the command runs
+                         against each address in turn
   --pace timer           each run's own timer periods (the default)
   --pace reply           each line as soon as the reply to the one before was interpreted
   --timeout SECONDS      how long a reply may take, 6 unless given
@@ -382,10 +429,16 @@ Commands:
                                read every glyph of the class and compare it with a glyph
                                list file: each differing glyph a line
 
+Several units (--units, --wait, an address list): one result line a unit on standard
+output, "UNIT<tab>ok|failed<tab>SECONDS s[<tab>ERROR]", UNIT its address (--listen: the
+unit's IP address and client record, "192.168.1.20 record 3"); what a command prints
+follows its unit's line, each line after "UNIT<tab>". read-all and glyph-read write one
+file a unit, named after it: OUT-192.168.1.20.dat (when units share an address, with the
+record: OUT-127.0.0.1-3.dat), OUT-03.dat for address 03.
 Progress goes to standard error as a percentage, and so do the controller's messages.
-Exit status: 0 done (and for verify, diff and glyph-verify: all equal); 1 the unit refused,
-answered an error or did not answer, or something differs; 2 bad usage, or a file that
-cannot be read or written.
+Exit status: 0 done (and for verify, diff and glyph-verify: all equal), by every unit; 1 a
+unit refused, answered an error or did not answer, or something differs; 2 bad usage, or
+a file that cannot be read or written.
 )";
 }
 

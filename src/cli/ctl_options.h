@@ -60,6 +60,9 @@ struct CtlOptions {
   int port = 0;                // --tcp, --listen (0: a free port)
   std::string device;          // --serial
   int slave_index = 0;         // 32 for Broadcast
+  std::vector<int> address_list;  // --address NN,NN,...: the addresses on one link, in turn
+  int units = 0;               // --units N: --listen waits for N units and runs on all at once
+  int wait_ms = 0;             // --wait SECONDS: --listen runs on those connected by then
   Pace pace = Pace::Timer;
   int timeout_ms = 6000;
   std::string log_file;        // --log: the traffic log, appended to as it goes

@@ -3,7 +3,7 @@
 namespace vtg::cli {
 
 void TerminalMessages::Line(std::string_view text, std::string_view tail) {
-  Plain("vtg7300ctl: " + std::string(text) + std::string(tail));
+  Plain("vtg7300ctl: " + (unit_.empty() ? std::string() : unit_ + ": ") + std::string(text) + std::string(tail));
 }
 
 void TerminalMessages::Plain(std::string_view line) {
@@ -13,7 +13,10 @@ void TerminalMessages::Plain(std::string_view line) {
 }
 
 void TerminalMessages::Show(Box box, std::string_view text) {
-  if (box != Box::Success && box != Box::SerialSuccess) failed_ = true;
+  if (box != Box::Success && box != Box::SerialSuccess) {
+    failed_ = true;
+    last_failure_ = text;
+  }
   Line(text);
 }
 

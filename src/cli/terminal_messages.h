@@ -2,6 +2,7 @@
 // The controller's messages as lines on standard error. A question is answered yes: the
 // script that ran the command asked for what it does.
 #include <ostream>
+#include <string>
 
 #include "link/messages.h"
 
@@ -16,6 +17,15 @@ class TerminalMessages : public Messages {
 
   // An error, a refusal or a missing answer was told.
   bool Failed() const { return failed_; }
+  // The last of those, to name in a result line; empty when none.
+  const std::string& LastFailure() const { return last_failure_; }
+  // A new job on the same messages: nothing failed yet.
+  void ClearFailure() {
+    failed_ = false;
+    last_failure_.clear();
+  }
+  // One of several units: each message names it.
+  void SetUnit(std::string unit) { unit_ = std::move(unit); }
   // Progress shares the stream; a message starts on a line of its own.
   void SetLineOpen(bool open) { line_open_ = open; }
   // A line of its own that is no message (the traffic log's), as it is given.
@@ -26,6 +36,8 @@ class TerminalMessages : public Messages {
 
   std::ostream& out_;
   bool failed_ = false;
+  std::string last_failure_;
+  std::string unit_;
   bool line_open_ = false;
 };
 

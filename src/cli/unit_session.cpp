@@ -2,50 +2,30 @@
 
 #include <QCoreApplication>
 #include <QHostInfo>
-#include <unistd.h>
 
-#include <algorithm>
+#include <iostream>
 
 #include "link/network_failures.h"
 #include "link/qt_log_clock.h"
 
 namespace vtg::cli {
-namespace {
 
-// The serial watchdog gives up on its twelfth tick.
-constexpr int kWatchdogTicks = 12;
-constexpr int kBroadcastWaitMs = 300;
-
-}  // namespace
+bool OpenTrafficLog(const CtlOptions& options, LogOutput& output, TrafficLog& log) {
+  if (options.log_file.empty() && !options.verbose) return true;
+  if (!options.log_file.empty() && !output.OpenFile(options.log_file)) return false;
+  if (options.verbose) output.EchoToTerminal();
+  log.SetSink([&output](std::string_view line) { output.Write(line); });
+  return true;
+}
 
 UnitSession::UnitSession(const CtlOptions& options, ShiftJisDecoder decode, QObject* parent)
     : QObject(parent),
       options_(options),
-      progress_(std::cerr, messages_, isatty(STDERR_FILENO) == 1),
-      log_(LocalClockMs),
-      job_(options, state_, link_, messages_, engine_, std::cout, std::move(decode)) {
-  link_.AttachSerial(&serial_);
-  link_.AttachSocket(&tcp_, &reply_timer_);
-  link_.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});
-  if (!options.log_file.empty() || options.verbose) {
-    if (options.verbose) log_output_.EchoToTerminal();
-    log_.SetSink([this](std::string_view line) { log_output_.Write(line); });
-    link_.SetTrafficLog(&log_);
-  }
-  link_.SetReplyListener([this](std::string_view line, bool understood) {
-    job_.OnReply(line, understood);
-    Settle();
-  });
-  connect(&tick_timer_, &QTimer::timeout, this, [this] {
-    engine_.Tick();
-    Settle();
-  });
-  watchdog_.setInterval(std::max(1, options.timeout_ms / kWatchdogTicks));
-  connect(&watchdog_, &QTimer::timeout, this, [this] {
-    link_.OnWatchdogTick();
-    engine_.Wake();
-    Settle();
-  });
+      worker_(options, {}, std::move(decode)),
+      messages_(worker_.messages()),
+      log_(LocalClockMs) {
+  worker_.link().AttachSerial(&serial_);
+  worker_.AttachSocket(&tcp_);
   connect_timer_.setSingleShot(true);
   connect(&connect_timer_, &QTimer::timeout, this, [this] {
     tcp_.CloseAllSockets();
@@ -58,14 +38,15 @@ UnitSession::UnitSession(const CtlOptions& options, ShiftJisDecoder decode, QObj
   });
   connect(&tcp_, &TcpTransport::disconnected, this, [this] {
     if (!job_begun_) Finish(kExitUnitFailed);
-    Settle();
+    worker_.Settle();
   });
   connect(&tcp_, &TcpTransport::clientsChanged, this, &UnitSession::OnUnitsChanged);
 }
 
 void UnitSession::Start() {
-  if (!options_.log_file.empty() && !log_output_.OpenFile(options_.log_file)) return Finish(kExitBadUsage);
-  if (const int status = job_.Prepare(); status != kExitOk) return Finish(status);
+  if (!OpenTrafficLog(options_, log_output_, log_)) return Finish(kExitBadUsage);
+  if (!options_.log_file.empty() || options_.verbose) worker_.link().SetTrafficLog(&log_);
+  if (const int status = worker_.Prepare(); status != kExitOk) return Finish(status);
   switch (options_.reach) {
     case Reach::Serial: return OpenSerial();
     case Reach::TcpClient: return ConnectToUnit();
@@ -76,7 +57,6 @@ void UnitSession::Start() {
 
 void UnitSession::OpenSerial() {
   if (!serial_.Open(QString::fromStdString(options_.device))) return Finish(kExitUnitFailed);
-  watchdog_.start();
   BeginJob();
 }
 
@@ -92,18 +72,19 @@ void UnitSession::ConnectToUnit() {
 }
 
 void UnitSession::ConnectToAddress(const QHostAddress& address) {
+  ControllerState& state = worker_.state();
   const quint32 ip = address.toIPv4Address();
-  state_.link.host_list = {IpBytes{static_cast<std::uint8_t>(ip >> 24), static_cast<std::uint8_t>(ip >> 16),
-                                   static_cast<std::uint8_t>(ip >> 8), static_cast<std::uint8_t>(ip)}};
-  state_.link.selected_peer = 0;
-  state_.link.tcp_port_text = std::to_string(options_.port);
+  state.link.host_list = {IpBytes{static_cast<std::uint8_t>(ip >> 24), static_cast<std::uint8_t>(ip >> 16),
+                                  static_cast<std::uint8_t>(ip >> 8), static_cast<std::uint8_t>(ip)}};
+  state.link.selected_peer = 0;
+  state.link.tcp_port_text = std::to_string(options_.port);
   // A host that never answers would leave the connection pending for minutes.
   connect_timer_.start(options_.timeout_ms);
   if (!tcp_.ConnectToHost()) Finish(kExitUnitFailed);
 }
 
 void UnitSession::ListenForUnit() {
-  state_.link.selected_peer = -1;
+  worker_.state().link.selected_peer = -1;
   const QHostAddress address(QString::fromStdString(options_.host));
   if (address.protocol() != QAbstractSocket::IPv4Protocol) {
     messages_.ErrorBox("--listen wants an IPv4 address, not " + options_.host);
@@ -116,33 +97,28 @@ void UnitSession::ListenForUnit() {
 void UnitSession::OnUnitsChanged() {
   if (!job_begun_) {
     // The first unit that connects is the one the command runs against.
+    ControllerState& state = worker_.state();
     for (int record = 1; record < kClientRecords; ++record) {
-      if (!state_.client_table[record].in_use) continue;
-      state_.link.selected_peer = record;
-      state_.link.tcp_connected = 1;
+      if (!state.client_table[record].in_use) continue;
+      state.link.selected_peer = record;
+      state.link.tcp_connected = 1;
       return BeginJob();
     }
   }
-  Settle();
+  worker_.Settle();
 }
 
 void UnitSession::BeginJob() {
   job_begun_ = true;
-  if (!job_.Begin()) Finish(kExitUnitFailed);
-}
-
-void UnitSession::Settle() {
-  if (finished_ || !job_begun_ || !job_.Settled()) return;
-  const int status = job_.Conclude();
-  Finish(status == kExitOk && log_output_.FileFailed() ? kExitBadUsage : status);
+  worker_.Run(0, [this](int status) { Finish(status == kExitOk && log_output_.FileFailed() ? kExitBadUsage : status); });
 }
 
 void UnitSession::Finish(int status) {
   if (finished_) return;
   finished_ = true;
-  tick_timer_.stop();
-  watchdog_.stop();
   connect_timer_.stop();
+  if (worker_.Many()) worker_.Report(std::cout);
+  std::cout.flush();
   QCoreApplication::exit(status);
 }
 

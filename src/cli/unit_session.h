@@ -1,25 +1,19 @@
 #pragma once
-// Reaches the unit the command line names, runs the command's job against it on the event
-// loop and ends the loop with the job's exit status.
+// Reaches the unit the command line names, runs the command's job against it (or against the
+// addresses given, in turn) on the event loop and ends the loop with the exit status.
 #include <QObject>
 #include <QTimer>
-#include <iostream>
 
 #include "cli/ctl_options.h"
 #include "cli/log_output.h"
-#include "cli/progress_report.h"
-#include "cli/terminal_messages.h"
-#include "cli/unit_job.h"
-#include "link/link.h"
-#include "link/qt_reply_timer.h"
-#include "link/sequence_engine.h"
+#include "cli/unit_worker.h"
 #include "link/serial_transport.h"
 #include "link/tcp_transport.h"
 #include "link/traffic_log.h"
 
 namespace vtg::cli {
 
-class UnitSession : public QObject, public SequenceView {
+class UnitSession : public QObject {
   Q_OBJECT
 
  public:
@@ -29,11 +23,6 @@ class UnitSession : public QObject, public SequenceView {
   // Call from the running event loop; it ends with QCoreApplication::exit(status).
   void Start();
 
-  void StartTimer(int period_ms) override { tick_timer_.start(period_ms); }
-  void StopTimer() override { tick_timer_.stop(); }
-  void SetCloseEnabled(bool) override {}
-  void ShowProgress(int, std::string_view percent) override { progress_.Show(percent); }
-
  private:
   void OpenSerial();
   void ConnectToUnit();
@@ -41,27 +30,21 @@ class UnitSession : public QObject, public SequenceView {
   void ListenForUnit();
   void OnUnitsChanged();
   void BeginJob();
-  // Ends the session once the job has nothing more to wait for.
-  void Settle();
   void Finish(int status);
 
   const CtlOptions& options_;
-  ControllerState state_;
-  TerminalMessages messages_{std::cerr};
-  ProgressReport progress_;
+  UnitWorker worker_;
+  TerminalMessages& messages_;
   LogOutput log_output_{messages_};
   TrafficLog log_;
-  Link link_{state_, messages_};
-  QtReplyTimer reply_timer_{link_};
-  SerialTransport serial_{link_, messages_};
-  TcpTransport tcp_{state_, link_, messages_};
-  SequenceEngine engine_{state_, link_, messages_, *this};
-  UnitJob job_;
-  QTimer tick_timer_;
-  QTimer watchdog_;
+  SerialTransport serial_{worker_.link(), messages_};
+  TcpTransport tcp_{worker_.state(), worker_.link(), messages_};
   QTimer connect_timer_;
   bool job_begun_ = false;
   bool finished_ = false;
 };
+
+// The traffic log of --log and -v, for every unit's link; false when its file cannot be opened.
+bool OpenTrafficLog(const CtlOptions& options, LogOutput& output, TrafficLog& log);
 
 }  // namespace vtg::cli

@@ -83,8 +83,11 @@ std::string ResultLine(const UnitRunRow& row) {
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f s", static_cast<double>(row.ended_ms - row.started_ms) / 1000.0);
   std::string line = row.unit + '\t' + (ok ? "ok" : "failed") + '\t' + seconds;
-  if (!ok) line += '\t' + row.error;
-  return line;
+  if (ok) return line;
+  // One line a unit: the error's own line breaks and tabs become spaces.
+  std::string error = row.error;
+  std::replace_if(error.begin(), error.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+  return line + '\t' + error;
 }
 
 std::string UnitFileName(const std::string& path, const std::string& unit) {

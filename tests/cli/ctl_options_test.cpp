@@ -22,6 +22,12 @@ TEST(CtlOptions, LinksAndTheirDefaults) {
   ASSERT_TRUE(serial);
   EXPECT_EQ(std::tie(serial->device, serial->slave_index), std::tuple("/dev/ttyS0", 32));
   EXPECT_EQ(Parse({"--listen", "127.0.0.1:9100", "--address", "31", "raw", "RCEL"}).options->slave_index, 31);
+  const auto many = Parse({"--listen", "0", "--units", "96", "--wait", "2.5", "verify", "a.dat"}).options;
+  ASSERT_TRUE(many);
+  EXPECT_EQ(std::tie(many->units, many->wait_ms), std::tuple(96, 2500));
+  const auto in_turn = Parse({"--serial", "/dev/ttyS0", "--address", "03,00,31", "read-all", "a.dat"}).options;
+  ASSERT_TRUE(in_turn);
+  EXPECT_EQ(in_turn->address_list, (std::vector<int>{3, 0, 31}));
 }
 
 TEST(CtlOptions, CommandArguments) {
@@ -79,6 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{{"--listen", "h:70000", "raw", "RCEL"}, "--listen wants"},
         BadLine{{"--tcp", "h", "--address", "32", "raw", "RCEL"}, "--address wants"},
         BadLine{{"--tcp", "h", "--address", "7", "raw", "RCEL"}, "--address wants"},
+        BadLine{{"--tcp", "h", "--address", "01,02,01", "raw", "RCEL"}, "--address wants distinct"},
+        BadLine{{"--tcp", "h", "--address", "01,,02", "raw", "RCEL"}, "--address wants distinct"},
+        BadLine{{"--tcp", "h", "--address", "01,broadcast", "raw", "RCEL"}, "--address wants distinct"},
+        BadLine{{"--serial", "/dev/x", "--address", "01,02", "net-read"}, "net-read takes no list"},
+        BadLine{{"--tcp", "h", "--units", "2", "raw", "RCEL"}, "--units and --wait go with --listen"},
+        BadLine{{"--listen", "0", "--units", "97", "raw", "RCEL"}, "--units wants a number 1..96"},
+        BadLine{{"--listen", "0", "--wait", "0", "raw", "RCEL"}, "--wait wants"},
+        BadLine{{"--listen", "0", "--wait", "1", "--address", "01,02", "raw", "RCEL"}, "with --units or --wait"},
         BadLine{{"--tcp", "h", "--pace", "fast", "raw", "RCEL"}, "--pace wants"},
         BadLine{{"--tcp", "h", "--timeout", "0", "raw", "RCEL"}, "--timeout wants"},
         BadLine{{"--tcp", "h", "--timeout", "1s", "raw", "RCEL"}, "--timeout wants"},
