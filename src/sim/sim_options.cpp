@@ -82,7 +82,9 @@ Faults:
   --drop-every N         swallow every Nth reply
   --error-every N CODE   answer every Nth addressed line with CODE (E0 E1 E2 E3 GN MENU)
   --split                write each reply in two parts, 20 ms apart
-  --line-rate BAUD       pace replies like a serial line of BAUD at 11 bits a byte
+  --line-rate BAUD       pace both ways like a serial line of BAUD at 11 bits a byte: a
+                         line is taken once its last byte would have arrived, and the
+                         reply leaves byte by byte from then
   --auto-switching       refuse glyph reads (GN) while a line is on auto switching
 
   -h, --help             this text
