@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
     }
     case LinkMode::kConnect: {
       auto gave_up = std::make_shared<std::size_t>(0);
-      for (SimulatedUnit* unit : unit_pointers) {
-        auto* client = AddLink<UnitClient>(links, save_state, unit, host, static_cast<quint16>(options.port),
-                                           settings, log_or_null);
+      for (std::size_t i = 0; i < unit_pointers.size(); ++i) {
+        auto* client = AddLink<UnitClient>(links, save_state, unit_pointers[i], static_cast<int>(i + 1), host,
+                                           static_cast<quint16>(options.port), settings, log_or_null);
         QObject::connect(client, &UnitClient::gaveUp, [gave_up, &unit_pointers, &options] {
           if (++*gave_up < unit_pointers.size()) return;
           std::cerr << "vtg7300-sim: cannot reach " << options.host << ':' << options.port << '\n';

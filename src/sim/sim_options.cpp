@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 #include "shell/option_scanner.h"
 #include "sim/wire_fields.h"
@@ -10,7 +11,9 @@ namespace vtg::sim {
 namespace {
 
 constexpr std::array<std::string_view, 6> kErrorCodes{"E0", "E1", "E2", "E3", "GN", "MENU"};
-constexpr int kMaxUnits = 32;
+constexpr int kMaxUnitsOnALine = 32;      // they share the line, each at its own address
+constexpr int kMaxConnectingUnits = 96;   // each on its own connection: a full client table
+constexpr char kUnitsWants[] = "--units wants a number 1..32, or 1..96 with --connect";
 
 struct NumberOption {
   std::string_view name;
@@ -70,7 +73,8 @@ MODE, exactly one of:
 
 Units:
   --address NN[,NN...]   slave addresses 00..31 of the units on the link (default 00)
-  --units N              N units with the addresses 00..N-1
+  --units N              N units (1..32) with the addresses 00..N-1; with --connect, N
+                         units (1..96) that all answer at 00, each on its own connection
   --state FILE           load the units' state from FILE, save it there on every change;
                          the file's units, addresses included, replace those asked for
                          on the command line, and their number must match
@@ -99,6 +103,7 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
   SimOptions options;
   ParsedOptions parsed;
   bool have_mode = false, have_addresses = false;
+  int units = 0;  // --units, resolved once the mode is known
   auto fail = [&](std::string why) {
     parsed.error = std::move(why);
     return parsed;
@@ -129,10 +134,8 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
         if (!addresses) return fail("--address wants distinct two-digit addresses 00..31, comma-separated");
         options.addresses = *addresses;
       } else {
-        const auto units = ReadNumber(*v, 1, kMaxUnits);
-        if (!units) return fail("--units wants a number 1..32");
-        options.addresses.clear();
-        for (int a = 0; a < *units; ++a) options.addresses.push_back(a);
+        units = ReadNumber(*v, 1, kMaxConnectingUnits).value_or(0);
+        if (!units) return fail(kUnitsWants);
       }
     } else if (option == "--state" || option == "--log") {
       const auto v = words.Value();
@@ -168,6 +171,13 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
     }
   }
   if (!have_mode) return fail("give a mode: --listen, --connect, --pty or --serial");
+  if (units > 0) {
+    const bool own_connections = options.mode == LinkMode::kConnect;
+    if (!own_connections && units > kMaxUnitsOnALine) return fail(kUnitsWants);
+    // Alike, so a controller in the server role addresses every one of them the same way.
+    options.addresses.assign(static_cast<std::size_t>(units), 0);
+    if (!own_connections) std::iota(options.addresses.begin(), options.addresses.end(), 0);
+  }
   parsed.options = std::move(options);
   return parsed;
 }

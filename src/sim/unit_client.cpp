@@ -1,11 +1,10 @@
 #include "sim/unit_client.h"
 
-#include "link/text_helpers.h"
 #include "sim/sim_log.h"
 
 namespace vtg::sim {
 
-UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+UnitClient::UnitClient(SimulatedUnit* unit, int number, QString host, quint16 port, LinkSettings settings, SimLog* log,
                        QObject* parent)
     : QObject(parent),
       unit_(unit),
@@ -13,7 +12,7 @@ UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSett
       port_(port),
       settings_(std::move(settings)),
       log_(log),
-      name_(QStringLiteral("tcp %2:%3 unit %1").arg(QString::fromStdString(Dec2(unit->address())), host_).arg(port)) {
+      name_(QStringLiteral("tcp %1:%2 unit %3").arg(host_).arg(port).arg(number)) {
   retry_.setSingleShot(true);
   retry_.setInterval(kRetryMs);
   connect(&retry_, &QTimer::timeout, this, &UnitClient::attempt);

@@ -18,8 +18,9 @@ class UnitClient : public QObject {
   static constexpr int kRetryMs = 500;
   static constexpr int kMaxFailedAttempts = 20;  // about ten seconds without a connection
 
-  // The unit and the log (which may be null) must outlive the client.
-  UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+  // The unit and the log (which may be null) must outlive the client. `number` (from 1) names
+  // it in the log, as units connecting side by side may share an address.
+  UnitClient(SimulatedUnit* unit, int number, QString host, quint16 port, LinkSettings settings, SimLog* log,
              QObject* parent = nullptr);
 
   void start();
