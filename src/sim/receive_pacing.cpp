@@ -46,4 +46,10 @@ std::optional<double> ReceivePacing::NextDueMs() const {
   return waiting_.front().due_ms;
 }
 
+void ReceivePacing::Clear() {
+  assembler_.Clear();
+  waiting_.clear();
+  waiting_bytes_ = 0;
+}
+
 }  // namespace vtg::sim

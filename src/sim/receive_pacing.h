@@ -33,6 +33,8 @@ class ReceivePacing {
   std::vector<ReceivedLine> TakeDue(double now_ms);
   // When the next waiting line is due, if one waits.
   std::optional<double> NextDueMs() const;
+  // Forgets every waiting line and any partial one.
+  void Clear();
 
   // Lines waiting to be taken, in bytes as they came; past this a further line is refused.
   static constexpr std::size_t kMaxWaitingBytes = 1 << 20;

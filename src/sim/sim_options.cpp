@@ -27,6 +27,7 @@ constexpr NumberOption kNumberOptions[] = {
     {"--drop-every", 1, 100000, "a number 1..100000", [](SimOptions& o) -> int& { return o.faults.drop_every; }},
     {"--line-rate", 50, 1000000, "a baud rate 50..1000000",
      [](SimOptions& o) -> int& { return o.pacing.line_rate_baud; }},
+    {"--close-after", 1, 100000, "a number 1..100000", [](SimOptions& o) -> int& { return o.faults.close_after; }},
 };
 
 // "HOST:PORT", or just "PORT" when a default host is given.
@@ -85,6 +86,9 @@ Faults:
   --reply-delay MS       wait MS milliseconds before answering
   --drop-every N         swallow every Nth reply
   --error-every N CODE   answer every Nth addressed line with CODE (E0 E1 E2 E3 GN MENU)
+  --close-after N        take the Nth line of a connection, withhold its reply and close
+                         the connection; with --connect the unit does not come back; on
+                         --pty and --serial the units go silent instead
   --split                write each reply in two parts, 20 ms apart
   --line-rate BAUD       pace both ways like a serial line of BAUD at 11 bits a byte: a
                          line is taken once its last byte would have arrived, and the

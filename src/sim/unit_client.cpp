@@ -43,10 +43,14 @@ void UnitClient::onConnected() {
                        },
                        this);
   connect(link_, &UnitLink::unitsChanged, this, &UnitClient::unitsChanged);
+  connect(link_, &UnitLink::closedByFault, this, [this] {
+    gone_ = true;
+    socket_.disconnectFromHost();
+  });
 }
 
 void UnitClient::onLost() {
-  if (retry_.isActive()) return;  // an error and a disconnection report the same loss
+  if (retry_.isActive() || (gone_ && !link_)) return;  // an error and a disconnection report the same loss
   if (link_) {
     if (log_) log_->record(name_, Traffic::Event, {}, "closed");
     link_->deleteLater();
@@ -54,6 +58,7 @@ void UnitClient::onLost() {
   } else if (log_) {
     log_->record(name_, Traffic::Event, {}, "not reached: " + socket_.errorString().toStdString());
   }
+  if (gone_) return;  // as a unit that lost its power, it does not come back
   if (++failed_attempts_ >= kMaxFailedAttempts) {
     if (log_) log_->record(name_, Traffic::Event, {}, "giving up");
     emit gaveUp();

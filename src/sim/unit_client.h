@@ -1,7 +1,7 @@
 #pragma once
 // One simulated unit that connects to the controller's server, as units do when the
 // controller is the server. A refused or lost connection is tried again a bounded number
-// of times.
+// of times; one the close fault ended is not.
 #include <QObject>
 #include <QPointer>
 #include <QTcpSocket>
@@ -45,6 +45,7 @@ class UnitClient : public QObject {
   QTcpSocket socket_;
   QPointer<UnitLink> link_;  // one per connection, so nothing of an old one reaches a new one
   int failed_attempts_ = 0;
+  bool gone_ = false;  // the close fault ended its connection
 };
 
 }  // namespace vtg::sim

@@ -33,6 +33,7 @@ UnitLink::UnitLink(QString name, std::vector<SimulatedUnit*> units, const LinkSe
 }
 
 void UnitLink::receive(const QByteArray& bytes) {
+  if (gone_) return;
   for (const std::string& refused :
        intake_.Arrive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), nowMs()))
     if (log_) log_->record(name_, Traffic::Received, refused, "line dropped: too many lines waiting");
@@ -40,7 +41,10 @@ void UnitLink::receive(const QByteArray& bytes) {
 }
 
 void UnitLink::takeDueLines() {
-  for (const ReceivedLine& received : intake_.TakeDue(nowMs())) take(received);
+  for (const ReceivedLine& received : intake_.TakeDue(nowMs())) {
+    take(received);
+    if (gone_) return;
+  }
   if (const auto next = intake_.NextDueMs()) StartFor(intake_timer_, *next, nowMs());
 }
 
@@ -50,9 +54,11 @@ void UnitLink::take(const ReceivedLine& received) {
   const Delivery delivery = bus_.Deliver(line);
   if (log_)
     for (const std::string& dropped : delivery.dropped)
-      log_->record(name_, Traffic::Event, dropped, "reply swallowed by the drop fault");
+      log_->record(name_, Traffic::Event, dropped,
+                   delivery.close_link ? "reply withheld by the close fault" : "reply swallowed by the drop fault");
   for (const std::string& reply : delivery.replies) send(reply, received.due_ms);
   if (delivery.changed) emit unitsChanged();
+  if (delivery.close_link) closeByFault();
 }
 
 void UnitLink::send(const std::string& reply, double taken_ms) {
@@ -79,6 +85,17 @@ void UnitLink::writeDuePieces() {
     pending_.pop_front();
   }
   if (!pending_.empty()) StartFor(timer_, pending_.front().due_ms, now);
+}
+
+void UnitLink::closeByFault() {
+  gone_ = true;
+  intake_timer_.stop();
+  timer_.stop();
+  intake_.Clear();
+  pending_.clear();
+  pending_bytes_ = 0;
+  if (log_) log_->record(name_, Traffic::Event, {}, "gone by the close fault: nothing more is taken or answered");
+  emit closedByFault();
 }
 
 }  // namespace vtg::sim

@@ -35,6 +35,9 @@ class UnitLink : public QObject {
 
  signals:
   void unitsChanged();
+  // The close fault took the units off the link: it takes and sends nothing more, and its
+  // owner closes the connection, if it has one.
+  void closedByFault();
 
  private:
   double nowMs() const { return static_cast<double>(clock_.nsecsElapsed()) / 1e6; }
@@ -42,6 +45,7 @@ class UnitLink : public QObject {
   void take(const ReceivedLine& received);
   void send(const std::string& reply, double taken_ms);
   void writeDuePieces();
+  void closeByFault();
 
   // Replies waiting to leave; past this many bytes a further reply is dropped and logged.
   static constexpr std::size_t kMaxPendingBytes = 1 << 20;
@@ -58,6 +62,7 @@ class UnitLink : public QObject {
   std::deque<ReplyPiece> pending_;
   std::size_t pending_bytes_ = 0;
   double link_free_ms_ = 0;
+  bool gone_ = false;
 };
 
 }  // namespace vtg::sim

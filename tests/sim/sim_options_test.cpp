@@ -13,14 +13,15 @@ ParsedOptions Parse(std::vector<std::string_view> args) { return ParseSimOptions
 TEST(SimOptions, FullCommandLine) {
   const ParsedOptions parsed =
       Parse({"--address", "03,07", "--state", "s.txt", "--log", "l.txt", "--reply-delay", "250", "--drop-every", "3",
-             "--error-every", "5", "GN", "--split", "--line-rate", "9600", "--auto-switching", "--listen",
-             "0.0.0.0:9004"});
+             "--error-every", "5", "GN", "--close-after", "7", "--split", "--line-rate", "9600", "--auto-switching",
+             "--listen", "0.0.0.0:9004"});
   ASSERT_TRUE(parsed.options) << parsed.error;
   const SimOptions& o = *parsed.options;
   EXPECT_EQ(std::tie(o.addresses, o.state_file, o.log_file, o.auto_switching, o.mode, o.host, o.port),
             std::tuple(std::vector<int>{3, 7}, "s.txt", "l.txt", true, LinkMode::kListen, "0.0.0.0", 9004));
   EXPECT_EQ(std::tie(o.pacing.delay_ms, o.pacing.split, o.pacing.line_rate_baud), std::tuple(250, true, 9600));
-  EXPECT_EQ(std::tie(o.faults.drop_every, o.faults.error_every, o.faults.error_code), std::tuple(3, 5, "GN"));
+  EXPECT_EQ(std::tie(o.faults.drop_every, o.faults.error_every, o.faults.error_code, o.faults.close_after),
+            std::tuple(3, 5, "GN", 7));
 }
 
 std::vector<int> Iota(int n) {
@@ -76,6 +77,7 @@ const Refusal kRefusals[] = {
     {{"--units", "33", "--listen", "0"}, "--units wants"},
     {{"--pty", "x", "--units", "33"}, "--units wants"},
     {{"--units", "97", "--connect", "h:1"}, "--units wants"},
+    {{"--close-after", "0", "--listen", "0"}, "--close-after wants"},
     {{"--error-every", "2", "E9", "--listen", "0"}, "--error-every wants"},
     {{"--drop-every", "0", "--listen", "0"}, "--drop-every wants"},
     {{"--reply-delay", "-1", "--listen", "0"}, "--reply-delay wants"},
