@@ -14,6 +14,7 @@
 #include "sim/sim_options.h"
 #include "sim/simulated_unit_server.h"
 #include "sim/state_file.h"
+#include "sim/state_saver.h"
 #include "sim/unit_client.h"
 
 namespace {
@@ -69,10 +70,9 @@ int main(int argc, char** argv) {
     if (!log.open(QString::fromStdString(options.log_file), &error)) return Fail(error);
     log_or_null = &log;
   }
+  StateSaver saver(options.state_file, units);
   const std::function<void()> save_state = [&] {
-    if (options.state_file.empty()) return;
-    if (const std::string error = SaveUnits(options.state_file, units); !error.empty())
-      std::cerr << "vtg7300-sim: " << error << '\n';
+    if (!options.state_file.empty()) saver.noteChange();
   };
   const LinkSettings settings{options.pacing, options.faults};
   const QString host = QString::fromStdString(options.host);
@@ -120,5 +120,7 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  return app.exec();
+  const int status = app.exec();
+  saver.flush();
+  return status;
 }

@@ -76,9 +76,10 @@ Units:
   --address NN[,NN...]   slave addresses 00..31 of the units on the link (default 00)
   --units N              N units (1..32) with the addresses 00..N-1; with --connect, N
                          units (1..96) that all answer at 00, each on its own connection
-  --state FILE           load the units' state from FILE, save it there on every change;
-                         the file's units, addresses included, replace those asked for
-                         on the command line, and their number must match
+  --state FILE           load the units' state from FILE, save it there after every
+                         change (within a second) and at the end; the file's units,
+                         addresses included, replace those asked for on the command
+                         line, and their number must match
   --log FILE             append every line received and sent, and what became of it,
                          to FILE in the format of vtg7300ctl --log
 
