@@ -14,6 +14,7 @@
 #include "sim/sim_options.h"
 #include "sim/simulated_unit_server.h"
 #include "sim/state_file.h"
+#include "sim/state_saver.h"
 #include "sim/unit_client.h"
 
 namespace {
@@ -69,10 +70,9 @@ int main(int argc, char** argv) {
     if (!log.open(QString::fromStdString(options.log_file), &error)) return Fail(error);
     log_or_null = &log;
   }
+  StateSaver saver(options.state_file, units);
   const std::function<void()> save_state = [&] {
-    if (options.state_file.empty()) return;
-    if (const std::string error = SaveUnits(options.state_file, units); !error.empty())
-      std::cerr << "vtg7300-sim: " << error << '\n';
+    if (!options.state_file.empty()) saver.noteChange();
   };
   const LinkSettings settings{options.pacing, options.faults};
   const QString host = QString::fromStdString(options.host);
@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
     }
     case LinkMode::kConnect: {
       auto gave_up = std::make_shared<std::size_t>(0);
-      for (SimulatedUnit* unit : unit_pointers) {
-        auto* client = AddLink<UnitClient>(links, save_state, unit, host, static_cast<quint16>(options.port),
-                                           settings, log_or_null);
+      for (std::size_t i = 0; i < unit_pointers.size(); ++i) {
+        auto* client = AddLink<UnitClient>(links, save_state, unit_pointers[i], static_cast<int>(i + 1), host,
+                                           static_cast<quint16>(options.port), settings, log_or_null);
         QObject::connect(client, &UnitClient::gaveUp, [gave_up, &unit_pointers, &options] {
           if (++*gave_up < unit_pointers.size()) return;
           std::cerr << "vtg7300-sim: cannot reach " << options.host << ':' << options.port << '\n';
@@ -120,5 +120,7 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  return app.exec();
+  const int status = app.exec();
+  saver.flush();
+  return status;
 }

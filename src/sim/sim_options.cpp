@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 #include "shell/option_scanner.h"
 #include "sim/wire_fields.h"
@@ -10,7 +11,9 @@ namespace vtg::sim {
 namespace {
 
 constexpr std::array<std::string_view, 6> kErrorCodes{"E0", "E1", "E2", "E3", "GN", "MENU"};
-constexpr int kMaxUnits = 32;
+constexpr int kMaxUnitsOnALine = 32;      // they share the line, each at its own address
+constexpr int kMaxConnectingUnits = 96;   // each on its own connection: a full client table
+constexpr char kUnitsWants[] = "--units wants a number 1..32, or 1..96 with --connect";
 
 struct NumberOption {
   std::string_view name;
@@ -24,6 +27,7 @@ constexpr NumberOption kNumberOptions[] = {
     {"--drop-every", 1, 100000, "a number 1..100000", [](SimOptions& o) -> int& { return o.faults.drop_every; }},
     {"--line-rate", 50, 1000000, "a baud rate 50..1000000",
      [](SimOptions& o) -> int& { return o.pacing.line_rate_baud; }},
+    {"--close-after", 1, 100000, "a number 1..100000", [](SimOptions& o) -> int& { return o.faults.close_after; }},
 };
 
 // "HOST:PORT", or just "PORT" when a default host is given.
@@ -70,10 +74,12 @@ MODE, exactly one of:
 
 Units:
   --address NN[,NN...]   slave addresses 00..31 of the units on the link (default 00)
-  --units N              N units with the addresses 00..N-1
-  --state FILE           load the units' state from FILE, save it there on every change;
-                         the file's units, addresses included, replace those asked for
-                         on the command line, and their number must match
+  --units N              N units (1..32) with the addresses 00..N-1; with --connect, N
+                         units (1..96) that all answer at 00, each on its own connection
+  --state FILE           load the units' state from FILE, save it there after every
+                         change (within a second) and at the end; the file's units,
+                         addresses included, replace those asked for on the command
+                         line, and their number must match
   --log FILE             append every line received and sent, and what became of it,
                          to FILE in the format of vtg7300ctl --log
 
@@ -81,8 +87,13 @@ Faults:
   --reply-delay MS       wait MS milliseconds before answering
   --drop-every N         swallow every Nth reply
   --error-every N CODE   answer every Nth addressed line with CODE (E0 E1 E2 E3 GN MENU)
+  --close-after N        take the Nth line of a connection, withhold its reply and close
+                         the connection; with --connect the unit does not come back; on
+                         --pty and --serial the units go silent instead
   --split                write each reply in two parts, 20 ms apart
-  --line-rate BAUD       pace replies like a serial line of BAUD at 11 bits a byte
+  --line-rate BAUD       pace both ways like a serial line of BAUD at 11 bits a byte: a
+                         line is taken once its last byte would have arrived, and the
+                         reply leaves byte by byte from then
   --auto-switching       refuse glyph reads (GN) while a line is on auto switching
 
   -h, --help             this text
@@ -97,6 +108,7 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
   SimOptions options;
   ParsedOptions parsed;
   bool have_mode = false, have_addresses = false;
+  int units = 0;  // --units, resolved once the mode is known
   auto fail = [&](std::string why) {
     parsed.error = std::move(why);
     return parsed;
@@ -127,10 +139,8 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
         if (!addresses) return fail("--address wants distinct two-digit addresses 00..31, comma-separated");
         options.addresses = *addresses;
       } else {
-        const auto units = ReadNumber(*v, 1, kMaxUnits);
-        if (!units) return fail("--units wants a number 1..32");
-        options.addresses.clear();
-        for (int a = 0; a < *units; ++a) options.addresses.push_back(a);
+        units = ReadNumber(*v, 1, kMaxConnectingUnits).value_or(0);
+        if (!units) return fail(kUnitsWants);
       }
     } else if (option == "--state" || option == "--log") {
       const auto v = words.Value();
@@ -166,6 +176,13 @@ ParsedOptions ParseSimOptions(std::span<const std::string_view> args) {
     }
   }
   if (!have_mode) return fail("give a mode: --listen, --connect, --pty or --serial");
+  if (units > 0) {
+    const bool own_connections = options.mode == LinkMode::kConnect;
+    if (!own_connections && units > kMaxUnitsOnALine) return fail(kUnitsWants);
+    // Alike, so a controller in the server role addresses every one of them the same way.
+    options.addresses.assign(static_cast<std::size_t>(units), 0);
+    if (!own_connections) std::iota(options.addresses.begin(), options.addresses.end(), 0);
+  }
   parsed.options = std::move(options);
   return parsed;
 }

@@ -42,6 +42,7 @@ void SimulatedUnitServer::acceptConnections() {
         },
         socket);
     connect(link, &UnitLink::unitsChanged, this, &SimulatedUnitServer::unitsChanged);
+    connect(link, &UnitLink::closedByFault, socket, &QTcpSocket::disconnectFromHost);
     connect(socket, &QTcpSocket::readyRead, link, [socket, link] { link->receive(socket->readAll()); });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket, name] {
       if (log_) log_->record(name, Traffic::Event, {}, "closed");

@@ -14,7 +14,8 @@ namespace vtg::sim {
 namespace {
 
 constexpr std::string_view kHeader = "vtg7300-sim state 1";
-constexpr std::uintmax_t kMaxFileBytes = 16u << 20;  // 32 units with every glyph drawn fit well
+// 96 units with every glyph drawn and every title shown unstored come to some 18 MB.
+constexpr std::uintmax_t kMaxFileBytes = 32u << 20;
 
 // The set commands that rebuild a unit, each the reply to the matching read.
 std::vector<std::string> UnitLines(const SimulatedUnit& unit) {

@@ -1,5 +1,8 @@
 #include "sim/unit_bus.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "link/text_helpers.h"
 
 namespace vtg::sim {
@@ -16,9 +19,20 @@ void UnitBus::Answer(std::string framed, Delivery& delivery) {
 }
 
 Delivery UnitBus::Deliver(const AssembledLine& line) {
+  if (units_.empty() || (line.text.empty() && !line.overlong)) return {};
+  Delivery delivery = Route(line);
+  if (faults_.close_after > 0 && ++lines_ == faults_.close_after) {
+    // Executed, but the unit goes before its answer does.
+    std::ranges::move(delivery.replies, std::back_inserter(delivery.dropped));
+    delivery.replies.clear();
+    delivery.close_link = true;
+  }
+  return delivery;
+}
+
+Delivery UnitBus::Route(const AssembledLine& line) {
   Delivery delivery;
   const std::string& text = line.text;
-  if (units_.empty() || (text.empty() && !line.overlong)) return delivery;
   const std::string prefix = text.substr(0, 2);
   const std::string_view body = std::string_view(text).substr(prefix.size());
 

@@ -1,11 +1,10 @@
 #include "sim/unit_client.h"
 
-#include "link/text_helpers.h"
 #include "sim/sim_log.h"
 
 namespace vtg::sim {
 
-UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+UnitClient::UnitClient(SimulatedUnit* unit, int number, QString host, quint16 port, LinkSettings settings, SimLog* log,
                        QObject* parent)
     : QObject(parent),
       unit_(unit),
@@ -13,7 +12,7 @@ UnitClient::UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSett
       port_(port),
       settings_(std::move(settings)),
       log_(log),
-      name_(QStringLiteral("tcp %2:%3 unit %1").arg(QString::fromStdString(Dec2(unit->address())), host_).arg(port)) {
+      name_(QStringLiteral("tcp %1:%2 unit %3").arg(host_).arg(port).arg(number)) {
   retry_.setSingleShot(true);
   retry_.setInterval(kRetryMs);
   connect(&retry_, &QTimer::timeout, this, &UnitClient::attempt);
@@ -44,10 +43,14 @@ void UnitClient::onConnected() {
                        },
                        this);
   connect(link_, &UnitLink::unitsChanged, this, &UnitClient::unitsChanged);
+  connect(link_, &UnitLink::closedByFault, this, [this] {
+    gone_ = true;
+    socket_.disconnectFromHost();
+  });
 }
 
 void UnitClient::onLost() {
-  if (retry_.isActive()) return;  // an error and a disconnection report the same loss
+  if (retry_.isActive() || (gone_ && !link_)) return;  // an error and a disconnection report the same loss
   if (link_) {
     if (log_) log_->record(name_, Traffic::Event, {}, "closed");
     link_->deleteLater();
@@ -55,6 +58,7 @@ void UnitClient::onLost() {
   } else if (log_) {
     log_->record(name_, Traffic::Event, {}, "not reached: " + socket_.errorString().toStdString());
   }
+  if (gone_) return;  // as a unit that lost its power, it does not come back
   if (++failed_attempts_ >= kMaxFailedAttempts) {
     if (log_) log_->record(name_, Traffic::Event, {}, "giving up");
     emit gaveUp();

@@ -1,7 +1,7 @@
 #pragma once
 // One simulated unit that connects to the controller's server, as units do when the
 // controller is the server. A refused or lost connection is tried again a bounded number
-// of times.
+// of times; one the close fault ended is not.
 #include <QObject>
 #include <QPointer>
 #include <QTcpSocket>
@@ -18,8 +18,9 @@ class UnitClient : public QObject {
   static constexpr int kRetryMs = 500;
   static constexpr int kMaxFailedAttempts = 20;  // about ten seconds without a connection
 
-  // The unit and the log (which may be null) must outlive the client.
-  UnitClient(SimulatedUnit* unit, QString host, quint16 port, LinkSettings settings, SimLog* log,
+  // The unit and the log (which may be null) must outlive the client. `number` (from 1) names
+  // it in the log, as units connecting side by side may share an address.
+  UnitClient(SimulatedUnit* unit, int number, QString host, quint16 port, LinkSettings settings, SimLog* log,
              QObject* parent = nullptr);
 
   void start();
@@ -44,6 +45,7 @@ class UnitClient : public QObject {
   QTcpSocket socket_;
   QPointer<UnitLink> link_;  // one per connection, so nothing of an old one reaches a new one
   int failed_attempts_ = 0;
+  bool gone_ = false;  // the close fault ended its connection
 };
 
 }  // namespace vtg::sim

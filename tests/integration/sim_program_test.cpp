@@ -1,13 +1,15 @@
-// vtg7300-sim as a program: listening on a TCP port as a unit does, and on a pseudo-terminal
-// as units on an RS-232C line.
+// vtg7300-sim as a program: listening on a TCP port as a unit does, connecting to the
+// controller's server, and on a pseudo-terminal as units on an RS-232C line.
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "event_waits.h"
 #include "qt_files.h"
+#include "sim/unit_client.h"
 #include "simulated_unit_process.h"
 
 using vtg::testing::kWaitMs;
@@ -90,6 +92,29 @@ class SimProgramTest : public QObject {
 
     QCOMPARE(sim.Terminate(), 0);
     QVERIFY(!QFileInfo::exists(link));  // the link goes with the program
+  }
+
+  // A unit lost mid-run, as when the controller is the server: its second line is executed
+  // but never answered, its connection closes, and it does not come back.
+  void unitClosedByTheFaultStaysGone() {
+    QTcpServer controller;
+    QVERIFY(controller.listen(QHostAddress::LocalHost));
+    SimulatedUnitProcess sim;
+    QVERIFY(sim.Start({"--units", "2", "--close-after", "2", "--connect",
+                       QStringLiteral("127.0.0.1:%1").arg(controller.serverPort())})
+                .startsWith("connecting"));
+    for (int unit = 0; unit < 2; ++unit) {
+      QVERIFY(QTest::qWaitFor([&] { return controller.hasPendingConnections(); }, kWaitMs));
+      QTcpSocket* socket = controller.nextPendingConnection();
+      socket->write("00CWL1\r\n");
+      QCOMPARE(ReadLines(*socket, 1), QByteArray("00GO\r\n"));
+      socket->write("00CWL2\r\n");
+      QVERIFY(QTest::qWaitFor([&] { return socket->state() == QAbstractSocket::UnconnectedState; }, kWaitMs));
+      QCOMPARE(socket->readAll(), QByteArray());
+    }
+    // Absent beyond the time a unit takes to try again.
+    QVERIFY(!QTest::qWaitFor([&] { return controller.hasPendingConnections(); }, 2 * vtg::sim::UnitClient::kRetryMs));
+    QCOMPARE(sim.Terminate(), 0);
   }
 
   void refusesBadStateFilesAndBadUsage() {

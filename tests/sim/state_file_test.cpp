@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "scratch_folder.h"
+#include "glyphs/glyph_class.h"
 #include "sim/state_file.h"
 #include "text_builders.h"
 
@@ -44,6 +45,18 @@ TEST_F(StateFile, SavedUnitsLoadBackUnchanged) {
   EXPECT_EQ(loaded[0].state(), saved[0].state());
   EXPECT_EQ(loaded[1].state(), saved[1].state());
   EXPECT_EQ(loaded[0].address(), 3);
+}
+
+TEST_F(StateFile, NinetySixUnitsHoldingAllTheyCanLoadBack) {
+  SimulatedUnit full(0);
+  for (std::size_t c = 0; c < kGlyphClasses.size(); ++c)
+    for (std::string& glyph : full.state().glyphs[c]) glyph.assign(glyph.size(), 'F');
+  for (TitleCodes& title : full.state().shown_titles) title.fill(0x3021);
+  const std::vector<SimulatedUnit> saved(96, full);
+  ASSERT_EQ(SaveUnits(path_, saved), "");
+  std::vector<SimulatedUnit> loaded(96);
+  ASSERT_EQ(LoadUnits(path_, loaded), "");
+  EXPECT_EQ(loaded.back().state(), full.state());
 }
 
 struct BadFile {

@@ -90,5 +90,17 @@ TEST(UnitBus, ErrorFaultRefusesEveryNthAddressedLine) {
   EXPECT_EQ(units.second.state().white_level, 0);  // from the Broadcast only
 }
 
+TEST(UnitBus, CloseFaultExecutesTheNthLineAndWithholdsItsReply) {
+  TwoUnits units;
+  UnitBus bus = units.Bus({.close_after = 3});
+  EXPECT_FALSE(bus.Deliver({"00CWL1"}).close_link);
+  EXPECT_FALSE(bus.Deliver({""}).close_link);  // nothing taken: not counted
+  EXPECT_EQ(Replies(bus, "05RCEL"), Lines{});  // counted, though nobody answers it
+  const Delivery third = bus.Deliver({"01CWL2"});
+  EXPECT_TRUE(third.close_link);
+  EXPECT_EQ(std::tie(third.replies, third.dropped), std::tuple(Lines{}, Lines{"01GO\r\n"}));
+  EXPECT_EQ(units.second.state().white_level, 2);
+}
+
 }  // namespace
 }  // namespace vtg::sim
