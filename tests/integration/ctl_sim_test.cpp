@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <random>
 #include <variant>
 
@@ -108,6 +109,37 @@ QStringList Exchange(const QByteArray& log, const QString& sent) {
   return exchange;
 }
 
+// Starts vtg7300ctl in the server role and gives the port it listens on; empty when it said
+// nothing of the kind.
+QString StartListening(QProcess& ctl, const QStringList& args) {
+  ctl.setReadChannel(QProcess::StandardError);
+  StartCtl(ctl, args);
+  if (!QTest::qWaitFor([&] { return ctl.canReadLine(); }, kWaitMs)) return {};
+  static const QRegularExpression kListening(QStringLiteral("^vtg7300ctl: listening on 127\\.0\\.0\\.1:(\\d+)\n$"));
+  return kListening.match(QString::fromUtf8(ctl.readLine())).captured(1);
+}
+
+// vtg7300ctl in the server role at `controller` (port 0: a free one, which `controller` then
+// names) running `args` at the reply pace; `units_come` starts the units once the port is known.
+CtlRun RunAsServer(QString& controller, const QStringList& args, const std::function<void()>& units_come = {}) {
+  QProcess ctl;
+  const QString port = StartListening(ctl, QStringList{"--listen", controller, "--pace", "reply"} + args);
+  if (port.isEmpty()) return Collect(ctl);
+  controller = "127.0.0.1:" + port;
+  if (units_come) units_come();
+  return Collect(ctl);
+}
+
+// The result lines of several units by their outcome: "ok", or the error of a failed one.
+QStringList Outcomes(const QByteArray& out) {
+  QStringList outcomes;
+  for (const QString& line : QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts)) {
+    const QStringList fields = line.split('\t');
+    if (fields.size() >= 3 && fields[2].endsWith(" s")) outcomes << (fields[1] == "ok" ? "ok" : fields.value(3));
+  }
+  outcomes.sort();
+  return outcomes;
+}
 
 }  // namespace
 
@@ -122,6 +154,8 @@ class CtlSimTest : public QObject {
  private slots:
   void unitKeepsItsNetworkSettingsAndTakesANewAddress();
   void documentRoundTripsAsServer();
+  void manyUnitsRunAtOnceAndAFailingUnitStopsNoOther();
+  void ninetySixUnitsTakeSetAllAtOnce();
   void documentsNeedNoUnit();
   void verifyListsWhatChangedBehind_data();
   void verifyListsWhatChangedBehind();
@@ -160,15 +194,10 @@ void CtlSimTest::documentRoundTripsAsServer() {
   for (const QStringList& command : {QStringList{"send-all", Path("server.dat")},
                                      QStringList{"read-all", Path("server-back.dat")}}) {
     QProcess ctl;
-    ctl.setReadChannel(QProcess::StandardError);
-    StartCtl(ctl, QStringList{"--listen", "127.0.0.1:" + port, "--pace", "reply"} + command);
-    QVERIFY(QTest::qWaitFor([&] { return ctl.canReadLine(); }, kWaitMs));
-    const QByteArray first = ctl.readLine();
-    const auto listening = QRegularExpression(QStringLiteral("^vtg7300ctl: listening on 127\\.0\\.0\\.1:(\\d+)\n$"))
-                               .match(QString::fromUtf8(first));
-    QVERIFY2(listening.hasMatch(), first.constData());
+    const QString listening = StartListening(ctl, QStringList{"--listen", "127.0.0.1:" + port, "--pace", "reply"} + command);
+    QVERIFY(!listening.isEmpty());
     if (port == "0") {
-      port = listening.captured(1);
+      port = listening;
       QVERIFY(sim.Start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
     }
     const CtlRun run = Collect(ctl);
@@ -225,6 +254,44 @@ void CtlSimTest::verifyListsWhatChangedBehind() {
   run({"glyph-verify", "small", glyphs}, 1, "外字 No.5\t576 ドット\t288 ドット（288 ドット不一致）\n",
       "vtg7300ctl: 1 difference\n");
   QCOMPARE(sim.Terminate(), 0);
+}
+
+void CtlSimTest::manyUnitsRunAtOnceAndAFailingUnitStopsNoOther() {
+  // Six units that answer, one that answers an error and one whose connection ends, mid-run.
+  const QByteArray doc = DocumentOf(SampleImage(3));
+  QVERIFY(WriteFile(Path("many.dat"), doc));
+  SimulatedUnitProcess six, erring, closing;
+  QString controller = QStringLiteral("127.0.0.1:0");
+  const CtlRun sent = RunAsServer(controller, {"--units", "8", "send-all", Path("many.dat")}, [&] {
+    six.Start({"--connect", controller, "--units", "6"});
+    erring.Start({"--connect", controller, "--error-every", "100", "E3"});
+    closing.Start({"--connect", controller, "--close-after", "150"});
+  });
+  QVERIFY2(sent.status == 1, qPrintable(Describe(sent)));
+  QCOMPARE(Outcomes(sent.out), (QStringList{"Socket Command", "Socket 接続が切れました"} + QStringList(6, "ok")));
+  QCOMPARE(erring.Terminate(), 0);
+
+  // The six come back to the same port; each holds the document, and reads it back whole.
+  const CtlRun verified = RunAsServer(controller, {"--units", "6", "verify", Path("many.dat")});
+  QVERIFY2(verified.status == 0 && Outcomes(verified.out) == QStringList(6, "ok"), qPrintable(Describe(verified)));
+  const CtlRun back = RunAsServer(controller, {"--units", "6", "read-all", Path("back.dat")});
+  QVERIFY2(back.status == 0, qPrintable(Describe(back)));
+  for (int record = 1; record <= 6; ++record)
+    QCOMPARE(ReadFile(Path(QStringLiteral("back-127.0.0.1-%1.dat").arg(record))), doc);
+  QCOMPARE(six.Terminate(), 0);
+}
+
+void CtlSimTest::ninetySixUnitsTakeSetAllAtOnce() {
+  const QByteArray doc = DocumentOf(SampleImage(4));
+  QVERIFY(WriteFile(Path("all.dat"), doc));
+  SimulatedUnitProcess units;
+  QString controller = QStringLiteral("127.0.0.1:0");
+  const CtlRun sent = RunAsServer(controller, {"--units", "96", "send-all", Path("all.dat")},
+                                  [&] { units.Start({"--connect", controller, "--units", "96"}); });
+  QVERIFY2(sent.status == 0 && Outcomes(sent.out) == QStringList(96, "ok"), qPrintable(Describe(sent)));
+  const CtlRun verified = RunAsServer(controller, {"--units", "96", "verify", Path("all.dat")});
+  QVERIFY2(verified.status == 0 && Outcomes(verified.out) == QStringList(96, "ok"), qPrintable(Describe(verified)));
+  QCOMPARE(units.Terminate(), 0);
 }
 
 void CtlSimTest::documentsNeedNoUnit() {
