@@ -3,13 +3,15 @@
 # reply pace, the wall and CPU time of the controller, the slowest unit's run against a lone
 # unit's, and then a verify of every unit (each must hold the document).
 #
-#   bench/many_units_bench.sh [BUILD_DIR] [LINE_RATE]
+#   bench/many_units_bench.sh [BUILD_DIR [SIM_OPTION...]]
 #
-# BUILD_DIR defaults to build-rel (an optimised build); LINE_RATE (e.g. 9600) paces the
-# simulated units like serial lines of that rate in both directions; none: loopback speed.
+# BUILD_DIR defaults to build-rel (an optimised build). The simulated units answer at once
+# unless SIM_OPTIONs say otherwise: --reply-delay MS for a unit that takes its time,
+# --line-rate 9600 for units behind 9600-baud lines (both directions paced).
 set -euo pipefail
 build=$(cd "${1:-build-rel}" && pwd)
-rate=${2:-}
+shift || true
+sim_options=("$@")
 export LC_ALL=C
 
 work=$(mktemp -d)
@@ -25,7 +27,7 @@ trap cleanup EXIT
 sim_pid=$!
 for _ in $(seq 100); do [ -s "$work/sim.out" ] && break; sleep 0.05; done
 for line in CWL0 CEL2 "CT01T01$(printf '3021%.0s' $(seq 28))" "CT02B64$(printf '2422%.0s' $(seq 28))"; do
-  "$build/vtg7300ctl" --serial "$work/tty" --pace reply raw "$line" > /dev/null
+  "$build/vtg7300ctl" --serial "$work/tty" --pace reply raw "$line" > /dev/null 2>&1
 done
 "$build/vtg7300ctl" --serial "$work/tty" --pace reply read-all "$work/doc.dat" 2> /dev/null
 kill "$sim_pid" && wait "$sim_pid" 2>/dev/null || true
@@ -43,7 +45,7 @@ run_ctl() {
   for _ in $(seq 200); do grep -q "listening on" "$work/err" 2>/dev/null && break; sleep 0.02; done
   port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/err")
   if [ -z "$sim_pid" ]; then
-    "$build/vtg7300-sim" --connect "127.0.0.1:$port" --units "$units" ${rate:+--line-rate "$rate"} > /dev/null &
+    "$build/vtg7300-sim" --connect "127.0.0.1:$port" --units "$units" "${sim_options[@]}" > /dev/null &
     sim_pid=$!
   fi
   wait "$ctl" || true

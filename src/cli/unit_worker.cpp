@@ -53,7 +53,6 @@ UnitWorker::UnitWorker(const CtlOptions& options, std::string unit, ShiftJisDeco
       runs_(UnitNames(), UnitRuns::Order::InTurn, [this](int index) { return BeginJob(index); }, SteadyMs) {
   runs_.on_done = [this] { Finish(worst_); };
   Link& link = session_.link();
-  link.AttachSocket(nullptr, &reply_timer_);
   link.SetTiming({options.timeout_ms, std::min(kBroadcastWaitMs, options.timeout_ms)});
   link.SetReplyListener([this](std::string_view line, bool understood) {
     if (job_open_) job_->OnReply(line, understood);
