@@ -8,25 +8,15 @@ namespace vtg::sim {
 namespace {
 
 using testing::Repeat;
+using Timed = std::vector<std::pair<std::string, double>>;  // bytes or line, and a time
 
-struct Arrival {
-  std::string bytes;
-  double at_ms;
-};
-
-struct Taken {
-  std::string text;
-  double due_ms;
-  bool operator==(const Taken&) const = default;
-};
-
-// Each line as it is taken, at the first moment it may be, and not a moment before.
-std::vector<Taken> TakeAll(ReceivePacing& intake) {
-  std::vector<Taken> taken;
+// Each line with the moment it is taken: the first it may be, and not a moment before.
+Timed TakeAll(ReceivePacing& intake) {
+  Timed taken;
   while (const auto due = intake.NextDueMs()) {
     EXPECT_TRUE(intake.TakeDue(*due - 0.01).empty());
-    for (const ReceivedLine& received : intake.TakeDue(*due))
-      taken.push_back({received.line.overlong ? "overlong" : received.line.text, received.due_ms});
+    for (const ReceivedLine& line : intake.TakeDue(*due))
+      taken.emplace_back(line.line.overlong ? "overlong" : line.line.text, line.due_ms);
   }
   return taken;
 }
@@ -34,8 +24,7 @@ std::vector<Taken> TakeAll(ReceivePacing& intake) {
 struct Pacing {
   std::string_view what;
   int baud;
-  std::vector<Arrival> arrivals;
-  std::vector<Taken> taken;
+  Timed arrivals, taken;
 };
 
 // 1100 baud: 10 ms a byte.
@@ -61,9 +50,7 @@ TEST(ReceivePacing, WaitIsBoundedAndARefusedLineTakesNoTime) {
   ReceivePacing intake(11000);  // 1 ms a byte
   const std::string line = Repeat("A", 498) + "\r\n";
   const std::size_t room = ReceivePacing::kMaxWaitingBytes / line.size();
-  std::string flood;
-  for (std::size_t i = 0; i < room + 3; ++i) flood += line;
-  EXPECT_EQ(intake.Arrive(flood, 0).size(), 3u);
+  EXPECT_EQ(intake.Arrive(Repeat(line, static_cast<int>(room + 3)), 0).size(), 3u);
   EXPECT_EQ(intake.TakeDue(1e9).back().due_ms, static_cast<double>(room * line.size()));
   EXPECT_TRUE(intake.Arrive("0A\n", 0).empty());
   EXPECT_EQ(intake.NextDueMs(), static_cast<double>(room * line.size() + 3));

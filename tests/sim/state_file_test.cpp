@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "scratch_folder.h"
-#include "glyphs/glyph_class.h"
 #include "sim/state_file.h"
 #include "text_builders.h"
 
@@ -49,8 +48,8 @@ TEST_F(StateFile, SavedUnitsLoadBackUnchanged) {
 
 TEST_F(StateFile, NinetySixUnitsHoldingAllTheyCanLoadBack) {
   SimulatedUnit full(0);
-  for (std::size_t c = 0; c < kGlyphClasses.size(); ++c)
-    for (std::string& glyph : full.state().glyphs[c]) glyph.assign(glyph.size(), 'F');
+  for (auto& glyphs : full.state().glyphs)
+    for (std::string& glyph : glyphs) glyph.assign(glyph.size(), 'F');
   for (TitleCodes& title : full.state().shown_titles) title.fill(0x3021);
   const std::vector<SimulatedUnit> saved(96, full);
   ASSERT_EQ(SaveUnits(path_, saved), "");
