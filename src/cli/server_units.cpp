@@ -33,13 +33,7 @@ void ServerUnits::Start() {
   if (!OpenTrafficLog(options_, log_output_, log_)) return Finish(kExitBadUsage);
   // The command's input and the folder of its output are checked before any unit is waited for.
   if (const int status = UnitWorker(options_, {}, decode_).Prepare(); status != kExitOk) return Finish(status);
-  const QHostAddress address(QString::fromStdString(options_.host));
-  if (address.protocol() != QAbstractSocket::IPv4Protocol) {
-    messages_.ErrorBox("--listen wants an IPv4 address, not " + options_.host);
-    return Finish(kExitBadUsage);
-  }
-  if (!tcp_.StartServer(address, static_cast<quint16>(options_.port))) return Finish(kExitUnitFailed);
-  std::cerr << "vtg7300ctl: listening on " << options_.host << ':' << tcp_.ServerPort() << std::endl;
+  if (const int status = Listen(options_, tcp_, messages_); status != kExitOk) return Finish(status);
   if (options_.wait_ms) wait_timer_.start(options_.wait_ms);
 }
 

@@ -18,6 +18,17 @@ bool OpenTrafficLog(const CtlOptions& options, LogOutput& output, TrafficLog& lo
   return true;
 }
 
+int Listen(const CtlOptions& options, TcpTransport& tcp, Messages& messages) {
+  const QHostAddress address(QString::fromStdString(options.host));
+  if (address.protocol() != QAbstractSocket::IPv4Protocol) {
+    messages.ErrorBox("--listen wants an IPv4 address, not " + options.host);
+    return kExitBadUsage;
+  }
+  if (!tcp.StartServer(address, static_cast<quint16>(options.port))) return kExitUnitFailed;
+  std::cerr << "vtg7300ctl: listening on " << options.host << ':' << tcp.ServerPort() << std::endl;
+  return kExitOk;
+}
+
 UnitSession::UnitSession(const CtlOptions& options, ShiftJisDecoder decode, QObject* parent)
     : QObject(parent),
       options_(options),
@@ -85,13 +96,7 @@ void UnitSession::ConnectToAddress(const QHostAddress& address) {
 
 void UnitSession::ListenForUnit() {
   worker_.state().link.selected_peer = -1;
-  const QHostAddress address(QString::fromStdString(options_.host));
-  if (address.protocol() != QAbstractSocket::IPv4Protocol) {
-    messages_.ErrorBox("--listen wants an IPv4 address, not " + options_.host);
-    return Finish(kExitBadUsage);
-  }
-  if (!tcp_.StartServer(address, static_cast<quint16>(options_.port))) return Finish(kExitUnitFailed);
-  std::cerr << "vtg7300ctl: listening on " << options_.host << ':' << tcp_.ServerPort() << std::endl;
+  if (const int status = Listen(options_, tcp_, messages_); status != kExitOk) Finish(status);
 }
 
 void UnitSession::OnUnitsChanged() {

@@ -44,6 +44,10 @@ class UnitSession : public QObject {
   bool finished_ = false;
 };
 
+// --listen: starts the server role; kExitOk once listening ("listening on" told), else the
+// exit status after telling why.
+int Listen(const CtlOptions& options, TcpTransport& tcp, Messages& messages);
+
 // The traffic log of --log and -v, for every unit's link; false when its file cannot be opened.
 bool OpenTrafficLog(const CtlOptions& options, LogOutput& output, TrafficLog& log);
 

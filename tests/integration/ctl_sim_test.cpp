@@ -109,23 +109,17 @@ QStringList Exchange(const QByteArray& log, const QString& sent) {
   return exchange;
 }
 
-// Starts vtg7300ctl in the server role and gives the port it listens on; empty when it said
-// nothing of the kind.
-QString StartListening(QProcess& ctl, const QStringList& args) {
-  ctl.setReadChannel(QProcess::StandardError);
-  StartCtl(ctl, args);
-  if (!QTest::qWaitFor([&] { return ctl.canReadLine(); }, kWaitMs)) return {};
-  static const QRegularExpression kListening(QStringLiteral("^vtg7300ctl: listening on 127\\.0\\.0\\.1:(\\d+)\n$"));
-  return kListening.match(QString::fromUtf8(ctl.readLine())).captured(1);
-}
-
 // vtg7300ctl in the server role at `controller` (port 0: a free one, which `controller` then
 // names) running `args` at the reply pace; `units_come` starts the units once the port is known.
 CtlRun RunAsServer(QString& controller, const QStringList& args, const std::function<void()>& units_come = {}) {
   QProcess ctl;
-  const QString port = StartListening(ctl, QStringList{"--listen", controller, "--pace", "reply"} + args);
-  if (port.isEmpty()) return Collect(ctl);
-  controller = "127.0.0.1:" + port;
+  ctl.setReadChannel(QProcess::StandardError);
+  StartCtl(ctl, QStringList{"--listen", controller, "--pace", "reply"} + args);
+  if (!QTest::qWaitFor([&] { return ctl.canReadLine(); }, kWaitMs)) return Collect(ctl);
+  static const QRegularExpression kListening(QStringLiteral("^vtg7300ctl: listening on (127\\.0\\.0\\.1:\\d+)\n$"));
+  const auto listening = kListening.match(QString::fromUtf8(ctl.readLine()));
+  if (!listening.hasMatch()) return Collect(ctl);
+  controller = listening.captured(1);
   if (units_come) units_come();
   return Collect(ctl);
 }
@@ -190,19 +184,12 @@ void CtlSimTest::documentRoundTripsAsServer() {
   const QByteArray doc = DocumentOf(SampleImage(2));
   QVERIFY(WriteFile(Path("server.dat"), doc));
   SimulatedUnitProcess sim;
-  QString port = QStringLiteral("0");
-  for (const QStringList& command : {QStringList{"send-all", Path("server.dat")},
-                                     QStringList{"read-all", Path("server-back.dat")}}) {
-    QProcess ctl;
-    const QString listening = StartListening(ctl, QStringList{"--listen", "127.0.0.1:" + port, "--pace", "reply"} + command);
-    QVERIFY(!listening.isEmpty());
-    if (port == "0") {
-      port = listening;
-      QVERIFY(sim.Start({"--connect", "127.0.0.1:" + port}).startsWith("connecting"));
-    }
-    const CtlRun run = Collect(ctl);
-    QVERIFY2(run.status == 0, qPrintable(Describe(run)));
-  }
+  QString controller = QStringLiteral("127.0.0.1:0");
+  const CtlRun sent = RunAsServer(controller, {"send-all", Path("server.dat")},
+                                  [&] { sim.Start({"--connect", controller}); });
+  QVERIFY2(sent.status == 0, qPrintable(Describe(sent)));
+  const CtlRun back = RunAsServer(controller, {"read-all", Path("server-back.dat")});
+  QVERIFY2(back.status == 0, qPrintable(Describe(back)));
   QCOMPARE(sim.Terminate(), 0);
   QCOMPARE(ReadFile(Path("server-back.dat")), doc);
 }
