@@ -431,10 +431,11 @@ Commands:
 
 Several units (--units, --wait, an address list): one result line a unit on standard
 output, "UNIT<tab>ok|failed<tab>SECONDS s[<tab>ERROR]", UNIT its address (--listen: the
-unit's IP address and client record, "192.168.1.20 record 3"); what a command prints
+unit's IP address, "192.168.1.20", with its client record when units share it,
+"127.0.0.1#3"); what a command prints
 follows its unit's line, each line after "UNIT<tab>". read-all and glyph-read write one
 file a unit, named after it: OUT-192.168.1.20.dat (when units share an address, with the
-record: OUT-127.0.0.1-3.dat), OUT-03.dat for address 03.
+record: OUT-127.0.0.1#3.dat), OUT-03.dat for address 03.
 Progress goes to standard error as a percentage, and so do the controller's messages.
 Exit status: 0 done (and for verify, diff and glyph-verify: all equal), by every unit; 1 a
 unit refused, answered an error or did not answer, or something differs; 2 bad usage, or

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <iostream>
-#include <map>
 
 #include "cli/unit_session.h"
 #include "link/qt_log_clock.h"
@@ -13,6 +12,7 @@ namespace vtg::cli {
 
 struct ServerUnits::Unit {
   std::unique_ptr<UnitWorker> worker;
+  int record = 0;
   std::unique_ptr<Transport> route;  // declared after the worker: ends first
 };
 
@@ -45,31 +45,23 @@ void ServerUnits::BeginAll() {
   if (begun_) return;
   begun_ = true;
   wait_timer_.stop();
-  const ClientTable& table = state_.client_table;
-  std::map<std::string, int> sharing;  // units behind one address
-  for (int record = 1; record < kClientRecords; ++record)
-    if (table[record].in_use) ++sharing[table[record].address_text];
-  std::vector<int> records;
-  for (int record = 1; record < kClientRecords; ++record)
-    if (table[record].in_use) records.push_back(record);
-  if (records.empty()) {
+  const std::vector<NamedUnit> named = NamedUnits(state_.client_table);
+  if (named.empty()) {
     messages_.ErrorBox("no unit connected");
     return Finish(kExitUnitFailed);
   }
-  for (int record : records) {
-    const std::string& address = table[record].address_text;
-    const std::string file_tag = sharing[address] > 1 ? address + '-' + std::to_string(record) : address;
+  for (const NamedUnit& named_unit : named) {
     auto unit = std::make_unique<Unit>();
-    unit->worker = std::make_unique<UnitWorker>(ForUnit(options_, file_tag), address + " record " + std::to_string(record),
-                                                decode_);
-    unit->route = tcp_.RouteUnit(record, unit->worker->link());
+    unit->worker = std::make_unique<UnitWorker>(ForUnit(options_, named_unit.name), named_unit.name, decode_);
+    unit->record = named_unit.record;
+    unit->route = tcp_.RouteUnit(named_unit.record, unit->worker->link());
     unit->worker->AttachSocket(unit->route.get());
     if (!options_.log_file.empty() || options_.verbose) unit->worker->link().SetTrafficLog(&log_);
     units_.push_back(std::move(unit));
   }
   running_ = static_cast<int>(units_.size());
-  for (std::size_t i = 0; i < units_.size(); ++i)
-    units_[i]->worker->Run(records[i], [this](int status) {
+  for (const auto& unit : units_)
+    unit->worker->Run(unit->record, [this](int status) {
       worst_ = std::max(worst_, status);
       if (--running_ == 0) Finish(worst_ == kExitOk && log_output_.FileFailed() ? kExitBadUsage : worst_);
     });

@@ -1,5 +1,7 @@
 #include "link/client_table.h"
 
+#include <map>
+
 namespace vtg {
 
 void ClientTable::Reset() {
@@ -36,6 +38,19 @@ int ClientTable::InUseCount() const {
   int n = 0;
   for (int i = 1; i < kClientRecords; ++i) n += records_[static_cast<size_t>(i)].in_use;
   return n;
+}
+
+std::vector<NamedUnit> NamedUnits(const ClientTable& table) {
+  std::map<std::string, int> sharing;
+  for (int record = 1; record < kClientRecords; ++record)
+    if (table[record].in_use) ++sharing[table[record].address_text];
+  std::vector<NamedUnit> units;
+  for (int record = 1; record < kClientRecords; ++record) {
+    if (!table[record].in_use) continue;
+    const std::string& address = table[record].address_text;
+    units.push_back({record, sharing[address] > 1 ? address + '#' + std::to_string(record) : address});
+  }
+  return units;
 }
 
 std::string PeerAddressText(const ClientTable& table, int selected_peer) {

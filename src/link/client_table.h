@@ -2,6 +2,7 @@
 // The server role's table of connected units: record 0 is reserved, units take 1..96.
 #include <array>
 #include <string>
+#include <vector>
 
 namespace vtg {
 
@@ -33,6 +34,15 @@ class ClientTable {
  private:
   std::array<ClientRecord, kClientRecords> records_;
 };
+
+struct NamedUnit {
+  int record;
+  std::string name;
+};
+
+// The connected units by record, as an operator tells them apart: by their address, with the
+// record after a "#" where several units share one ("127.0.0.1#3").
+std::vector<NamedUnit> NamedUnits(const ClientTable& table);
 
 // The caption suffix of a dialog: the chosen unit's address in the server role.
 std::string PeerAddressText(const ClientTable& table, int selected_peer);

@@ -275,9 +275,13 @@ bool TcpTransport::RefusedUnit(const QTcpSocket& socket) {
 
 class TcpTransport::RoutedUnit : public Transport {
  public:
-  RoutedUnit(TcpTransport& transport, int peer, int record) : transport_(&transport), peer_(peer), record_(record) {}
+  RoutedUnit(TcpTransport& transport, int peer, int record, Link& link)
+      : transport_(&transport), peer_(peer), record_(record), link_(&link) {}
   ~RoutedUnit() override {
-    if (transport_) transport_->routes_.erase(peer_);
+    if (!transport_) return;
+    // A later run may have routed the unit to its own session meanwhile: that route stays.
+    const auto route = transport_->routes_.find(peer_);
+    if (route != transport_->routes_.end() && route->second == link_) transport_->routes_.erase(route);
   }
 
   TransportTraits traits() const override { return {false, true}; }
@@ -307,13 +311,14 @@ class TcpTransport::RoutedUnit : public Transport {
   QPointer<TcpTransport> transport_;
   int peer_;
   int record_;
+  Link* link_;
 };
 
 std::unique_ptr<Transport> TcpTransport::RouteUnit(int record, Link& link) {
   if (record < 1 || record >= kClientRecords || !state_.client_table[record].in_use) return nullptr;
   const int peer = state_.client_table[record].peer_socket;
   routes_[peer] = &link;
-  return std::make_unique<RoutedUnit>(*this, peer, record);
+  return std::make_unique<RoutedUnit>(*this, peer, record, link);
 }
 
 Link* TcpTransport::LinkOf(int peer) const {

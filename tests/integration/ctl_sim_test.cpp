@@ -264,7 +264,7 @@ void CtlSimTest::manyUnitsRunAtOnceAndAFailingUnitStopsNoOther() {
   const CtlRun back = RunAsServer(controller, {"--units", "6", "read-all", Path("back.dat")});
   QVERIFY2(back.status == 0, qPrintable(Describe(back)));
   for (int record = 1; record <= 6; ++record)
-    QCOMPARE(ReadFile(Path(QStringLiteral("back-127.0.0.1-%1.dat").arg(record))), doc);
+    QCOMPARE(ReadFile(Path(QStringLiteral("back-127.0.0.1#%1.dat").arg(record))), doc);
   QCOMPARE(six.Terminate(), 0);
 }
 
