@@ -74,8 +74,8 @@ std::string SerialTransport::description() const {
 
 void SerialTransport::OnReadyRead() {
   DrainDevice(
-      &port_, [this](std::string_view bytes) { link_.OnSerialBytes(bytes); },
-      [this] { link_.OnSerialBytesDropped(); });
+      &port_, [this](std::string_view bytes) { Reader().OnSerialBytes(bytes); },
+      [this] { Reader().OnSerialBytesDropped(); });
 }
 
 void SerialTransport::OnError(QSerialPort::SerialPortError error) {

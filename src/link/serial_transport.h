@@ -32,11 +32,17 @@ class SerialTransport : public QObject, public Transport {
 
   static constexpr std::string_view kOpenFailedText = "Miss! File Open";
 
+  // What the line brings goes to `link` (a session taking its turn on the line) until routed
+  // back with null to the link the transport was made with.
+  void RouteTo(Link* link) { routed_ = link; }
+
  private:
+  Link& Reader() { return routed_ ? *routed_ : link_; }
   void OnReadyRead();
   void OnError(QSerialPort::SerialPortError error);
 
   Link& link_;
+  Link* routed_ = nullptr;
   Messages& messages_;
   QSerialPort port_;
 };

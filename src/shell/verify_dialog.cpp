@@ -1,8 +1,7 @@
 #include "shell/verify_dialog.h"
 
-#include <QHeaderView>
-
 #include "settings/setting_comparison.h"
+#include "shell/difference_table.h"
 #include "shell/read_all_run.h"
 #include "ui/cp932_text.h"
 #include "ui/qt_text.h"
@@ -17,18 +16,12 @@ SequenceRun ReadUnit(ui::AppContext& app, bool) {
 }  // namespace
 
 const WholeUnitRunLayout kVerifyLayout{"設定の照合", 1310, "照合", 1311, 1312,
-                                       "本機の設定を読み込み、データと照合します。", ReadUnit};
+                                       "本機の設定を読み込み、データと照合します。", ReadUnit,
+                                       ManyUnitRun::Verify};
 
 VerifyDialog::VerifyDialog(ui::AppContext& app, QWidget* parent) : WholeUnitRunDialog(app, kVerifyLayout, parent) {
   result_ = ui::WithId(kVerifyResultId, new QLabel(this));
-  table_ = ui::WithId(kVerifyTableId, new QTableWidget(0, 3, this));
-  table_->setHorizontalHeaderLabels({QStringLiteral("項目"), QStringLiteral("データ"), QStringLiteral("本機")});
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  table_->verticalHeader()->hide();
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setMinimumSize(720, 260);
+  table_ = NewDifferenceTable(kVerifyTableId, this);
   table_->hide();
   results()->addWidget(result_);
   results()->addWidget(table_, 1);
@@ -54,16 +47,7 @@ void VerifyDialog::RunEnded(SequenceEngine::End how) {
     return;
   }
   result_->setText(QStringLiteral("一致しない項目が %1 件あります。").arg(found.size()));
-  table_->setRowCount(static_cast<int>(found.size()));
-  for (int row = 0; row < table_->rowCount(); ++row) {
-    const Difference& d = found[static_cast<std::size_t>(row)];
-    const std::string* cells[] = {&d.item, &d.document, &d.unit};
-    for (int column = 0; column < 3; ++column) {
-      auto* cell = new QTableWidgetItem(QString::fromStdString(*cells[column]));
-      cell->setToolTip(cell->text());  // a long title may not fit its column
-      table_->setItem(row, column, cell);
-    }
-  }
+  ShowDifferences(*table_, found);
   table_->show();
   // The caption's minimum width keeps the layout from growing the dialog by itself.
   resize(size().expandedTo(sizeHint()));

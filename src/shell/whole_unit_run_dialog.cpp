@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "link/link.h"
+#include "shell/many_unit_dialog.h"
 #include "shell/read_all_run.h"
 #include "shell/set_all_run.h"
 #include "shell/verify_dialog.h"
@@ -29,9 +30,10 @@ ui::DialogSetup Setup(const WholeUnitRunLayout& layout) {
 }  // namespace
 
 const WholeUnitRunLayout kSetAllItemsLayout{"全項目の設定", 1012, "設定", 1013, 1015, nullptr, SetAll,
-                                            "設定後に本機と照合する"};
+                                            ManyUnitRun::SetAll, "設定後に本機と照合する"};
 const WholeUnitRunLayout kReadSettingItemsLayout{"設定項目の読み込み", 1069, "読み込み", 1070, 1071,
-                                                 "メンテナンス以外で読み込み動作を行わないでください。", ReadAll};
+                                                 "メンテナンス以外で読み込み動作を行わないでください。", ReadAll,
+                                                 ManyUnitRun::Read};
 
 WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLayout& layout, QWidget* parent)
     : SettingsDialog(app, Setup(layout), parent), layout_(layout) {
@@ -68,6 +70,14 @@ WholeUnitRunDialog::WholeUnitRunDialog(ui::AppContext& app, const WholeUnitRunLa
                           {new ui::SlaveAddressCombo(state(), ui::SlaveAddressCombo::Entries::WithBroadcast, this)}));
   bottom->addWidget(Group(QStringLiteral("送信間隔"), {new ui::PaceChoice(app, runner_->engine(), this)}));
   bottom->addStretch(1);
+  QPushButton* many = Button(kManyUnitsId, QStringLiteral("複数の本機…"));
+  many->setEnabled(ManyUnitDialog::Offered(app.state));
+  connect(many, &QPushButton::clicked, this, [this] {
+    if (runner_->Running()) return;
+    ManyUnitDialog dialog(this->app(), layout_, this);
+    dialog.exec();
+  });
+  bottom->addWidget(many, 0, Qt::AlignBottom);
   bottom->addWidget(close, 0, Qt::AlignBottom);
 
   auto* column = new QVBoxLayout(this);

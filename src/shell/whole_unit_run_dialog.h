@@ -10,6 +10,13 @@
 
 namespace vtg::shell {
 
+// What a run over several units keeps of each unit whose run completed.
+enum class ManyUnitRun {
+  SetAll,  // nothing: the unit took every line
+  Read,    // its settings, as a document named after it
+  Verify,  // where it differs from the data
+};
+
 struct WholeUnitRunLayout {
   const char* caption;  // the caption with a unit's address follows it after a space
   int start_id;
@@ -19,6 +26,7 @@ struct WholeUnitRunLayout {
   const char* notice;  // a line of warning under the controls; null for none
   // `then_verify`: the run is to end once the unit answered its last line.
   SequenceRun (*make_run)(ui::AppContext& app, bool then_verify);
+  ManyUnitRun many;
   // A check box that verifies the unit after a complete run; null for none.
   const char* verify_after = nullptr;
 };
@@ -27,6 +35,7 @@ extern const WholeUnitRunLayout kSetAllItemsLayout;       // dialog 106
 extern const WholeUnitRunLayout kReadSettingItemsLayout;  // dialog 118
 
 inline constexpr int kVerifyAfterId = 1315;
+inline constexpr int kManyUnitsId = 1420;
 
 class WholeUnitRunDialog : public ui::SettingsDialog {
   Q_OBJECT

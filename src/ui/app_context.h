@@ -10,6 +10,7 @@ namespace vtg {
 struct ControllerState;
 class Link;
 class Messages;
+class SerialTransport;
 class ProfileStore;
 class TcpTransport;
 class TrafficLog;
@@ -31,6 +32,8 @@ struct AppContext {
   std::function<void(QWidget*)> set_message_owner = {};
   // The program's traffic log; null where a test runs without one.
   TrafficLog* traffic_log = nullptr;
+  // The serial link; null where a test runs without one.
+  SerialTransport* serial = nullptr;
 };
 
 }  // namespace vtg::ui

@@ -21,7 +21,8 @@ Application::Application(const ApplicationOptions& options)
                serial_ports_,
                &tcp_,
                [this](QWidget* owner) { boxes_.SetOwner(owner); },
-               &traffic_log_} {
+               &traffic_log_,
+               &serial_} {
   link_.SetTrafficLog(&traffic_log_);
   tcp_.SetTrafficLog(&traffic_log_);
   link_.AttachSerial(&serial_);

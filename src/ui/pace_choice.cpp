@@ -6,17 +6,20 @@
 
 namespace vtg::ui {
 
-PaceChoice::PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent) : QComboBox(parent) {
+PaceChoice::PaceChoice(AppContext& app, QWidget* parent) : QComboBox(parent) {
   WithId(kControlId, this);
   addItems({QStringLiteral("タイマー"), QStringLiteral("応答ごと")});
   setCurrentIndex(app.state.link.run_pace == 1 ? 1 : 0);
-  const auto give = [&engine](int pace) { engine.SetPace(pace == 1 ? Pace::Reply : Pace::Timer); };
-  give(currentIndex());
-  connect(this, &QComboBox::currentIndexChanged, this, [&app, give](int pace) {
+  connect(this, &QComboBox::currentIndexChanged, this, [&app](int pace) {
     app.state.link.run_pace = pace;
     StoreRunPace(app.state.link, app.profile);
-    give(pace);
   });
+}
+
+PaceChoice::PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent) : PaceChoice(app, parent) {
+  const auto give = [&engine](int pace) { engine.SetPace(pace == 1 ? Pace::Reply : Pace::Timer); };
+  give(currentIndex());
+  connect(this, &QComboBox::currentIndexChanged, this, give);
 }
 
 }  // namespace vtg::ui

@@ -18,6 +18,8 @@ class PaceChoice : public QComboBox {
 
   // Opens on the program's choice and gives it to `engine` for the runs begun from now on.
   PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent);
+  // The choice alone, for runs that read it from the program's state as they begin.
+  PaceChoice(AppContext& app, QWidget* parent);
 };
 
 }  // namespace vtg::ui
