@@ -1,20 +1,19 @@
-// The window's runs over several units of the server role, against simulated units that
-// connect on loopback: what each unit's row says, what the units hold and the documents a
-// read leaves, and one unit's failure stopping no other.
+// The window's runs over several units, against simulated units: those of the server role on
+// loopback (what each unit's row says, what the units hold and the documents a read leaves,
+// and one unit's failure stopping no other), and slave addresses taking turns on one
+// pseudo-terminal.
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "dialog_driver.h"
-#include "event_waits.h"
-#include "free_tcp_port.h"
 #include "qt_files.h"
 #include "settings/settings_document.h"
-#include "shell/many_unit_dialog.h"
+#include "serial_controller.h"
+#include "server_role_units.h"
+#include "simulated_unit_process.h"
 #include "shell/verify_dialog.h"
-#include "sim/unit_client.h"
-#include "socket_controller.h"
 
 namespace vtg::testing {
 namespace {
@@ -28,20 +27,14 @@ QStringList Column(QWidget& dialog, int column) {
   return cells;
 }
 
-// Opens the many-unit dialog from `layout`'s run dialog, as the operator does, ticks the
-// units listed `checked` and runs them to the end; `before` sets the dialog up.
+// Opens the many-unit dialog from `layout`'s run dialog, as the operator does, and runs the
+// units listed `checked`; `before` sets the dialog up.
 void RunOver(SocketController& c, const shell::WholeUnitRunLayout& layout, const std::vector<bool>& checked,
              const std::function<void(QWidget&)>& check, const std::function<void(QWidget&)>& before = {}) {
   shell::WholeUnitRunDialog run(c.context, layout, nullptr);
   OnNextModal([&](QWidget& dialog) {
-    auto* list = Find<QListWidget>(dialog, ManyUnitDialog::kUnitListId);
-    QCOMPARE(list->count(), static_cast<int>(checked.size()));
-    for (int i = 0; i < list->count(); ++i) list->item(i)->setCheckState(checked[i] ? Qt::Checked : Qt::Unchecked);
     if (before) before(dialog);
-    // An event loop of its own: polling would pace the exchanges.
-    QSignalSpy ended(&static_cast<ManyUnitDialog&>(dialog), &ManyUnitDialog::runsEnded);
-    Click(dialog, ManyUnitDialog::kStartId);
-    QVERIFY(ended.wait(kWaitMs));
+    QVERIFY(RunUnits(static_cast<ManyUnitDialog&>(dialog), checked));
     check(dialog);
   });
   Click(run, shell::kManyUnitsId);
@@ -54,26 +47,11 @@ class ManyUnitTest : public QObject {
  private slots:
   void SetAllVerifyAndReadOverUnitsOfTheServerRole() {
     SocketController c;
-    c.state.link.tcp_role = kServer;
-    c.state.link.run_pace = 1;
-    const quint16 port = FreeTcpPort();
-    c.UsePort(port);
-    QVERIFY(c.tcp.StartServer());
-    c.state.image.white_level = 1;
-
     // Records 1..3 sound, 4 answers its 100th line with an error, 5 goes at its 150th.
-    const sim::FaultPlan faults[] = {{}, {}, {}, {.error_every = 100}, {.close_after = 150}};
-    std::vector<std::unique_ptr<sim::SimulatedUnit>> units;
-    std::vector<std::unique_ptr<sim::UnitClient>> clients;
-    for (const sim::FaultPlan& fault : faults) {
-      units.push_back(std::make_unique<sim::SimulatedUnit>());
-      clients.push_back(std::make_unique<sim::UnitClient>(units.back().get(), static_cast<int>(units.size()),
-                                                          QStringLiteral("127.0.0.1"), port,
-                                                          sim::LinkSettings{{}, fault}, nullptr));
-      clients.back()->start();
-      const int count = static_cast<int>(units.size());
-      QVERIFY(QTest::qWaitFor([&] { return c.state.client_table.InUseCount() == count; }, kWaitMs));
-    }
+    ServerRoleUnits peers;
+    QVERIFY(peers.Connect(c, {{}, {}, {}, {.error_every = 100}, {.close_after = 150}}));
+    c.state.image.white_level = 1;
+    const auto& units = peers.units;
 
     RunOver(c, shell::kSetAllItemsLayout, std::vector<bool>(5, true), [](QWidget& dialog) {
       QCOMPARE(Column(dialog, ManyUnitDialog::kUnitColumn),
@@ -112,6 +90,31 @@ class ManyUnitTest : public QObject {
     for (int record = 1; record <= 3; ++record)
       QCOMPARE(ReadFile(QDir(folder.path()).filePath(QStringLiteral("127.0.0.1#%1.dat").arg(record))).toStdString(),
                expected);
+  }
+
+  // Three units on one line: were they run at once, their replies would cross.
+  void SlaveAddressesOnOneSerialLineTakeTurns() {
+    QTemporaryDir folder;
+    const QString tty = folder.filePath(QStringLiteral("tty"));
+    SimulatedUnitProcess sim;
+    QVERIFY(sim.OnPty(tty, {"--units", "3"}));
+    SerialController c;
+    c.context.serial = &c.port;
+    c.state.link.run_pace = 1;
+    QVERIFY(c.port.Open(tty));
+    c.state.image.white_level = 1;
+
+    std::vector<bool> first_three(32, false);
+    std::fill_n(first_three.begin(), 3, true);
+    for (const auto& [layout, result] : {std::pair{&shell::kSetAllItemsLayout, "設定しました"},
+                                         std::pair{&shell::kVerifyLayout, "一致"}}) {
+      ManyUnitDialog dialog(c.context, *layout, nullptr);
+      QVERIFY(RunUnits(dialog, first_three));
+      QCOMPARE(Column(dialog, ManyUnitDialog::kUnitColumn), (QStringList{"00", "01", "02"}));
+      QCOMPARE(Column(dialog, ManyUnitDialog::kResultColumn), QStringList(3, QString::fromUtf8(result)));
+    }
+    QVERIFY(c.messages.shown.empty());
+    QCOMPARE(sim.Terminate(), 0);
   }
 };
 

@@ -11,8 +11,10 @@
 #include "event_waits.h"
 #include "free_tcp_port.h"
 #include "link/device_drain.h"
+#include "link/session.h"
 #include "link/tcp_endpoint.h"
 #include "shown_texts.h"
+#include "recording_view.h"
 #include "socket_controller.h"
 
 namespace vtg {
@@ -210,6 +212,28 @@ class TcpTransportTest : public QObject {
     QCOMPARE(c->state.client_table.InUseCount(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(units[0]->state(), QAbstractSocket::UnconnectedState, kWaitMs);
     QCOMPARE(c->messages.shown.size(), size_t{1});
+  }
+
+  // A unit routed to a session of its own answers that session; the end of an older route of
+  // the same unit leaves the newer in place.
+  void unitAnswersItsNewestSession() {
+    QVERIFY(Serve());
+    QVERIFY(Join());
+    testing::RecordingView view;
+    Session older(c->state, c->messages, view), newer(c->state, c->messages, view);
+    QtReplyTimer timer(newer.link());
+    auto older_route = c->tcp.RouteUnit(1, older.link());
+    auto newer_route = c->tcp.RouteUnit(1, newer.link());
+    older_route.reset();
+    newer.AddressServerUnit(1);
+    newer.link().AttachSocket(newer_route.get(), &timer);
+    newer.link().SendCommandLine("RCWL\r\n");
+    QCOMPARE(ReadLines(*units[0], 1), QByteArray("05RCWL\r\n"));
+    units[0]->write("05CWL2\r\n");
+    QTRY_VERIFY_WITH_TIMEOUT(!newer.link().AwaitingSocketReply(), kWaitMs);
+    QCOMPARE(newer.state().image.white_level, 2);
+    QCOMPARE(c->state.image.white_level, DefaultSettingsImage().white_level);
+    QVERIFY(c->messages.shown.empty());
   }
 
   void busyPortCannotBind() {
