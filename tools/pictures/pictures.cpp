@@ -31,6 +31,8 @@
 #include "shell/verify_dialog.h"
 #include "shell/version_dialog.h"
 #include "shell/whole_unit_run_dialog.h"
+#include "server_role_units.h"
+#include "shell/many_unit_dialog.h"
 #include "sim/simulated_unit.h"
 #include "test_app.h"
 #include "text_builders.h"
@@ -110,6 +112,8 @@ struct Scene {
   }
 
   TestApp t;
+  // A picture's own controller and units, when it needs more than `t`.
+  std::shared_ptr<void> own;
   // From 2026-12-07 10:15:02: a line sent, its reply 18 ms later, the next line 582 ms after.
   std::int64_t log_ms = 1796638502000;
   TrafficLog log{[this, n = 0]() mutable { return log_ms += ++n % 2 ? 582 : 18; }};
@@ -201,6 +205,28 @@ QWidget* Verified(Scene& s, const std::function<void(SettingsImage&)>& change) {
   return dialog;
 }
 
+// The verify over six units of the server role, simulated on loopback: four were given the
+// data, one answers an error mid-run, one holds the settings it came with.
+QWidget* VerifiedMany(Scene& s) {
+  struct Own {
+    SocketController c;
+    ServerRoleUnits units;
+  };
+  auto own = std::make_shared<Own>();
+  s.own = own;
+  SocketController& c = own->c;
+  c.state.image = s.t.state.image;
+  if (!own->units.Connect(c, {{}, {}, {}, {}, {.error_every = 200}, {}})) return nullptr;
+  {
+    shell::ManyUnitDialog set_all(c.context, shell::kSetAllItemsLayout, nullptr);
+    if (!RunUnits(set_all, {true, true, true, true, false, false})) return nullptr;
+  }
+  auto* dialog = s.Make<shell::ManyUnitDialog>(c.context, shell::kVerifyLayout, nullptr);
+  if (!RunUnits(*dialog, std::vector<bool>(6, true))) return nullptr;
+  Find<QTableWidget>(*dialog, shell::ManyUnitDialog::kTableId)->setCurrentCell(5, 0);
+  return dialog;
+}
+
 // The character tool on 亜 over the first glyph of the class.
 QWidget* FromCharacter(Scene& s, GlyphClass c) {
   return s.Make<CharacterToolDialog>(c, s.t.state.image.glyphStore(c)[0], QStringLiteral("亜"), nullptr);
@@ -260,6 +286,7 @@ const Picture kPictures[] = {
      [](Scene& s) {
        return s.t.state.link.selected_peer = 3, s.Open<shell::WholeUnitRunDialog>(shell::kReadSettingItemsLayout);
      }},
+    {"dialog_verify_many_units", VerifiedMany},
     {"dialog_verify_all_equal", [](Scene& s) { return Verified(s, [](SettingsImage&) {}); }},
     {"dialog_verify_differences",
      [](Scene& s) {
