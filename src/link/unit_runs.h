@@ -38,8 +38,8 @@ class UnitRuns {
   const std::vector<UnitRunRow>& rows() const { return rows_; }
   bool Done() const;
   int FailedCount() const;
-  // From the start to the last unit's end, or to now while units still run.
-  std::int64_t ElapsedMs() const;
+  // The percentages of all units summed, a unit that ended counting 100: of 100 × units.
+  int PercentsDone() const;
 
   // Told of a row that changed, and once when every unit is done.
   std::function<void(int index)> on_change;
@@ -54,8 +54,6 @@ class UnitRuns {
   Order order_;
   Begin begin_;
   Clock clock_;
-  std::int64_t started_ms_ = 0;
-  std::int64_t ended_ms_ = 0;
   bool done_told_ = false;
 };
 

@@ -211,6 +211,7 @@ void ManyUnitDialog::Start() {
     if (runs_->rows()[static_cast<std::size_t>(index)].status != shown_[static_cast<std::size_t>(index)]) ShowRow(index);
   };
   runs_->on_done = [this] {
+    estimate_.End(clock_.elapsed());
     SetRunning(false);
     emit runsEnded();
   };
@@ -225,6 +226,8 @@ void ManyUnitDialog::Start() {
       table_->setItem(row, column, cell);
     }
   clock_.start();
+  estimate_.Begin(0);
+  estimated_ = 0;
   SetRunning(true);
   for (int row = 0; row < static_cast<int>(count); ++row) ShowRow(row);
   runs_->Start();
@@ -295,8 +298,11 @@ void ManyUnitDialog::ShowTime() {
   int over = 0;
   for (const UnitRunRow& row : runs_->rows())
     over += row.status == UnitRunRow::Status::Succeeded || row.status == UnitRunRow::Status::Failed;
-  QString text = QStringLiteral("経過 %1　終了 %2 / %3 台")
-                     .arg(ui::ToQString(ClockText(runs_->ElapsedMs())))
+  const std::int64_t now = clock_.elapsed();
+  const int done = runs_->PercentsDone();
+  if (done != estimated_) estimate_.Step(estimated_ = done, 100 * static_cast<int>(runs_->rows().size()), now);
+  QString text = QStringLiteral("%1　終了 %2 / %3 台")
+                     .arg(ui::ToQString(estimate_.Text(now, 0)))
                      .arg(over)
                      .arg(runs_->rows().size());
   if (const int failed = runs_->FailedCount()) text += QStringLiteral("　失敗 %1 台").arg(failed);

@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "link/run_estimate.h"
 #include "link/unit_runs.h"
 #include "settings/setting_comparison.h"
 #include "shell/unit_lane.h"
@@ -89,6 +90,8 @@ class ManyUnitDialog : public QDialog {
   QLabel* time_;
   QTimer time_refresh_;
   QElapsedTimer clock_;
+  RunEstimate estimate_;
+  int estimated_ = 0;  // the percentages the estimate was last told
   std::vector<Unit> offered_;  // the list's
   std::vector<Unit> units_;    // the run's
   std::vector<std::shared_ptr<SettingsImage>> read_into_;

@@ -94,16 +94,17 @@ struct TableCase {
   std::vector<std::string> refused;  // why each unit's run could not start; empty: it starts
   std::vector<bool> succeeds;
   std::vector<int> begun_before_first_end;
+  int percents_at_40;  // with every unit told 40 %: only the running ones take it
   std::vector<std::string> result_lines;
 };
 
 TEST(UnitRunsTable, StartsTheUnitsAtOnceOrInTurnAndKeepsWhatEachCameTo) {
   const TableCase cases[] = {
-      {"at once, the second failing", UnitRuns::Order::Parallel, {"", "", ""}, {true, false, true}, {0, 1, 2},
+      {"at once, the second failing", UnitRuns::Order::Parallel, {"", "", ""}, {true, false, true}, {0, 1, 2}, 120,
        {"a\tok\t0.01 s", "b\tfailed\t0.02 s\tE3", "c\tok\t0.03 s"}},
-      {"in turn, the first failing", UnitRuns::Order::InTurn, {"", "", ""}, {false, true, true}, {0},
+      {"in turn, the first failing", UnitRuns::Order::InTurn, {"", "", ""}, {false, true, true}, {0}, 40,
        {"a\tfailed\t0.01 s\tE3", "b\tok\t0.01 s", "c\tok\t0.01 s"}},
-      {"in turn, one refused at its start", UnitRuns::Order::InTurn, {"", "No Connect", ""}, {true, true, true}, {0},
+      {"in turn, one refused at its start", UnitRuns::Order::InTurn, {"", "No Connect", ""}, {true, true, true}, {0}, 40,
        {"a\tok\t0.01 s", "b\tfailed\t0.00 s\tNo Connect", "c\tok\t0.01 s"}},
   };
   for (const TableCase& c : cases) {
@@ -120,6 +121,8 @@ TEST(UnitRunsTable, StartsTheUnitsAtOnceOrInTurnAndKeepsWhatEachCameTo) {
     runs.on_done = [&] { ++done; };
     runs.Start();
     EXPECT_EQ(begun, c.begun_before_first_end);
+    for (int i = 0; i < 3; ++i) runs.Progress(i, 40);
+    EXPECT_EQ(runs.PercentsDone(), c.percents_at_40);
     // The running units end in the order they started, each 10 ms after the one before.
     for (std::size_t next = 0; next < begun.size(); ++next) {
       const int i = begun[next];
@@ -129,6 +132,7 @@ TEST(UnitRunsTable, StartsTheUnitsAtOnceOrInTurnAndKeepsWhatEachCameTo) {
     }
     EXPECT_TRUE(runs.Done());
     EXPECT_EQ(done, 1);
+    EXPECT_EQ(runs.PercentsDone(), 300);
     std::vector<std::string> lines;
     for (const UnitRunRow& row : runs.rows()) lines.push_back(ResultLine(row));
     EXPECT_EQ(lines, c.result_lines);
