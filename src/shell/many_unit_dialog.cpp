@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <algorithm>
 #include <set>
 
 #include "link/client_table.h"
@@ -129,10 +130,7 @@ ManyUnitDialog::ManyUnitDialog(ui::AppContext& app, const WholeUnitRunLayout& la
     differences_ = ui::WithId(kDifferencesId, new QPushButton(QStringLiteral("違いを表示…"), this));
     differences_->setAutoDefault(false);
     differences_->setEnabled(false);
-    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-      differences_->setEnabled(row >= 0 && static_cast<std::size_t>(row) < differences_found_.size() &&
-                               !differences_found_[static_cast<std::size_t>(row)].empty());
-    });
+    connect(table_, &QTableWidget::currentCellChanged, this, &ManyUnitDialog::OfferDifferences);
     connect(differences_, &QPushButton::clicked, this, [this] { ShowDifferencesOf(table_->currentRow()); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) { ShowDifferencesOf(row); });
     bottom->addWidget(differences_);
@@ -146,6 +144,10 @@ ManyUnitDialog::ManyUnitDialog(ui::AppContext& app, const WholeUnitRunLayout& la
 }
 
 ManyUnitDialog::~ManyUnitDialog() = default;
+
+QString ManyUnitDialog::DocumentPath(const Unit& unit) const {
+  return QDir(folder_->text()).filePath(QString::fromStdString(unit.name) + QStringLiteral(".dat"));
+}
 
 void ManyUnitDialog::ListUnits() {
   std::set<std::string> checked;
@@ -184,6 +186,9 @@ void ManyUnitDialog::Start() {
   if (units.empty()) return app_.messages.ErrorBox(kNoUnitText);
   if (folder_ && (folder_->text().isEmpty() || !QDir(folder_->text()).exists()))
     return app_.messages.ErrorBox(kNoFolderText);
+  if (folder_ && std::any_of(units.begin(), units.end(), [this](const Unit& unit) { return QFileInfo::exists(DocumentPath(unit)); }) &&
+      !app_.messages.Ask(Question::ReplaceFile, kReplaceFilesText))
+    return;
 
   lanes_.clear();
   units_ = std::move(units);
@@ -254,7 +259,7 @@ void ManyUnitDialog::UnitEnded(int index, bool completed) {
       results_[at] = "設定しました";
       break;
     case ManyUnitRun::Read: {
-      const QString path = QDir(folder_->text()).filePath(QString::fromStdString(units_[at].name) + QStringLiteral(".dat"));
+      const QString path = DocumentPath(units_[at]);
       if (!WriteDocumentFile(path.toStdString(), lane.context().state.image, lane.context().messages))
         return runs_->Ended(index, false, lane.Failure());
       results_[at] = QFileInfo(path).fileName().toStdString();
@@ -289,7 +294,7 @@ void ManyUnitDialog::ShowRow(int index) {
     cell->setText(cells[column]);
     cell->setToolTip(cells[column]);
   }
-  if (differences_ && index == table_->currentRow()) emit table_->currentCellChanged(index, 0, index, 0);
+  if (index == table_->currentRow()) OfferDifferences();
   ShowTime();
 }
 
@@ -307,6 +312,13 @@ void ManyUnitDialog::ShowTime() {
                      .arg(runs_->rows().size());
   if (const int failed = runs_->FailedCount()) text += QStringLiteral("　失敗 %1 台").arg(failed);
   time_->setText(text);
+}
+
+void ManyUnitDialog::OfferDifferences() {
+  if (!differences_) return;
+  const int row = table_->currentRow();
+  differences_->setEnabled(row >= 0 && static_cast<std::size_t>(row) < differences_found_.size() &&
+                           !differences_found_[static_cast<std::size_t>(row)].empty());
 }
 
 void ManyUnitDialog::ShowDifferencesOf(int row) {

@@ -42,6 +42,7 @@ class ManyUnitDialog : public QDialog {
   static constexpr std::string_view kNoUnitText = "本機を選んでください。";
   static constexpr std::string_view kNoFolderText = "保存先のフォルダがありません。";
   static constexpr std::string_view kStoppedText = "中止しました";
+  static constexpr std::string_view kReplaceFilesText = "保存先のフォルダに同じ名前のファイルがあります。置き換えますか？";
 
   // Whether the program's link can reach several units: the server role, or the serial line.
   static bool Offered(const ControllerState& state);
@@ -73,7 +74,11 @@ class ManyUnitDialog : public QDialog {
   void UnitEnded(int index, bool completed);
   void ShowRow(int index);
   void ShowTime();
+  // "違いを表示…" is usable on a row whose unit differs.
+  void OfferDifferences();
   void ShowDifferencesOf(int row);
+  // Where a read keeps the unit's document.
+  QString DocumentPath(const Unit& unit) const;
   void Stop();
   void SetRunning(bool running);
 

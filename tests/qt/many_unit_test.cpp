@@ -77,8 +77,21 @@ class ManyUnitTest : public QObject {
       });
     }
 
-    // A document each, named after its unit, holding what the unit holds.
+    // A document each, named after its unit, holding what the unit holds; one already there
+    // is replaced only once the operator said so.
     QTemporaryDir folder;
+    const QString second = QDir(folder.path()).filePath(QStringLiteral("127.0.0.1#2.dat"));
+    QVERIFY(WriteFile(second, "kept"));
+    c.messages.answer = false;
+    {
+      ManyUnitDialog declined(c.context, shell::kReadSettingItemsLayout, nullptr);
+      Find<QLineEdit>(declined, ManyUnitDialog::kFolderId)->setText(folder.path());
+      declined.Start();
+      QVERIFY(!declined.Running());
+    }
+    QCOMPARE(c.messages.asked.size(), std::size_t{1});
+    QCOMPARE(ReadFile(second), QByteArray("kept"));
+    c.messages.answer = true;
     c.state.image.white_level = 1;
     RunOver(
         c, shell::kReadSettingItemsLayout, sound,
