@@ -63,9 +63,7 @@ void UnitRuns::TellIfDone() {
 }
 
 bool UnitRuns::Done() const {
-  return std::all_of(rows_.begin(), rows_.end(), [](const UnitRunRow& row) {
-    return row.status == UnitRunRow::Status::Succeeded || row.status == UnitRunRow::Status::Failed;
-  });
+  return std::all_of(rows_.begin(), rows_.end(), [](const UnitRunRow& row) { return row.Over(); });
 }
 
 int UnitRuns::FailedCount() const {

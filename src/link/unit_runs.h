@@ -18,6 +18,7 @@ struct UnitRunRow {
   std::int64_t started_ms = 0;
   std::int64_t ended_ms = 0;
   std::string error;  // why it failed
+  bool Over() const { return status == Status::Succeeded || status == Status::Failed; }
 };
 
 class UnitRuns {

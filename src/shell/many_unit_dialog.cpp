@@ -190,30 +190,25 @@ void ManyUnitDialog::Start() {
       !app_.messages.Ask(Question::ReplaceFile, kReplaceFilesText))
     return;
 
-  lanes_.clear();
-  units_ = std::move(units);
-  const std::size_t count = units_.size();
-  results_.assign(count, {});
-  differences_found_.assign(count, {});
-  read_into_.assign(count, nullptr);
+  targets_.clear();
   stopping_ = false;
   std::vector<std::string> names;
-  for (std::size_t i = 0; i < count; ++i) {
-    const Unit& unit = units_[i];
+  for (Unit& unit : units) {
     names.push_back(unit.name);
     auto lane = std::make_unique<UnitLane>(app_, unit.record, unit.slave_index, nullptr);
-    const int index = static_cast<int>(i);
+    const int index = static_cast<int>(targets_.size());
     lane->on_progress = [this, index](int percent) { runs_->Progress(index, percent); };
     lane->on_end = [this, index](bool completed) { UnitEnded(index, completed); };
-    lanes_.push_back(std::move(lane));
+    targets_.push_back({std::move(unit), std::move(lane)});
   }
+  const std::size_t count = targets_.size();
   const auto order = app_.state.link.interface_setting == kRs232c ? UnitRuns::Order::InTurn : UnitRuns::Order::Parallel;
   runs_ = std::make_unique<UnitRuns>(
       std::move(names), order, [this](int index) { return BeginUnit(index); },
       [this] { return static_cast<std::int64_t>(clock_.elapsed()); });
   // A row shows its progress at the refresh: a table redrawn at every line would slow the run.
   runs_->on_change = [this](int index) {
-    if (runs_->rows()[static_cast<std::size_t>(index)].status != shown_[static_cast<std::size_t>(index)]) ShowRow(index);
+    if (runs_->rows()[static_cast<std::size_t>(index)].status != TargetAt(index).shown) ShowRow(index);
   };
   runs_->on_done = [this] {
     estimate_.End(clock_.elapsed());
@@ -223,7 +218,6 @@ void ManyUnitDialog::Start() {
 
   table_->setRowCount(0);
   table_->setRowCount(static_cast<int>(count));
-  shown_.assign(count, UnitRunRow::Status::Waiting);
   for (int row = 0; row < static_cast<int>(count); ++row)
     for (int column = 0; column < 5; ++column) {
       auto* cell = new QTableWidgetItem;
@@ -240,15 +234,15 @@ void ManyUnitDialog::Start() {
 
 std::string ManyUnitDialog::BeginUnit(int index) {
   if (stopping_) return std::string(kStoppedText);
-  UnitLane& lane = *lanes_[static_cast<std::size_t>(index)];
-  SequenceRun run = layout_.make_run(lane.context(), true);
-  read_into_[static_cast<std::size_t>(index)] = run.read_into;
-  return lane.Begin(std::move(run));
+  Target& target = TargetAt(index);
+  SequenceRun run = layout_.make_run(target.lane->context(), true);
+  target.read_into = run.read_into;
+  return target.lane->Begin(std::move(run));
 }
 
 void ManyUnitDialog::UnitEnded(int index, bool completed) {
-  const auto at = static_cast<std::size_t>(index);
-  UnitLane& lane = *lanes_[at];
+  Target& target = TargetAt(index);
+  UnitLane& lane = *target.lane;
   if (!completed) {
     std::string why = lane.Failure();
     if (why.empty()) why = stopping_ ? kStoppedText : text::kNoAnswer;
@@ -256,19 +250,19 @@ void ManyUnitDialog::UnitEnded(int index, bool completed) {
   }
   switch (layout_.many) {
     case ManyUnitRun::SetAll:
-      results_[at] = "設定しました";
+      target.result = "設定しました";
       break;
     case ManyUnitRun::Read: {
-      const QString path = DocumentPath(units_[at]);
+      const QString path = DocumentPath(target.unit);
       if (!WriteDocumentFile(path.toStdString(), lane.context().state.image, lane.context().messages))
         return runs_->Ended(index, false, lane.Failure());
-      results_[at] = QFileInfo(path).fileName().toStdString();
+      target.result = QFileInfo(path).fileName().toStdString();
       break;
     }
     case ManyUnitRun::Verify: {
-      differences_found_[at] = CompareSettings(app_.state.image, *read_into_[at], Cp932BytesToUtf8);
-      const std::size_t found = differences_found_[at].size();
-      results_[at] = found ? QStringLiteral("違い %1 件").arg(found).toStdString() : "一致";
+      target.differences = CompareSettings(app_.state.image, *target.read_into, Cp932BytesToUtf8);
+      const std::size_t found = target.differences.size();
+      target.result = found ? QStringLiteral("違い %1 件").arg(found).toStdString() : "一致";
       break;
     }
   }
@@ -278,17 +272,16 @@ void ManyUnitDialog::UnitEnded(int index, bool completed) {
 void ManyUnitDialog::ShowRow(int index) {
   const UnitRunRow& row = runs_->rows()[static_cast<std::size_t>(index)];
   const bool begun = row.status != UnitRunRow::Status::Waiting;
-  const bool over = row.status == UnitRunRow::Status::Succeeded || row.status == UnitRunRow::Status::Failed;
-  const std::int64_t ms = (over ? row.ended_ms : clock_.elapsed()) - row.started_ms;
+  Target& target = TargetAt(index);
+  const std::int64_t ms = (row.Over() ? row.ended_ms : clock_.elapsed()) - row.started_ms;
   const QString cells[] = {
       QString::fromStdString(row.unit),
       StatusText(row.status),
       begun ? QString::number(row.percent) : QString(),
       begun ? QStringLiteral("%1 秒").arg(static_cast<double>(ms) / 1000.0, 0, 'f', 2) : QString(),
-      QString::fromStdString(row.status == UnitRunRow::Status::Failed ? row.error
-                                                                      : results_[static_cast<std::size_t>(index)]),
+      QString::fromStdString(row.status == UnitRunRow::Status::Failed ? row.error : target.result),
   };
-  shown_[static_cast<std::size_t>(index)] = row.status;
+  target.shown = row.status;
   for (int column = 0; column < 5; ++column) {
     QTableWidgetItem* cell = table_->item(index, column);
     cell->setText(cells[column]);
@@ -300,9 +293,7 @@ void ManyUnitDialog::ShowRow(int index) {
 
 void ManyUnitDialog::ShowTime() {
   if (!runs_) return;
-  int over = 0;
-  for (const UnitRunRow& row : runs_->rows())
-    over += row.status == UnitRunRow::Status::Succeeded || row.status == UnitRunRow::Status::Failed;
+  const auto over = std::count_if(runs_->rows().begin(), runs_->rows().end(), [](const UnitRunRow& row) { return row.Over(); });
   const std::int64_t now = clock_.elapsed();
   const int done = runs_->PercentsDone();
   if (done != estimated_) estimate_.Step(estimated_ = done, 100 * static_cast<int>(runs_->rows().size()), now);
@@ -317,18 +308,18 @@ void ManyUnitDialog::ShowTime() {
 void ManyUnitDialog::OfferDifferences() {
   if (!differences_) return;
   const int row = table_->currentRow();
-  differences_->setEnabled(row >= 0 && static_cast<std::size_t>(row) < differences_found_.size() &&
-                           !differences_found_[static_cast<std::size_t>(row)].empty());
+  differences_->setEnabled(row >= 0 && static_cast<std::size_t>(row) < targets_.size() &&
+                           !TargetAt(row).differences.empty());
 }
 
 void ManyUnitDialog::ShowDifferencesOf(int row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= differences_found_.size()) return;
-  const std::vector<Difference>& found = differences_found_[static_cast<std::size_t>(row)];
-  if (found.empty()) return;
+  if (row < 0 || static_cast<std::size_t>(row) >= targets_.size()) return;
+  const Target& target = TargetAt(row);
+  if (target.differences.empty()) return;
   QDialog shown(this);
-  shown.setWindowTitle(QStringLiteral("違い ") + QString::fromStdString(units_[static_cast<std::size_t>(row)].name));
+  shown.setWindowTitle(QStringLiteral("違い ") + QString::fromStdString(target.unit.name));
   QTableWidget* table = NewDifferenceTable(kVerifyTableId, &shown);
-  ShowDifferences(*table, found);
+  ShowDifferences(*table, target.differences);
   auto* close = new QPushButton(QStringLiteral("Close"), &shown);
   connect(close, &QPushButton::clicked, &shown, &QDialog::accept);
   auto* column = new QVBoxLayout(&shown);
@@ -340,8 +331,8 @@ void ManyUnitDialog::ShowDifferencesOf(int row) {
 void ManyUnitDialog::Stop() {
   if (!Running()) return;
   stopping_ = true;
-  for (const auto& lane : lanes_)
-    if (lane->Running()) lane->Abort();
+  for (Target& target : targets_)
+    if (target.lane->Running()) target.lane->Abort();
 }
 
 void ManyUnitDialog::SetRunning(bool running) {

@@ -67,6 +67,16 @@ class ManyUnitDialog : public QDialog {
     int record;       // the server role's; 0 on the serial line
     int slave_index;  // on the serial line
   };
+  // A unit of the run going or last run.
+  struct Target {
+    Unit unit;
+    std::unique_ptr<UnitLane> lane;
+    std::shared_ptr<SettingsImage> read_into;  // the verify's
+    std::vector<Difference> differences;       // the verify's
+    std::string result;                        // what it left once its run completed
+    UnitRunRow::Status shown = UnitRunRow::Status::Waiting;  // what its row last showed
+  };
+  Target& TargetAt(int index) { return targets_[static_cast<std::size_t>(index)]; }
   void ListUnits();
   std::vector<Unit> CheckedUnits() const;
   std::string BeginUnit(int index);
@@ -98,15 +108,10 @@ class ManyUnitDialog : public QDialog {
   RunEstimate estimate_;
   int estimated_ = 0;  // the percentages the estimate was last told
   std::vector<Unit> offered_;  // the list's
-  std::vector<Unit> units_;    // the run's
-  std::vector<std::shared_ptr<SettingsImage>> read_into_;
-  std::vector<UnitRunRow::Status> shown_;  // what each row last showed
-  std::vector<std::string> results_;  // what each completed unit left
-  std::vector<std::vector<Difference>> differences_found_;
   bool stopping_ = false;
   std::unique_ptr<UnitRuns> runs_;
-  // Last: they go before what their runs report to.
-  std::vector<std::unique_ptr<UnitLane>> lanes_;
+  // Last: their lanes go before what their runs report to.
+  std::vector<Target> targets_;
 };
 
 }  // namespace vtg::shell

@@ -5,6 +5,7 @@
 #include "link/serial_transport.h"
 #include "link/tcp_transport.h"
 #include "link/watchdog.h"
+#include "ui/pace_choice.h"
 
 namespace vtg::shell {
 
@@ -48,7 +49,7 @@ std::string UnitLane::Begin(SequenceRun run) {
     on_line_ = true;
     watchdog_.start();
   }
-  session_.engine().SetPace(app_.state.link.run_pace == 1 ? Pace::Reply : Pace::Timer);
+  session_.engine().SetPace(ui::ChosenPace(app_));
   if (session_.engine().Begin(std::move(run)) == SequenceEngine::Start::Started) return {};
   LeaveLine();
   return Failure().empty() ? std::string(text::kNotConnected) : Failure();

@@ -6,6 +6,8 @@
 
 namespace vtg::ui {
 
+Pace ChosenPace(const AppContext& app) { return app.state.link.run_pace == 1 ? Pace::Reply : Pace::Timer; }
+
 PaceChoice::PaceChoice(AppContext& app, QWidget* parent) : QComboBox(parent) {
   WithId(kControlId, this);
   addItems({QStringLiteral("タイマー"), QStringLiteral("応答ごと")});
@@ -17,9 +19,8 @@ PaceChoice::PaceChoice(AppContext& app, QWidget* parent) : QComboBox(parent) {
 }
 
 PaceChoice::PaceChoice(AppContext& app, SequenceEngine& engine, QWidget* parent) : PaceChoice(app, parent) {
-  const auto give = [&engine](int pace) { engine.SetPace(pace == 1 ? Pace::Reply : Pace::Timer); };
-  give(currentIndex());
-  connect(this, &QComboBox::currentIndexChanged, this, give);
+  engine.SetPace(ChosenPace(app));
+  connect(this, &QComboBox::currentIndexChanged, this, [&app, &engine] { engine.SetPace(ChosenPace(app)); });
 }
 
 }  // namespace vtg::ui

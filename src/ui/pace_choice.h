@@ -9,6 +9,9 @@
 
 namespace vtg::ui {
 
+// The pace the program's runs go at now.
+Pace ChosenPace(const AppContext& app);
+
 class PaceChoice : public QComboBox {
   Q_OBJECT
  public:
